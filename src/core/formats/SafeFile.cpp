@@ -1,0 +1,115 @@
+#include "formats/SafeFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+namespace quenk {
+
+CFileError::CFileError(std::string strPath, int nCause, int nOsError)
+    : std::runtime_error("file error: " + strPath), m_strPath(std::move(strPath)),
+      m_nCause(nCause), m_nOsError(nOsError) {}
+
+CSafeFile::CSafeFile(const std::string& strPath, EMode mode) : m_strPath(strPath), m_mode(mode) {
+    if (mode == EMode::Read) {
+        m_fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+        if (m_fd < 0) Fail(CFileError::CAUSE_OPEN, errno);
+        struct stat st {};
+        if (::fstat(m_fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+            const int nError = errno ? errno : EISDIR;
+            ::close(m_fd);
+            m_fd = -1;
+            Fail(CFileError::CAUSE_OPEN, nError);
+        }
+        return;
+    }
+    // A new file is written beside the target and renamed over it when complete, so a
+    // failed save never destroys what was there.
+    std::vector<char> name(strPath.begin(), strPath.end());
+    const std::string suffix = ".quenk-XXXXXX";
+    name.insert(name.end(), suffix.begin(), suffix.end());
+    name.push_back('\0');
+    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (m_fd < 0) Fail(CFileError::CAUSE_OPEN, errno);
+    m_strTempPath = name.data();
+    // Keep the permissions an existing target had; new files get the usual umask rules.
+    struct stat st {};
+    if (::stat(strPath.c_str(), &st) == 0) {
+        ::fchmod(m_fd, st.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(m_fd, 0666 & ~mask);
+    }
+}
+
+CSafeFile::~CSafeFile() {
+    if (m_fd >= 0) ::close(m_fd);
+    if (!m_strTempPath.empty()) ::unlink(m_strTempPath.c_str());
+}
+
+void CSafeFile::Fail(int nCause, int nOsError) const { throw CFileError(m_strPath, nCause, nOsError); }
+
+std::size_t CSafeFile::Read(void* pBuffer, std::size_t nCount) {
+    auto* p = static_cast<char*>(pBuffer);
+    std::size_t nDone = 0;
+    while (nDone < nCount) {
+        const ssize_t n = ::read(m_fd, p + nDone, nCount - nDone);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail(CFileError::CAUSE_GENERIC, errno);
+        }
+        if (n == 0) break;
+        nDone += std::size_t(n);
+    }
+    return nDone;
+}
+
+void CSafeFile::ReadExact(void* pBuffer, std::size_t nCount) {
+    if (Read(pBuffer, nCount) != nCount) Fail(CFileError::CAUSE_GENERIC, -1);
+}
+
+void CSafeFile::Write(const void* pBuffer, std::size_t nCount) {
+    const auto* p = static_cast<const char*>(pBuffer);
+    while (nCount > 0) {
+        const ssize_t n = ::write(m_fd, p, nCount);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail(CFileError::CAUSE_WRITE, errno);
+        }
+        p += n;
+        nCount -= std::size_t(n);
+    }
+}
+
+std::uint64_t CSafeFile::GetLength() const {
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0) Fail(CFileError::CAUSE_GENERIC, errno);
+    return std::uint64_t(st.st_size);
+}
+
+void CSafeFile::Seek(std::uint64_t nPosition) {
+    if (::lseek(m_fd, off_t(nPosition), SEEK_SET) < 0) Fail(CFileError::CAUSE_GENERIC, errno);
+}
+
+std::uint64_t CSafeFile::GetPosition() const {
+    const off_t n = ::lseek(m_fd, 0, SEEK_CUR);
+    if (n < 0) Fail(CFileError::CAUSE_GENERIC, errno);
+    return std::uint64_t(n);
+}
+
+void CSafeFile::Commit() {
+    if (m_mode != EMode::Create || m_strTempPath.empty()) return;
+    if (::fsync(m_fd) != 0) Fail(CFileError::CAUSE_WRITE, errno);
+    const int nClose = ::close(m_fd);
+    m_fd = -1;
+    if (nClose != 0) Fail(CFileError::CAUSE_WRITE, errno);
+    if (::rename(m_strTempPath.c_str(), m_strPath.c_str()) != 0) Fail(CFileError::CAUSE_WRITE, errno);
+    m_strTempPath.clear();
+}
+
+}  // namespace quenk
