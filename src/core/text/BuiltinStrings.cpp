@@ -1,0 +1,78 @@
+#include <map>
+
+#include "text/AppStrings.h"
+
+namespace quenk {
+
+namespace {
+const std::map<unsigned, const char*>& BuiltinTable() {
+    static const std::map<unsigned, const char*> table = {
+        {IDS_UNTITLED, "Безымянный"},
+        {IDS_OPTIONS_TITLE, "Настройки"},
+        {IDS_EDITOR_SUFFIX, "(Редактор)"},
+        {IDS_BMP_FILTER, "Точечные рисунки (*.bmp)|*.bmp|Все файлы (*.*)|*.*||"},
+        {IDS_SHELL_COMMAND_FAILED, "Не удалось выполнить команду.\nКод ошибки: %d."},
+        {IDS_CANNOT_OPEN_FILE, "Невозможно открыть файл."},
+        {IDS_INVALID_FORMAT, "Неверный формат."},
+        {IDS_CREATE_ERROR, "Ошибка при создании кроссворда"},
+        {IDS_CONFIRM_RELOAD, "Вы уверены, что хотите потерять все изменения?"},
+        {IDS_BMP_BAD_FILE, "Неверный формат файла!"},
+        {IDS_BMP_COMPRESSED, "Неподходящий файл!\nИзображение сжато."},
+        {IDS_BMP_TOO_LARGE, "Слишком большой рисунок!\nРазмер не должен превышать 255x255."},
+        {IDS_BMP_PLANES, "Неподходящий файл!\nВ изображении должна быть одна плоскость."},
+        {IDS_BMP_TOO_MANY_COLORS, "В рисунке не должно быть более 16 различных цветов!"},
+        {IDS_BMP_BAD_DEPTH, "Неподходящее количество цветов: %d бит."},
+        {IDS_SOLVED, "Кроссворд решён!"},
+        {IDS_STALLED, "Больше кроссворд не изменяется.\nВведите дополнительные данные."},
+        {IDS_SOLUTION_RIGHT, "Кроссворд решен правильно!"},
+        {IDS_SOLUTION_WRONG, "Кроссворд решен неправильно!"},
+        {IDS_SOLVE_ERROR_IN, "Ошибка при решении кроссворда в "},
+        {IDS_SOLVE_ERROR_ROW, "строке %d."},
+        {IDS_SOLVE_ERROR_COLUMN, "столбце %d."},
+        {IDS_CHECK_GAP_ROWS, "Ошибка: Разрыв в числах.\nПоложение: числа слева, "},
+        {IDS_CHECK_GAP_ROWS_AT, "строка %d, столбец %d."},
+        {IDS_CHECK_GAP_COLUMNS, "Ошибка: Разрыв в числах.\nПоложение: числа сверху, "},
+        {IDS_CHECK_GAP_COLUMNS_AT, "столбец %d, строка %d."},
+        {IDS_CHECK_LARGE_ROWS, "Ошибка: Слишком большое число.\nПоложение: числа слева, "},
+        {IDS_CHECK_LARGE_ROWS_AT, "строка %d, столбец %d, число %d."},
+        {IDS_CHECK_LARGE_COLUMNS, "Ошибка: Слишком большое число.\nПоложение: числа сверху, "},
+        {IDS_CHECK_LARGE_COLUMNS_AT, "столбец %d, строка %d, число %d."},
+        {IDS_CHECK_COLOR_ROWS, "Ошибка: Неверный цвет.\nПоложение: числа слева, "},
+        {IDS_CHECK_COLOR_ROWS_AT, "строка %d, столбец %d, цвет %d."},
+        {IDS_CHECK_COLOR_COLUMNS, "Ошибка: Неверный цвет.\nПоложение: числа сверху, "},
+        {IDS_CHECK_COLOR_COLUMNS_AT, "столбец %d, строка %d, цвет %d."},
+        {IDS_CHECK_SUM_ROWS, "Ошибка: Слишком большая сумма чисел.\nПоложение: числа слева, "},
+        {IDS_CHECK_SUM_ROWS_AT, "строка %d, минимальная длина строки %d."},
+        {IDS_CHECK_SUM_COLUMNS, "Ошибка: Слишком большая сумма чисел.\nПоложение: числа сверху, "},
+        {IDS_CHECK_SUM_COLUMNS_AT, "столбец %d, минимальная длина столбца %d."},
+        {IDS_CHECK_COLOR_SUMS, "Ошибка: Различные суммы чисел для цвета №"},
+        {IDS_CHECK_COLOR_SUMS_VALUES, "%d.\n Значения: слева - %d, сверху - %d"},
+        {IDS_SEARCH_FINISHED, "Поиск завершен"},
+        {IDS_SEARCH_INTERRUPTED, "Поиск прерван"},
+        {IDS_CLOSE, "Закрыть"},
+        {IDS_MINUTES, "%d мин"},
+        {IDS_BMP_FIX_BLOCKS, "Картинка не подходит под указанный размер клетки. Исправить?"},
+        {IDS_BMP_CELL_MISMATCH, "Размеры картинки не соответствуют размеру клетки!"},
+        {IDS_FILTER_JCC, "Формат JCC (*.jcc)"},
+        {IDS_FILTER_JCR, "Формат Лотрина (*.jcr)"},
+        {IDS_FILTER_JCW, "Формат картинок Вермана (*.jcw)"},
+        {IDS_FILTER_JCP, "Формат заданий Вермана (*.jcp)"},
+        {IDS_FILTER_PPIFF, "Формат PPIFF (*.pp; *.ppc; *.pps)"},
+        {IDS_LIMIT_MULTICOLOR, "Формат %s не позволяет сохранять многоцветные кроссворды!"},
+        {IDS_LIMIT_NUMBERS_ONLY, "Формат %s позволяет сохранять только числа. Продолжить?"},
+        {IDS_LIMIT_PICTURE_ONLY, "Формат %s позволяет сохранять только картинку. Продолжить?"},
+        {IDS_LIMIT_PPIFF_MONO,
+         "На данный момент в формате PPIFF поддерживается только\nсохранение одноцветного кроссворда."},
+    };
+    return table;
+}
+}  // namespace
+
+// Until language bundles exist, the built-in table answers alone.
+std::string LoadAppString(unsigned nId) {
+    const auto& table = BuiltinTable();
+    const auto it = table.find(nId);
+    return it == table.end() ? std::string() : std::string(it->second);
+}
+
+}  // namespace quenk

@@ -1,0 +1,77 @@
+#pragma once
+// Ids of the string table. Every user-visible text is loaded by one of these.
+
+namespace quenk {
+
+enum EStringId : unsigned {
+    IDS_UNTITLED = 130,             // "Безымянный"
+    IDS_OPTIONS_TITLE = 131,        // "Настройки"
+    IDS_EDITOR_SUFFIX = 132,        // "(Редактор)"
+    IDS_BMP_FILTER = 133,
+    IDS_SHELL_COMMAND_FAILED = 134,
+    IDS_CANNOT_OPEN_FILE = 135,
+    IDS_INVALID_FORMAT = 136,
+    IDS_CREATE_ERROR = 137,
+    IDS_CONFIRM_RELOAD = 139,
+
+    // Bitmap import
+    IDS_BMP_BAD_FILE = 140,
+    IDS_BMP_COMPRESSED = 141,
+    IDS_BMP_TOO_LARGE = 142,
+    IDS_BMP_PLANES = 143,
+    IDS_BMP_TOO_MANY_COLORS = 144,
+    IDS_BMP_BAD_DEPTH = 145,
+
+    // Solving
+    IDS_SOLVED = 146,
+    IDS_STALLED = 147,
+    IDS_SOLUTION_RIGHT = 148,
+    IDS_SOLUTION_WRONG = 149,
+    IDS_SOLVE_ERROR_IN = 150,
+    IDS_SOLVE_ERROR_ROW = 151,
+    IDS_SOLVE_ERROR_COLUMN = 152,
+
+    // Clue check: first text, then the formatted second text
+    IDS_CHECK_GAP_ROWS = 153,
+    IDS_CHECK_GAP_ROWS_AT = 154,
+    IDS_CHECK_GAP_COLUMNS = 155,
+    IDS_CHECK_GAP_COLUMNS_AT = 156,
+    IDS_CHECK_LARGE_ROWS = 157,
+    IDS_CHECK_LARGE_ROWS_AT = 158,
+    IDS_CHECK_LARGE_COLUMNS = 159,
+    IDS_CHECK_LARGE_COLUMNS_AT = 160,
+    IDS_CHECK_COLOR_ROWS = 161,
+    IDS_CHECK_COLOR_ROWS_AT = 162,
+    IDS_CHECK_COLOR_COLUMNS = 163,
+    IDS_CHECK_COLOR_COLUMNS_AT = 164,
+    IDS_CHECK_SUM_ROWS = 165,
+    IDS_CHECK_SUM_ROWS_AT = 166,
+    IDS_CHECK_SUM_COLUMNS = 167,
+    IDS_CHECK_SUM_COLUMNS_AT = 168,
+    IDS_CHECK_COLOR_SUMS = 169,
+    IDS_CHECK_COLOR_SUMS_VALUES = 170,
+
+    // Search dialog
+    IDS_SEARCH_FINISHED = 171,
+    IDS_SEARCH_INTERRUPTED = 172,
+    IDS_CLOSE = 173,
+    IDS_MINUTES = 174,
+
+    IDS_BMP_FIX_BLOCKS = 175,
+    IDS_BMP_CELL_MISMATCH = 176,
+
+    // File dialog filters
+    IDS_FILTER_JCC = 177,
+    IDS_FILTER_JCR = 178,
+    IDS_FILTER_JCW = 179,
+    IDS_FILTER_JCP = 180,
+    IDS_FILTER_PPIFF = 181,
+
+    // Format limits when saving
+    IDS_LIMIT_MULTICOLOR = 182,
+    IDS_LIMIT_NUMBERS_ONLY = 183,
+    IDS_LIMIT_PICTURE_ONLY = 184,
+    IDS_LIMIT_PPIFF_MONO = 185,
+};
+
+}  // namespace quenk
