@@ -8,6 +8,7 @@
 
 #include "formats/FormatOptions.h"
 #include "model/Types.h"
+#include "solver/SolveTypes.h"
 
 namespace quenk {
 
@@ -89,6 +90,11 @@ public:
     std::vector<std::unique_ptr<CLine>> m_pLines;  // rows first, then columns
     void MakeLines();
     void FreeLines();
+    // Line deduction to a fixed point; with bCheck the marks are removed and the numbers
+    // checked first.
+    SolveResult SolveByLines(bool bCheck);
+    // Whether the grid satisfies every number (undecided cells and crosses are background).
+    bool CheckSolution();
 
 private:
     CCrossword() = default;

@@ -1,0 +1,47 @@
+#pragma once
+// Shared pieces of the command-line tool's commands.
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "model/Crossword.h"
+
+namespace quenk::cli {
+
+// Exit codes shared by the commands.
+enum {
+    EXIT_OK = 0,
+    EXIT_USAGE = 2,
+    EXIT_LOAD_FAILED = 3,
+    EXIT_REFUSED = 4,
+};
+
+using Args = std::vector<std::string>;
+
+// Loads a puzzle; on failure prints the load message to stderr and returns null.
+std::unique_ptr<CCrossword> LoadPuzzle(const std::string& strPath);
+// The grid, one line per row: . empty, x cross, 1-9 and A-F colours 1 to 15, ? anything else.
+void PrintGrid(const CCrossword& crossword, std::ostream& out);
+// Prints the message and the usage text to stderr; returns EXIT_USAGE.
+int UsageError(const std::string& strMessage);
+// Removes an option flag from args; returns whether it was there.
+bool TakeFlag(Args& args, const std::string& strFlag);
+// Removes "--name VALUE" from args; returns false on a missing value (strValue untouched
+// when the option is absent).
+bool TakeOption(Args& args, const std::string& strName, std::string& strValue);
+// Parses a whole decimal number in [nMin, nMax].
+bool ParseNumber(const std::string& str, long nMin, long nMax, long& nValue);
+
+// Commands: each takes the arguments after its name and returns the exit code.
+int RunInfo(Args args);
+int RunGrid(Args args);
+int RunConvert(Args args);
+int RunImportBmp(Args args);
+int RunExportBmp(Args args);
+int RunCheck(Args args);
+int RunSolve(Args args);
+int RunSolutions(Args args);
+int RunVerify(Args args);
+
+}  // namespace quenk::cli
