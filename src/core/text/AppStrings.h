@@ -2,6 +2,7 @@
 // The string table: built-in Russian texts with an optional overlay from a language bundle.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "text/StringIds.h"
 
@@ -9,7 +10,13 @@ namespace quenk {
 
 // The text of string id (UTF-8): from the loaded language bundle when it has the id,
 // else from the built-in table; empty when neither has it.
+// A translation whose format conversions differ from the built-in text's is not used.
 std::string LoadAppString(unsigned nId);
+
+// The built-in (Russian) text of nId, null when the program has none.
+const char* FindBuiltinString(unsigned nId);
+// Every id of the built-in table, ascending.
+std::vector<unsigned> BuiltinStringIds();
 
 // printf-style formatting of a loaded text ("%d", "%s", "%02d" ...).
 template <class... Args>

@@ -1,12 +1,18 @@
 #include <map>
 
 #include "text/AppStrings.h"
+#include "text/FormatSignature.h"
+#include "text/StringOverlay.h"
 
 namespace quenk {
 
 namespace {
 const std::map<unsigned, const char*>& BuiltinTable() {
     static const std::map<unsigned, const char*> table = {
+        {IDS_DOCUMENT_TEMPLATE,
+         "Квенк\n\nКроссворд\nВсе файлы кроссвордов (*.jcc; *.jcr; *.jcw; *.jcp; *.pp; *.ppc; *.pps)\n"
+         ".jcc;.jcr;.jcw;.jcp;.pp;.ppc;.pps\nQuenk.Crossword\nQuenk Crossword"},
+        {IDS_WHATS_THIS, "Что это такое?"},
         {IDS_UNTITLED, "Безымянный"},
         {IDS_OPTIONS_TITLE, "Настройки"},
         {IDS_EDITOR_SUFFIX, "(Редактор)"},
@@ -15,6 +21,7 @@ const std::map<unsigned, const char*>& BuiltinTable() {
         {IDS_CANNOT_OPEN_FILE, "Невозможно открыть файл."},
         {IDS_INVALID_FORMAT, "Неверный формат."},
         {IDS_CREATE_ERROR, "Ошибка при создании кроссворда"},
+        {IDS_DEPTHS_ONE_ZERO, "Нельзя вводить одно количество чисел нулевым,\n\t\tа другое ненулевым."},
         {IDS_CONFIRM_RELOAD, "Вы уверены, что хотите потерять все изменения?"},
         {IDS_BMP_BAD_FILE, "Неверный формат файла!"},
         {IDS_BMP_COMPRESSED, "Неподходящий файл!\nИзображение сжато."},
@@ -68,11 +75,27 @@ const std::map<unsigned, const char*>& BuiltinTable() {
 }
 }  // namespace
 
-// Until language bundles exist, the built-in table answers alone.
-std::string LoadAppString(unsigned nId) {
+const char* FindBuiltinString(unsigned nId) {
     const auto& table = BuiltinTable();
     const auto it = table.find(nId);
-    return it == table.end() ? std::string() : std::string(it->second);
+    return it == table.end() ? nullptr : it->second;
+}
+
+std::vector<unsigned> BuiltinStringIds() {
+    std::vector<unsigned> ids;
+    for (const auto& [nId, pszText] : BuiltinTable()) ids.push_back(nId);
+    return ids;
+}
+
+std::string LoadAppString(unsigned nId) {
+    const char* pszBuiltin = FindBuiltinString(nId);
+    if (const auto pBundle = GetStringOverlay()) {
+        // A translation must take the same arguments as the built-in text, or formatting it
+        // would read arguments that were never passed.
+        const std::string* pText = pBundle->FindString(nId);
+        if (pText && (!pszBuiltin || SameFormatArguments(pszBuiltin, *pText))) return *pText;
+    }
+    return pszBuiltin ? std::string(pszBuiltin) : std::string();
 }
 
 }  // namespace quenk

@@ -4,6 +4,10 @@
 namespace quenk {
 
 enum EStringId : unsigned {
+    // Document template: title, document name, new-file name, filter name, filter extensions,
+    // file type id and file type name, separated by '\n'.
+    IDS_DOCUMENT_TEMPLATE = 128,
+    IDS_WHATS_THIS = 129,           // "Что это такое?"
     IDS_UNTITLED = 130,             // "Безымянный"
     IDS_OPTIONS_TITLE = 131,        // "Настройки"
     IDS_EDITOR_SUFFIX = 132,        // "(Редактор)"
@@ -12,6 +16,7 @@ enum EStringId : unsigned {
     IDS_CANNOT_OPEN_FILE = 135,
     IDS_INVALID_FORMAT = 136,
     IDS_CREATE_ERROR = 137,
+    IDS_DEPTHS_ONE_ZERO = 138,      // one number depth zero and the other not
     IDS_CONFIRM_RELOAD = 139,
 
     // Bitmap import
@@ -72,6 +77,9 @@ enum EStringId : unsigned {
     IDS_LIMIT_NUMBERS_ONLY = 183,
     IDS_LIMIT_PICTURE_ONLY = 184,
     IDS_LIMIT_PPIFF_MONO = 185,
+
+    IDS_FIRST = IDS_DOCUMENT_TEMPLATE,  // the string table spans IDS_FIRST..IDS_LAST
+    IDS_LAST = IDS_LIMIT_PPIFF_MONO,
 };
 
 }  // namespace quenk

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "text/AppStrings.h"
+#include "text/FormatSignature.h"
+#include "text/StringOverlay.h"
+#include "text/Version.h"
+
+using namespace quenk;
+
+namespace {
+
+std::shared_ptr<const CLanguageBundle> Bundle(std::string_view data) {
+    auto bundle = ParseLanguageBundle(data);
+    return bundle ? std::make_shared<const CLanguageBundle>(std::move(*bundle)) : nullptr;
+}
+
+class StringTable : public ::testing::Test {
+protected:
+    void TearDown() override { SetStringOverlay(nullptr); }
+};
+
+const std::string RESOURCES_DIR = std::string(QUENK_TEST_DATA_DIR) + "/../../resources";
+
+}  // namespace
+
+TEST(Version, TextFromFourParts) {
+    struct Case {
+        std::uint16_t a, b, c, d;
+        const char* pszText;
+    };
+    for (const Case& c : {Case{5, 3, 0, 0, "5.3"}, Case{5, 3, 2, 0, "5.32"}, Case{5, 3, 0, 7, "5.307"},
+                          Case{5, 3, 2, 7, "5.327"}, Case{1, 0, 0, 0, "1.0"}, Case{12, 10, 11, 0, "12.1011"},
+                          Case{65535, 0, 0, 65535, "65535.0065535"}})
+        EXPECT_EQ(FormatVersion(c.a, c.b, c.c, c.d), c.pszText);
+    EXPECT_FALSE(GetVersionString().empty());
+}
+
+TEST(FormatSignatureTest, WhichTranslationsMayReplaceAFormat) {
+    struct Case {
+        const char* pszReference;
+        const char* pszCandidate;
+        bool bSame;
+    };
+    const Case cases[] = {
+        {"строка %d.", "row %d.", true},
+        {"%d мин", "%02d min", true},             // width and flags do not matter
+        {"%d.\n Значения: %d, %d", "%i %d %d", true},
+        {"Формат %s ...", "The %-10s format", true},
+        {"100%% готово", "100%% done", true},
+        {"строка %d, столбец %d.", "column %d.", false},  // an argument lost
+        {"строка %d.", "row %d, column %d.", false},     // one that was never passed
+        {"Формат %s", "Format %d", false},
+        {"%d", "%ld", false},
+        {"%d", "%*d", false},
+        {"%d", "%n", false},                 // writes to memory
+        {"%d", "%1$d", false},               // positional
+        {"%d", "%d%", false},                // incomplete
+        {"%d", "%y", false},                 // unknown
+        {"Без аргументов", "50% sure", false},  // "% s" is a conversion
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SameFormatArguments(c.pszReference, c.pszCandidate), c.bSame) << c.pszCandidate;
+}
+
+TEST_F(StringTable, BuiltinTableCoversTheWholeRange) {
+    EXPECT_EQ(BuiltinStringIds().size(), std::size_t(IDS_LAST - IDS_FIRST + 1));
+    for (unsigned nId = IDS_FIRST; nId <= IDS_LAST; ++nId) {
+        const char* psz = FindBuiltinString(nId);
+        ASSERT_NE(psz, nullptr) << nId;
+        EXPECT_TRUE(FormatSignature(psz).has_value()) << nId;
+    }
+    EXPECT_EQ(LoadAppString(IDS_DEPTHS_ONE_ZERO), "Нельзя вводить одно количество чисел нулевым,\n\t\tа другое ненулевым.");
+    EXPECT_EQ(LoadAppString(IDS_FIRST - 1), "");
+}
+
+TEST_F(StringTable, OverlayFirstThenBuiltin) {
+    SetStringOverlay(Bundle("string.135=Cannot open the file.\n"
+                            "string.60000=Only in the bundle\n"
+                            "string.134=Error %s\n"      // takes a string where an int is passed
+                            "string.151=row %d, col %d\n"
+                            "string.152=column %03d.\n"));
+    EXPECT_EQ(LoadAppString(IDS_CANNOT_OPEN_FILE), "Cannot open the file.");
+    EXPECT_EQ(LoadAppString(IDS_INVALID_FORMAT), "Неверный формат.");  // not in the bundle
+    EXPECT_EQ(LoadAppString(60000), "Only in the bundle");
+    EXPECT_EQ(LoadAppString(60001), "");
+    EXPECT_EQ(LoadAppString(IDS_SHELL_COMMAND_FAILED), "Не удалось выполнить команду.\nКод ошибки: %d.");
+    EXPECT_EQ(LoadAppString(IDS_SOLVE_ERROR_ROW), "строке %d.");
+    EXPECT_EQ(FormatText(LoadAppString(IDS_SOLVE_ERROR_COLUMN), 7), "column 007.");
+
+    SetStringOverlay(nullptr);
+    EXPECT_EQ(LoadAppString(IDS_CANNOT_OPEN_FILE), "Невозможно открыть файл.");
+    EXPECT_EQ(LoadAppString(60000), "");
+}
+
+TEST_F(StringTable, EnglishBundleTranslatesEveryString) {
+    const auto pEnglish = LoadLanguageBundle(RESOURCES_DIR, "English");
+    ASSERT_NE(pEnglish, nullptr);
+    EXPECT_EQ(pEnglish->BadLines(), 0u);
+    SetStringOverlay(pEnglish);
+    for (unsigned nId : BuiltinStringIds()) {
+        const std::string* pText = pEnglish->FindString(nId);
+        ASSERT_NE(pText, nullptr) << "no English text for string " << nId;
+        EXPECT_EQ(LoadAppString(nId), *pText) << "string " << nId << " takes other arguments than the built-in text";
+    }
+    // No leftovers for strings the program no longer has.
+    for (const auto& [strKey, strText] : pEnglish->Entries()) {
+        if (strKey.rfind("string.", 0) != 0) continue;
+        EXPECT_NE(FindBuiltinString(unsigned(std::stoul(strKey.substr(7)))), nullptr) << strKey;
+    }
+    // Texts that are glued to the next one keep their trailing space.
+    EXPECT_EQ(LoadAppString(IDS_SOLVE_ERROR_IN).back(), ' ');
+    EXPECT_EQ(LoadAppString(IDS_CHECK_SUM_COLUMNS).back(), ' ');
+}
