@@ -3,11 +3,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "formats/FormatOptions.h"
 #include "model/Types.h"
+#include "solver/NumberCheck.h"
 #include "solver/SolveTypes.h"
 
 namespace quenk {
@@ -90,9 +92,12 @@ public:
     std::vector<std::unique_ptr<CLine>> m_pLines;  // rows first, then columns
     void MakeLines();
     void FreeLines();
+    // Looks for faults that make the numbers unsolvable on their face and returns the first
+    // one. Cleans slots holding only a mark (0x80) in every line it reaches.
+    std::optional<CNumberFault> CheckNumbers();
     // Line deduction to a fixed point; with bCheck the marks are removed and the numbers
-    // checked first.
-    SolveResult SolveByLines(bool bCheck);
+    // checked first (a fault gives SOLVE_REJECTED and is stored in *pFault when given).
+    SolveResult SolveByLines(bool bCheck, CNumberFault* pFault = nullptr);
     // Whether the grid satisfies every number (undecided cells and crosses are background).
     bool CheckSolution();
 

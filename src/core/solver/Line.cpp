@@ -1,5 +1,7 @@
 #include "solver/Line.h"
 
+#include <algorithm>
+
 namespace quenk {
 
 CLine::CLine(CCrossword* pCrossword, int nIndex)
@@ -61,6 +63,15 @@ void CRowLine::SetCell(int i, std::uint8_t nValue) {
     m_pCrossword->m_pCells[m_nIndex][size_t(i)] = nValue;
 }
 
+void CRowLine::ReadCells(std::uint8_t* pOut) const {
+    const std::uint8_t* pRow = m_pCrossword->m_pCells[m_nIndex].data();
+    std::copy(pRow, pRow + m_nLength, pOut);
+}
+
+void CRowLine::WriteCells(const std::uint8_t* pIn) {
+    std::copy(pIn, pIn + m_nLength, m_pCrossword->m_pCells[m_nIndex].data());
+}
+
 void CRowLine::CountNumbers(bool bForce) {
     auto* pSlots = LineSlots(m_pCrossword->m_pLeftNumbers, m_nIndex);
     if (!pSlots || pSlots->size() < m_nDepth) m_nDepth = 0;
@@ -90,6 +101,16 @@ void CColumnLine::SetNumber(int k, std::uint8_t nColor, std::uint8_t nValue) {
 
 void CColumnLine::SetCell(int i, std::uint8_t nValue) {
     m_pCrossword->m_pCells[size_t(i)][m_nIndex] = nValue;
+}
+
+void CColumnLine::ReadCells(std::uint8_t* pOut) const {
+    auto& cells = m_pCrossword->m_pCells;
+    for (int i = 0; i < m_nLength; ++i) pOut[i] = cells[size_t(i)][m_nIndex];
+}
+
+void CColumnLine::WriteCells(const std::uint8_t* pIn) {
+    auto& cells = m_pCrossword->m_pCells;
+    for (int i = 0; i < m_nLength; ++i) cells[size_t(i)][m_nIndex] = pIn[i];
 }
 
 void CColumnLine::CountNumbers(bool bForce) {

@@ -19,6 +19,12 @@ public:
     virtual void SetCell(int i, std::uint8_t nValue) = 0;
     virtual void CountNumbers(bool bForce) = 0;
 
+    // One deduction pass over this line (LineSolver.cpp). Returns false when no arrangement
+    // of the numbers agrees with the decided cells; the puzzle is then untouched. Otherwise
+    // writes the line back and sets bChanged (never clears it) when a cell got a new value.
+    // Not a complete line analysis: it may leave cells that a full one would decide.
+    bool SolveLine(bool& bChanged);
+
     CCrossword* m_pCrossword;
     std::uint8_t m_nIndex;
     std::uint8_t m_nLength = 0;
@@ -32,6 +38,27 @@ public:
 protected:
     // Shared by both kinds of line: the slot array of this line, or null when absent.
     void CountNumbersIn(const NUMBERCELL* pSlots, bool bForce);
+    // Whole-line copies, so the pass makes one virtual call each way instead of one per cell.
+    virtual void ReadCells(std::uint8_t* pOut) const = 0;
+    virtual void WriteCells(const std::uint8_t* pIn) = 0;
+
+private:
+    // Start positions of the blocks in one extreme arrangement.
+    using Placement = std::uint8_t[256];
+
+    void LoadLine();
+    bool PlaceLeft(int k, int p, Placement& aL) const;
+    bool PlaceRight(int k, int p, Placement& aR) const;
+    bool ArrangeLeft(Placement& aL) const;
+    bool ArrangeRight(Placement& aR) const;
+    bool SetRange(int nFrom, int nTo, std::uint8_t nValue);
+    bool DeduceFromArrangements(const Placement& aL, const Placement& aR);
+    void FindCandidates(int s, int e, const Placement& aL, const Placement& aR, int& nLo,
+                        int& nHi) const;
+    bool FindEnclosedRun(int nFrom, int& s, int& e) const;
+    bool FindColorRun(int nFrom, int& s, int& e) const;
+    bool FillSmallGaps(const Placement& aL, const Placement& aR);
+    bool CloseCompleteBlocks(const Placement& aL, const Placement& aR);
 };
 
 class CRowLine final : public CLine {
@@ -42,6 +69,10 @@ public:
     void SetNumber(int k, std::uint8_t nColor, std::uint8_t nValue) override;
     void SetCell(int i, std::uint8_t nValue) override;
     void CountNumbers(bool bForce) override;
+
+protected:
+    void ReadCells(std::uint8_t* pOut) const override;
+    void WriteCells(const std::uint8_t* pIn) override;
 };
 
 class CColumnLine final : public CLine {
@@ -52,6 +83,10 @@ public:
     void SetNumber(int k, std::uint8_t nColor, std::uint8_t nValue) override;
     void SetCell(int i, std::uint8_t nValue) override;
     void CountNumbers(bool bForce) override;
+
+protected:
+    void ReadCells(std::uint8_t* pOut) const override;
+    void WriteCells(const std::uint8_t* pIn) override;
 };
 
 }  // namespace quenk

@@ -1,0 +1,129 @@
+// Speed of the line pass and of the sweeps, on generated lines and pictures and on the
+// shared puzzle collection when it is present.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "../tests/support/Nono.h"
+#include "model/Crossword.h"
+#include "solver/Line.h"
+
+using namespace quenk;
+
+namespace {
+
+std::vector<COLORREF> Palette() {
+    std::vector<COLORREF> p(MAX_COLORS, 0);
+    p[0] = COLOR_WHITE;
+    for (int i = 1; i < MAX_COLORS; ++i) p[size_t(i)] = MakeRGB(std::uint8_t(i * 15), 0, 0);
+    return p;
+}
+
+using Grid = std::vector<std::vector<std::uint8_t>>;
+
+// A random picture: nFill percent of the cells get one of the colours.
+Grid RandomPicture(int w, int h, int nFill, int nColors, unsigned seed) {
+    std::mt19937 rng(seed);
+    Grid g(size_t(h), std::vector<std::uint8_t>(size_t(w), 0));
+    for (auto& row : g)
+        for (auto& v : row)
+            v = int(rng() % 100) < nFill ? std::uint8_t(1 + rng() % unsigned(nColors - 1)) : 0;
+    return g;
+}
+
+// The puzzle whose numbers the picture gives, with every cell undecided.
+std::unique_ptr<CCrossword> PuzzleOf(const Grid& picture, int nColors) {
+    const auto palette = Palette();
+    auto pc = std::make_unique<CCrossword>(int(picture[0].size()), int(picture.size()), 0, 0,
+                                           nColors, palette.data());
+    pc->m_pCells = picture;
+    pc->ComputeNumbers();
+    for (auto& row : pc->m_pCells) std::fill(row.begin(), row.end(), CELL_EMPTY);
+    return pc;
+}
+
+// One two-colour row with a third of its cells revealed from its picture; the pass runs
+// on the same start each iteration.
+void BM_SolveLine(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const Grid picture = RandomPicture(n, 1, 65, 3, 11);
+    auto pc = PuzzleOf(picture, 3);
+    std::mt19937 rng(5);
+    std::vector<std::uint8_t> start(size_t(n), CELL_EMPTY);
+    for (int i = 0; i < n; ++i) {
+        const std::uint8_t v = picture[0][size_t(i)];
+        if (rng() % 3 == 0) start[size_t(i)] = v ? v : CELL_CROSS;
+    }
+    CRowLine line(pc.get(), 0);
+    for (auto _ : state) {
+        pc->m_pCells[0] = start;
+        bool bChanged = false;
+        benchmark::DoNotOptimize(line.SolveLine(bChanged));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SolveLine)->Arg(25)->Arg(100)->Arg(255);
+
+void RunSweeps(benchmark::State& state, CCrossword& c) {
+    const auto cleared = c.m_pCells;
+    c.MakeLines();
+    int nCode = 0;
+    for (auto _ : state) {
+        c.m_pCells = cleared;
+        nCode = c.SolveByLines(false).code;
+    }
+    c.FreeLines();
+    state.counters["solved"] = nCode == SOLVE_SOLVED ? 1 : 0;
+}
+
+void BM_SolveByLinesGenerated(benchmark::State& state) {
+    const int nColors = int(state.range(1));
+    auto pc = PuzzleOf(RandomPicture(255, 255, int(state.range(0)), nColors, 3), nColors);
+    RunSweeps(state, *pc);
+}
+// Fill ratio percent, colours counting the background.
+BENCHMARK(BM_SolveByLinesGenerated)->Args({70, 2})->Args({50, 2})->Args({60, 4})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_SolveByLinesPatterned(benchmark::State& state) {
+    Grid picture(255, std::vector<std::uint8_t>(255, 0));
+    for (int r = 0; r < 255; ++r)
+        for (int col = 0; col < 255; ++col)
+            picture[size_t(r)][size_t(col)] =
+                ((r / 5 + col / 7) % 3 == 0) ? 0 : std::uint8_t(1 + (r * col / 97) % 2);
+    RunSweeps(state, *PuzzleOf(picture, 3));
+}
+BENCHMARK(BM_SolveByLinesPatterned)->Unit(benchmark::kMillisecond);
+
+void RegisterCollection() {
+    const auto dir = std::filesystem::path(QUENK_SHARED_DATA_DIR) / "puzzles";
+    for (const char* id : {"webpbn-00001", "webpbn-00016", "webpbn-color-00220",
+                           "norg-19510-dragon", "norg-51237-gargantua", "qnono-tiger"}) {
+        auto file = dir / (std::string(id) + ".nono");
+        if (!std::filesystem::exists(file)) continue;
+        benchmark::RegisterBenchmark(
+            (std::string("BM_SolveByLines/") + id).c_str(),
+            [file](benchmark::State& state) {
+                auto puzzle = quenk::test::ReadNono(file);
+                if (!puzzle) {
+                    state.SkipWithError("unreadable");
+                    return;
+                }
+                RunSweeps(state, *puzzle->pCrossword);
+            })
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RegisterCollection();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "core/solver/LineNotation.h"
+
+using namespace quenk;
+using namespace quenk::test;
+
+namespace {
+
+struct PassResult {
+    bool bOk = false;
+    bool bChanged = false;
+    std::string cells;
+};
+
+PassResult RunPass(const std::vector<NUMBERCELL>& numbers, const std::vector<std::uint8_t>& cells,
+                   bool bChangedBefore = false) {
+    auto pc = OneRowPuzzle(numbers, cells);
+    CRowLine line(pc.get(), 0);
+    PassResult r;
+    r.bChanged = bChangedBefore;
+    r.bOk = line.SolveLine(r.bChanged);
+    r.cells = FormatCells(pc->m_pCells[0]);
+    return r;
+}
+
+struct LineCase {
+    const char* name;
+    const char* numbers;
+    const char* before;
+    bool bOk;
+    const char* after;  // for a contradiction: the line as it was, untouched
+};
+
+const LineCase kLineCases[] = {
+    {"OverlapOfExtremes", "3/1", ".....", true, "..1.."},
+    {"OverlapTwoCells", "3/1", "....", true, ".11."},
+    {"SameColourNeedsGap", "2/1 2/1", ".....", true, "11x11"},
+    {"DifferentColoursTouch", "2/1 2/2", "....", true, "1122"},
+    {"DifferentColoursSlack", "2/1 2/2", ".....", true, ".1.2."},
+    {"TwoSinglesFill", "1/1 1/1", "...", true, "1x1"},
+    {"ColourPullsLeftmost", "3/1", "....1..", true, "xx..1.."},
+    {"CrossesBoundBlock", "2/1", ".x...x.", true, "xx.1.xx"},
+    {"CompleteBlockClosed", "2/1 2/1", "...11....", true, "..x11x..."},
+    {"SmallEnclosedGapCrossed", "2/1 2/1", ".....x.x.....", true, ".....xxx....."},
+    {"DifferentColourTailCrossed", "1/1 2/2", "....22..", true, "....22xx"},
+    {"NothingToDeduce", "1/1 1/1 1/1", "..x......", true, "..x......"},
+    {"TooLongForGap", "2/1", ".x.", false, ".x."},
+    {"ColourLeftOfAllBlocks", "1/1", "1.1", false, "1.1"},
+    {"WrongColourOnly", "3/2", "..1.", false, "..1."},
+    {"NoNumbersAllCrossed", "", ".1.", true, "xxx"},
+    // Further cases: a colour right of the last block, and touching colour blocks shifted.
+    {"ColourRightOfLastBlock", "1/1", "1x1", false, "1x1"},
+    {"BlockTooLongForLine", "4/1", "...", false, "..."},
+    {"MixedColoursPlaced", "1/2 1/1 1/2", "...", true, "212"},
+};
+
+class LineSolverCases : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(LineSolverCases, GivesExpectedLine) {
+    const LineCase& c = GetParam();
+    const PassResult r = RunPass(ParseNumbers(c.numbers), ParseCells(c.before));
+    EXPECT_EQ(r.bOk, c.bOk);
+    EXPECT_EQ(r.cells, c.after);
+    EXPECT_EQ(r.bChanged, std::string(c.before) != c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(LineSolver, LineSolverCases, ::testing::ValuesIn(kLineCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LineSolver, PassWithoutChangeLeavesFlagAsItWas) {
+    const auto numbers = ParseNumbers("1/1 1/1 1/1");
+    const auto cells = ParseCells("..x......");
+    EXPECT_TRUE(RunPass(numbers, cells, true).bChanged);
+    EXPECT_FALSE(RunPass(numbers, cells, false).bChanged);
+    // A contradiction leaves the flag alone too.
+    EXPECT_TRUE(RunPass(ParseNumbers("2/1"), ParseCells(".x."), true).bChanged);
+}
+
+// ---- properties against every arrangement of short lines ----
+
+// Calls visit with the colour of every cell (0 background) for each arrangement.
+void ForEachArrangement(const std::vector<NUMBERCELL>& numbers, int n,
+                        const std::function<void(const std::vector<std::uint8_t>&)>& visit) {
+    std::vector<std::uint8_t> line(size_t(n), 0);
+    std::function<void(size_t, int)> place = [&](size_t k, int nFrom) {
+        if (k == numbers.size()) {
+            visit(line);
+            return;
+        }
+        const int v = numbers[k].value;
+        for (int p = nFrom; p + v <= n; ++p) {
+            for (int i = p; i < p + v; ++i) line[size_t(i)] = numbers[k].color;
+            const int nGap = k + 1 < numbers.size() && numbers[k + 1].color == numbers[k].color;
+            place(k + 1, p + v + nGap);
+            for (int i = p; i < p + v; ++i) line[size_t(i)] = 0;
+        }
+    };
+    place(0, 0);
+}
+
+bool Agrees(const std::vector<std::uint8_t>& arrangement, const std::vector<std::uint8_t>& cells) {
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (cells[i] == CELL_EMPTY) continue;
+        const std::uint8_t want = cells[i] == CELL_CROSS ? 0 : cells[i];
+        if (arrangement[i] != want) return false;
+    }
+    return true;
+}
+
+TEST(LineSolver, AgreesWithBruteForceOnShortLines) {
+    std::mt19937 rng(20240611);
+    int nConsistent = 0;
+    int nDecidedCells = 0;
+    for (int t = 0; t < 60000; ++t) {
+        const int n = 1 + int(rng() % 12);
+        const int nColors = 1 + int(rng() % 3);
+        std::vector<NUMBERCELL> numbers(rng() % 5);
+        for (auto& number : numbers)
+            number = NUMBERCELL{std::uint8_t(1 + rng() % 4), std::uint8_t(1 + rng() % nColors)};
+        if (numbers.empty()) continue;
+
+        std::vector<std::vector<std::uint8_t>> all;
+        ForEachArrangement(numbers, n, [&](const auto& a) { all.push_back(a); });
+
+        // Decided cells either revealed from one arrangement or drawn at random.
+        std::vector<std::uint8_t> cells(size_t(n), CELL_EMPTY);
+        const bool bFromSolution = !all.empty() && rng() % 2 == 0;
+        const auto& source = bFromSolution ? all[rng() % all.size()] : cells;
+        for (int i = 0; i < n; ++i) {
+            if (rng() % 3 != 0) continue;
+            std::uint8_t v = bFromSolution ? source[size_t(i)]
+                                           : std::uint8_t(rng() % (nColors + 1));
+            cells[size_t(i)] = v == 0 ? CELL_CROSS : v;
+        }
+
+        std::vector<const std::vector<std::uint8_t>*> agreeing;
+        for (const auto& a : all)
+            if (Agrees(a, cells)) agreeing.push_back(&a);
+
+        const PassResult r = RunPass(numbers, cells);
+        std::string text;
+        for (auto& number : numbers)
+            text += std::to_string(number.value) + "/" + std::to_string(number.color) + " ";
+        SCOPED_TRACE(text + "[" + FormatCells(cells) + "] -> [" + r.cells + "]");
+        ASSERT_EQ(r.bOk, !agreeing.empty());
+        if (!r.bOk) {
+            ASSERT_EQ(r.cells, FormatCells(cells));
+            continue;
+        }
+        ++nConsistent;
+        const auto after = ParseCells(r.cells);
+        for (size_t i = 0; i < after.size(); ++i) {
+            if (cells[i] != CELL_EMPTY) {
+                ASSERT_EQ(after[i], cells[i]) << "decided cell " << i << " changed";
+                continue;
+            }
+            if (after[i] == CELL_EMPTY) continue;
+            ++nDecidedCells;
+            const std::uint8_t want = after[i] == CELL_CROSS ? 0 : after[i];
+            for (const auto* a : agreeing) ASSERT_EQ((*a)[i], want) << "cell " << i;
+        }
+        ASSERT_EQ(r.bChanged, after != cells);
+    }
+    // The generator must exercise both outcomes and real deductions.
+    EXPECT_GT(nConsistent, 15000);
+    EXPECT_GT(nDecidedCells, 40000);
+}
+
+}  // namespace

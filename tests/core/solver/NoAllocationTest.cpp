@@ -1,0 +1,65 @@
+// Proves that the line pass and the sweeps allocate nothing once the lines exist. The
+// replacement of the global allocation functions counts only while armed, so every other
+// test in the binary is unaffected.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "core/solver/LineNotation.h"
+
+namespace {
+std::atomic<bool> g_bArmed{false};
+std::atomic<long> g_nAllocations{0};
+
+void* CountedAlloc(std::size_t n) {
+    if (g_bArmed.load(std::memory_order_relaxed)) g_nAllocations.fetch_add(1);
+    if (void* p = std::malloc(n ? n : 1)) return p;
+    throw std::bad_alloc();
+}
+}  // namespace
+
+void* operator new(std::size_t n) { return CountedAlloc(n); }
+void* operator new[](std::size_t n) { return CountedAlloc(n); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+using namespace quenk;
+using namespace quenk::test;
+
+TEST(NoAllocation, LinePassesAndSweepsOnExistingLines) {
+    // A colour picture with a stalled part, so sweeps repeat and the deduction rules run.
+    const auto palette = TestPalette();
+    CCrossword c(40, 30, 0, 0, 4, palette.data());
+    unsigned seed = 7;
+    for (auto& row : c.m_pCells)
+        for (auto& v : row) {
+            seed = seed * 1103515245u + 12345u;
+            v = std::uint8_t((seed >> 16) % 5 < 2 ? 0 : 1 + (seed >> 20) % 3);
+        }
+    c.ComputeNumbers();
+    for (auto& row : c.m_pCells) std::fill(row.begin(), row.end(), CELL_EMPTY);
+    c.MakeLines();
+
+    g_nAllocations = 0;
+    g_bArmed = true;
+    bool bChanged = false;
+    for (auto& pLine : c.m_pLines) pLine->SolveLine(bChanged);
+    const SolveResult r = c.SolveByLines(false);
+    c.SetCell(0, 0, CELL_CROSS);
+    c.SetCell(0, 1, CELL_CROSS);
+    c.SolveByLines(false);
+    g_bArmed = false;
+
+    EXPECT_EQ(g_nAllocations.load(), 0);
+    EXPECT_NE(r.code, SOLVE_REJECTED);
+    // The counter does count when armed.
+    g_bArmed = true;
+    void* volatile p = ::operator new(8);  // a direct call cannot be elided
+    g_bArmed = false;
+    ::operator delete(p);
+    EXPECT_EQ(g_nAllocations.load(), 1);
+}

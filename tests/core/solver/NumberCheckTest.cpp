@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "core/solver/LineNotation.h"
+
+using namespace quenk;
+using namespace quenk::test;
+
+namespace {
+
+// A puzzle with explicit slots; unspecified lines stay empty.
+std::unique_ptr<CCrossword> Slots(int w, int h, int nLeft, int nTop, int nColors = 2) {
+    const auto palette = TestPalette();
+    return std::make_unique<CCrossword>(w, h, nLeft, nTop, nColors, palette.data());
+}
+
+void Set(std::vector<NUMBERCELL>& slots, const std::vector<NUMBERCELL>& values) {
+    ASSERT_EQ(slots.size(), values.size());
+    slots = values;
+}
+
+std::string Message(CCrossword& c) {
+    auto fault = c.CheckNumbers();
+    return fault ? FormatNumberFault(*fault) : std::string("none");
+}
+
+struct FaultCase {
+    const char* name;
+    bool bColumns;  // put the line's slots above the grid (else left of it)
+    int nLength;    // cells along the line
+    std::vector<NUMBERCELL> slots;
+    const char* message;
+};
+
+const FaultCase kFaults[] = {
+    {"GapRows", false, 10, {{0, 0}, {3, 1}, {0, 0}, {2, 1}},
+     "Ошибка: Разрыв в числах.\nПоложение: числа слева, строка 2, столбец 2."},
+    {"GapColumns", true, 10, {{0, 0}, {3, 1}, {0, 0}, {2, 1}},
+     "Ошибка: Разрыв в числах.\nПоложение: числа сверху, столбец 2, строка 2."},
+    {"TooLargeRows", false, 200, {{0, 0}, {0, 0}, {2, 1}, {100, 1}},
+     "Ошибка: Слишком большое число.\nПоложение: числа слева, строка 2, столбец 4, число 100."},
+    {"TooLargeColumnsMarked", true, 200, {{0, 0}, {0, 0}, {0x80 | 101, 1}, {1, 1}},
+     "Ошибка: Слишком большое число.\nПоложение: числа сверху, столбец 2, строка 3, число 101."},
+    {"ColourRows", false, 10, {{0, 0}, {0, 0}, {2, 1}, {1, 2}},
+     "Ошибка: Неверный цвет.\nПоложение: числа слева, строка 2, столбец 4, цвет 2."},
+    {"ColourZeroRows", false, 10, {{0, 0}, {0, 0}, {2, 0}, {1, 1}},
+     "Ошибка: Неверный цвет.\nПоложение: числа слева, строка 2, столбец 3, цвет 0."},
+    {"ColourColumns", true, 10, {{0, 0}, {0, 0}, {2, 1}, {1, 5}},
+     "Ошибка: Неверный цвет.\nПоложение: числа сверху, столбец 2, строка 4, цвет 5."},
+    {"ColourOfEmptySlotColumns", true, 10, {{0, 2}, {0, 0}, {2, 1}, {1, 1}},
+     "Ошибка: Неверный цвет.\nПоложение: числа сверху, столбец 2, строка 1, цвет 2."},
+    {"SumRows", false, 5, {{0, 0}, {0, 0}, {3, 1}, {3, 1}},
+     "Ошибка: Слишком большая сумма чисел.\nПоложение: числа слева, строка 2, минимальная "
+     "длина строки 7."},
+    {"SumColumns", true, 5, {{0, 0}, {0, 0}, {3, 1}, {3, 1}},
+     "Ошибка: Слишком большая сумма чисел.\nПоложение: числа сверху, столбец 2, минимальная "
+     "длина столбца 7."},
+};
+
+class NumberCheckFaults : public ::testing::TestWithParam<FaultCase> {};
+
+// The faulty line is line 1 (the second), so the message counts lines from 1.
+TEST_P(NumberCheckFaults, FormatsFirstFault) {
+    const FaultCase& f = GetParam();
+    const int nCross = 3;
+    auto pc = f.bColumns ? Slots(nCross, f.nLength, 4, 4) : Slots(f.nLength, nCross, 4, 4);
+    auto& area = f.bColumns ? pc->m_pTopNumbers : pc->m_pLeftNumbers;
+    Set(area[1], f.slots);
+    EXPECT_EQ(Message(*pc), f.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberCheck, NumberCheckFaults, ::testing::ValuesIn(kFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NumberCheck, ColourSumsDifferOverRowsAndColumns) {
+    // Rows total 10, columns 12, every line sound on its own.
+    auto pc = Slots(6, 2, 1, 1);
+    pc->m_pLeftNumbers[0][0] = {5, 1};
+    pc->m_pLeftNumbers[1][0] = {5, 1};
+    for (int c = 0; c < 6; ++c) pc->m_pTopNumbers[size_t(c)][0] = {2, 1};
+    auto fault = pc->CheckNumbers();
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(FormatNumberFault(*fault),
+              "Ошибка: Различные суммы чисел для цвета №1.\n Значения: слева - 10, сверху - 12");
+    EXPECT_EQ(fault->nKind, NUMBER_FAULT_COLOR_SUMS);
+}
+
+TEST(NumberCheck, PassingShapes) {
+    struct Case {
+        const char* name;
+        int nLength;
+        std::vector<NUMBERCELL> slots;
+    };
+    // The line is a row; each of its cells gets a column number of its colour so the colour
+    // sums agree.
+    const Case cases[] = {
+        {"EmptyLastSlotNotTestedForGaps", 10, {{3, 1}, {2, 1}, {0, 0}}},
+        {"NinetyNinePasses", 99, {{0, 0}, {0, 0}, {99, 1}}},
+        {"LengthPlusOnePasses", 5, {{0, 0}, {3, 1}, {2, 1}}},
+        {"DifferentColoursNeedNoGap", 5, {{0, 0}, {3, 1}, {2, 2}}},
+        {"EmptyRowSlotColourIgnored", 5, {{0, 9}, {0, 0}, {2, 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto pc = Slots(c.nLength, 1, 3, 1, 3);
+        pc->m_pLeftNumbers[0] = c.slots;
+        size_t nColumn = 0;
+        for (const auto& slot : c.slots) {
+            for (int i = 0; i < (slot.value & NUMBER_VALUE); ++i)
+                pc->m_pTopNumbers[nColumn++][0] = {1, slot.color};
+        }
+        auto fault = pc->CheckNumbers();
+        EXPECT_FALSE(fault) << FormatNumberFault(*fault);
+    }
+}
+
+TEST(NumberCheck, MarkOnEmptySlotIsCleanedUpToTheFaultyLine) {
+    auto pc = Slots(5, 3, 2, 1);
+    pc->m_pLeftNumbers[0] = {{0x80, 1}, {1, 1}};
+    pc->m_pLeftNumbers[1] = {{0x80, 1}, {7, 1}};  // 7 > 5 + 1: sum fault in row 2
+    pc->m_pLeftNumbers[2] = {{0x80, 1}, {1, 1}};
+    auto fault = pc->CheckNumbers();
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->nKind, NUMBER_FAULT_SUM);
+    EXPECT_EQ(fault->nLine, 1);
+    EXPECT_EQ(pc->m_pLeftNumbers[0][0], (NUMBERCELL{0, 1}));  // colour byte kept
+    EXPECT_EQ(pc->m_pLeftNumbers[1][0], (NUMBERCELL{0, 1}));
+    EXPECT_EQ(pc->m_pLeftNumbers[2][0].value, 0x80);           // not reached
+
+    // A passing check cleans every line, and the cleaned slot is no number (1 + 1 each way).
+    auto pp = Slots(1, 1, 2, 2);
+    pp->m_pLeftNumbers[0] = {{0x80, 1}, {1, 1}};
+    pp->m_pTopNumbers[0] = {{0x80, 1}, {0x81, 1}};
+    EXPECT_FALSE(pp->CheckNumbers());
+    EXPECT_EQ(pp->m_pLeftNumbers[0][0].value, 0);
+    EXPECT_EQ(pp->m_pTopNumbers[0][0].value, 0);
+    EXPECT_EQ(pp->m_pTopNumbers[0][1].value, 0x81);
+}
+
+TEST(NumberCheck, RowsBeforeColumnsAndGapBeforeSlotTests) {
+    auto pc = Slots(10, 2, 3, 3);
+    pc->m_pTopNumbers[0] = {{0, 0}, {0, 0}, {200 & 0x7F, 1}};  // 72: fine
+    pc->m_pTopNumbers[1] = {{120, 1}, {0, 0}, {1, 1}};        // gap and too large
+    pc->m_pLeftNumbers[1] = {{1, 1}, {0, 0}, {120, 1}};       // gap and too large, in a row
+    auto fault = pc->CheckNumbers();
+    ASSERT_TRUE(fault);
+    EXPECT_FALSE(fault->bColumns);
+    EXPECT_EQ(fault->nKind, NUMBER_FAULT_GAP);
+    EXPECT_EQ(fault->nLine, 1);
+    EXPECT_EQ(fault->nSlot, 0);
+}
+
+}  // namespace
