@@ -1,0 +1,138 @@
+#include "solver/SearchEngine.h"
+
+#include <algorithm>
+
+#include "solver/Line.h"
+#include "text/StringIds.h"
+
+namespace quenk {
+
+CSearchEngine::CSearchEngine(const CCrossword& puzzle) : m_pCopy(puzzle.Clone(false)) {}
+
+CSearchEngine::~CSearchEngine() = default;
+
+std::uint8_t CSearchEngine::CellAt(int nCell) const {
+    const int W = m_pCopy->m_nWidth;
+    return m_pCopy->m_pCells[size_t(nCell / W)][size_t(nCell % W)];
+}
+
+void CSearchEngine::SetCellAt(int nCell, std::uint8_t nValue) {
+    const int W = m_pCopy->m_nWidth;
+    m_pCopy->m_pCells[size_t(nCell / W)][size_t(nCell % W)] = nValue;
+}
+
+int CSearchEngine::RecordDecided(int nLimit) {
+    // Every cell at or after nLimit was decided before this node was entered, and
+    // deduction only ever decides undecided cells, so the scan can stop there.
+    int nLast = -1;
+    const int W = m_pCopy->m_nWidth;
+    for (int nCell = 0, r = 0; nCell < nLimit; ++r) {
+        const std::uint8_t* pRow = m_pCopy->m_pCells[size_t(r)].data();
+        const int nEnd = std::min(W, nLimit - nCell);
+        for (int c = 0; c < nEnd; ++c, ++nCell) {
+            if (!m_aOpen[size_t(nCell)]) continue;
+            if (pRow[c] == CELL_EMPTY) {
+                nLast = nCell;
+            } else {
+                m_aOpen[size_t(nCell)] = 0;
+                m_aTrail[size_t(m_nTrail++)] = nCell;
+            }
+        }
+    }
+    return nLast;
+}
+
+void CSearchEngine::UndoTo(int nMark) {
+    while (m_nTrail > nMark) {
+        const int nCell = m_aTrail[size_t(--m_nTrail)];
+        SetCellAt(nCell, CELL_EMPTY);
+        m_aOpen[size_t(nCell)] = 1;
+    }
+}
+
+SearchOutcome CSearchEngine::Run(ISearchObserver& observer) {
+    SearchOutcome outcome;
+    if (m_bRan) return outcome;
+    m_bRan = true;
+
+    CCrossword& puzzle = *m_pCopy;
+    const int nCells = int(puzzle.m_nWidth) * int(puzzle.m_nHeight);
+    // A palette of one entry (a one-colour bitmap import) still leaves background to try.
+    const int nValues = std::clamp(int(puzzle.m_nColors), 1, MAX_COLORS);
+    puzzle.MakeLines();
+
+    // Sized once: each cell enters the trail at most once per path, and each guess on a
+    // path takes a different cell that was undecided at the start.
+    m_aOpen.assign(size_t(nCells), 0);
+    m_aTrail.assign(size_t(nCells), 0);
+    int nUndecided = 0;
+    for (int nCell = 0; nCell < nCells; ++nCell)
+        if (CellAt(nCell) == CELL_EMPTY) {
+            m_aOpen[size_t(nCell)] = 1;
+            ++nUndecided;
+        }
+    m_aFrames.assign(size_t(nUndecided), CFrame{});
+    m_nTrail = 0;
+
+    int nDepth = 0;
+    int nLimit = nCells;
+    bool bStop = false;
+    for (;;) {
+        // Enter a node: the parent's guess (if any) is in place.
+        const SolveResult result = puzzle.SolveByLines(false);
+        ++m_nNodes;
+        const int nGuess = RecordDecided(nLimit);
+
+        bool bLeaf = true;
+        if (result.code == SOLVE_SOLVED) {
+            const std::int32_t nReply = observer.OnSolution(puzzle, outcome.nSolutions + 1);
+            if (nReply != SOLUTION_NOT_KEPT) ++outcome.nSolutions;
+            if (nReply != SOLUTION_KEPT) {
+                outcome.reason =
+                    nReply == SOLUTION_NOT_KEPT ? SEARCH_STOP_BUDGET : SEARCH_STOP_REQUEST;
+                bStop = true;
+            }
+        } else if (result.code == SOLVE_STALLED && nGuess >= 0) {
+            if (observer.ShouldStop()) {
+                outcome.reason = SEARCH_STOP_REQUEST;
+                bStop = true;
+            } else {
+                bLeaf = false;
+            }
+        }
+        if (bStop) break;
+
+        if (!bLeaf) {
+            // Guess: the cell leaves the undecided set for the whole subtree.
+            m_aOpen[size_t(nGuess)] = 0;
+            m_aTrail[size_t(m_nTrail++)] = nGuess;
+            m_aFrames[size_t(nDepth++)] = CFrame{nGuess, 1, m_nTrail};
+            m_nMaxDepth = std::max(m_nMaxDepth, nDepth);
+            SetCellAt(nGuess, CELL_CROSS);
+            nLimit = nGuess;
+            continue;
+        }
+
+        // Back up to the nearest guess with a value left to try.
+        bool bNext = false;
+        while (nDepth > 0) {
+            CFrame& frame = m_aFrames[size_t(nDepth - 1)];
+            UndoTo(frame.nTrailMark);
+            if (frame.nNextValue < nValues) {
+                SetCellAt(frame.nCell, std::uint8_t(frame.nNextValue++));
+                nLimit = frame.nCell;
+                bNext = true;
+                break;
+            }
+            --nDepth;  // its own cells go with the parent's undo
+        }
+        if (!bNext) break;
+    }
+
+    puzzle.FreeLines();
+    outcome.code = bStop ? SEARCH_STOPPED : SEARCH_FINISHED;
+    outcome.nStatusId = bStop ? IDS_SEARCH_INTERRUPTED : IDS_SEARCH_FINISHED;
+    return outcome;
+}
+
+}  // namespace quenk

@@ -1,0 +1,98 @@
+#pragma once
+// The all-solutions search: depth-first over guesses, line deduction at every node.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/Crossword.h"
+
+namespace quenk {
+
+// Replies to a solution found.
+enum : std::int32_t {
+    SOLUTION_KEPT = 0,       // go on
+    SOLUTION_KEPT_STOP = 1,  // kept; stop the search now (a count limit was reached)
+    SOLUTION_NOT_KEPT = 2,   // no room for it; stop now, it does not count
+};
+
+// How a search ended.
+enum : std::int32_t {
+    SEARCH_FINISHED = 0,  // every solution was found
+    SEARCH_STOPPED = 1,   // ended early; the solutions found so far stand
+};
+enum : std::int32_t {
+    SEARCH_STOP_NONE = 0,
+    SEARCH_STOP_REQUEST = 1,  // ShouldStop or SOLUTION_KEPT_STOP
+    SEARCH_STOP_BUDGET = 2,   // SOLUTION_NOT_KEPT
+};
+
+// What the search tells its owner. Both calls come from the thread that runs the search.
+class ISearchObserver {
+public:
+    virtual ~ISearchObserver() = default;
+    // A solution; nIndex counts the kept ones from 1 in the order found. The puzzle is the
+    // search's working copy, valid only during the call. Returns a SOLUTION_* reply.
+    virtual std::int32_t OnSolution(const CCrossword& solution, std::int64_t nIndex) = 0;
+    // Asked at every node that is about to guess, after its deduction; true ends the search.
+    virtual bool ShouldStop() = 0;
+};
+
+struct SearchOutcome {
+    std::int32_t code = SEARCH_FINISHED;
+    std::int32_t reason = SEARCH_STOP_NONE;
+    std::int64_t nSolutions = 0;
+    unsigned nStatusId = 0;  // IDS_SEARCH_FINISHED or IDS_SEARCH_INTERRUPTED
+};
+
+// Runs on a private copy of the puzzle made at construction; owns no thread, so the caller
+// decides where Run executes. One Run per engine.
+//
+// Visiting order: at every node line deduction runs to a fixed point; a solved node is a
+// solution, a contradiction ends the node, otherwise the last undecided cell in row-major
+// order is guessed as background first, then as colours 1 .. m_nColors-1. Solutions
+// therefore come in increasing order of their cells read from the last one backwards.
+//
+// The tree is walked with an explicit stack and a trail of the cells each level decided,
+// both sized once from the cell count, so depth is bounded only by the undecided cells and
+// no node allocates.
+class CSearchEngine {
+public:
+    explicit CSearchEngine(const CCrossword& puzzle);
+    ~CSearchEngine();
+    CSearchEngine(const CSearchEngine&) = delete;
+    CSearchEngine& operator=(const CSearchEngine&) = delete;
+
+    SearchOutcome Run(ISearchObserver& observer);
+
+    // The working copy: after a search that ended at the root (solved or contradictory by
+    // deduction alone) it shows what deduction reached.
+    const CCrossword& GetSearchCopy() const { return *m_pCopy; }
+    std::int64_t GetNodeCount() const { return m_nNodes; }
+    int GetMaxDepth() const { return m_nMaxDepth; }  // most nested guesses on one path
+
+private:
+    struct CFrame {
+        std::int32_t nCell;       // guessed cell, row-major index
+        std::int32_t nNextValue;  // next value to try (0 = background)
+        std::int32_t nTrailMark;  // trail length while this guess is the newest entry
+    };
+
+    // Records the cells the last deduction decided (below nLimit) on the trail and returns
+    // the last undecided cell, or -1.
+    int RecordDecided(int nLimit);
+    // Reopens every cell decided after the trail had nMark entries.
+    void UndoTo(int nMark);
+    void SetCellAt(int nCell, std::uint8_t nValue);
+    std::uint8_t CellAt(int nCell) const;
+
+    std::unique_ptr<CCrossword> m_pCopy;
+    std::vector<std::uint8_t> m_aOpen;     // 1 while a cell is undecided on the current path
+    std::vector<std::int32_t> m_aTrail;    // cells decided along the current path
+    std::vector<CFrame> m_aFrames;         // one per guess on the current path
+    int m_nTrail = 0;
+    std::int64_t m_nNodes = 0;
+    int m_nMaxDepth = 0;
+    bool m_bRan = false;
+};
+
+}  // namespace quenk

@@ -1,0 +1,65 @@
+#pragma once
+// The solutions a search found, kept compactly: the numbers are the same for all of them,
+// so only the cells are stored, one block of width x height bytes per solution in one arena.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "formats/FormatOptions.h"
+#include "model/Crossword.h"
+
+namespace quenk {
+
+class CSolutionList {
+public:
+    static constexpr std::size_t DEFAULT_BUDGET = std::size_t(256) << 20;
+
+    // puzzle gives the shape, palette and numbers of every solution; nBudgetBytes bounds
+    // the cells kept (the arena never grows past it).
+    explicit CSolutionList(const CCrossword& puzzle, std::size_t nBudgetBytes = DEFAULT_BUDGET);
+    ~CSolutionList();
+    CSolutionList(const CSolutionList&) = delete;
+    CSolutionList& operator=(const CSolutionList&) = delete;
+
+    // Appends the cells of a solution of the same size. Returns false, keeping nothing,
+    // when the budget has no room for it; IsFull then stays true until something is removed.
+    bool Add(const CCrossword& solution);
+
+    std::size_t GetCount() const;
+    bool IsFull() const;
+    std::size_t GetBytesUsed() const;
+
+    // Solution i (from 0) as a whole puzzle: the numbers with that solution's cells.
+    std::unique_ptr<CCrossword> GetSolution(std::size_t i) const;
+    // Copies the cells of solution i into a puzzle of the same size (the document's).
+    void CopyCellsTo(std::size_t i, CCrossword& target) const;
+    // Saves solution i; the format follows the extension. Throws CFileError on failure.
+    void Save(std::size_t i, const std::string& strPath, const CFormatOptions& options = {}) const;
+    // Saves every solution under the names SaveAllNames gives for strChosen.
+    void SaveAll(const std::string& strChosen, const CFormatOptions& options = {}) const;
+
+    void Remove(std::size_t i);
+    void Clear();
+
+private:
+    void CopyCells(std::size_t i, CCrossword& target) const;  // lock held
+
+    mutable std::mutex m_lock;  // appends come from the search thread, browsing from another
+    std::unique_ptr<CCrossword> m_pTemplate;
+    std::size_t m_nCellBytes;
+    std::size_t m_nBudget;
+    std::vector<std::uint8_t> m_aArena;
+    std::size_t m_nCount = 0;
+    bool m_bFull = false;
+};
+
+// File names for saving nCount solutions under one chosen name: the base (the name up to
+// the last "." of its last component, else the whole name with "." as extension), then "_",
+// the solution's number zero-padded to as many digits as nCount has, then the extension.
+// "cat.jcc" with 12 gives cat_01.jcc .. cat_12.jcc; "cat" with 12 gives cat_01. .. cat_12.
+std::vector<std::string> SaveAllNames(const std::string& strChosen, std::size_t nCount);
+
+}  // namespace quenk

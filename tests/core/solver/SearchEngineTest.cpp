@@ -1,0 +1,188 @@
+// The all-solutions search against an exhaustive enumeration, and how it stops.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "core/solver/SearchTestSupport.h"
+#include "solver/SearchCollector.h"
+#include "solver/SearchEngine.h"
+#include "solver/SolutionList.h"
+#include "text/StringIds.h"
+
+namespace quenk {
+namespace {
+
+using test::CRecordingObserver;
+using test::Grid;
+
+SearchOutcome RunSearch(const CCrossword& puzzle, ISearchObserver& observer) {
+    CSearchEngine engine(puzzle);
+    return engine.Run(observer);
+}
+
+void ExpectSatisfies(const CCrossword& puzzle, const Grid& grid) {
+    auto pCopy = puzzle.Clone(false);
+    for (size_t i = 0; i < grid.size(); ++i) {
+        ASSERT_NE(grid[i], CELL_EMPTY) << "a solution with an undecided cell";
+        pCopy->SetCell(int(i) / puzzle.m_nWidth, int(i) % puzzle.m_nWidth, grid[i]);
+    }
+    EXPECT_TRUE(pCopy->CheckSolution());
+}
+
+TEST(SearchEngine, TwoByTwoDiagonalsComeBackgroundFirst) {
+    auto pPuzzle = test::PuzzleFromPicture({"1.", ".1"});
+    CRecordingObserver observer;
+    const SearchOutcome outcome = RunSearch(*pPuzzle, observer);
+    EXPECT_EQ(outcome.code, SEARCH_FINISHED);
+    EXPECT_EQ(outcome.reason, SEARCH_STOP_NONE);
+    EXPECT_EQ(outcome.nStatusId, unsigned(IDS_SEARCH_FINISHED));
+    ASSERT_EQ(outcome.nSolutions, 2);
+    ASSERT_EQ(observer.m_aGrids.size(), 2u);
+    // The bottom-right cell is guessed first, as background.
+    EXPECT_EQ(observer.m_aGrids[0], (Grid{CELL_CROSS, 1, 1, CELL_CROSS}));
+    EXPECT_EQ(observer.m_aGrids[1], (Grid{1, CELL_CROSS, CELL_CROSS, 1}));
+    EXPECT_EQ(observer.m_aIndices, (std::vector<std::int64_t>{1, 2}));
+    // The document's puzzle is not touched by the search.
+    EXPECT_EQ(test::CellsOf(*pPuzzle), Grid(4, CELL_EMPTY));
+}
+
+TEST(SearchEngine, EndsAtTheRootWhenDeductionDecides) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> picture;
+        bool bContradict;  // a cross where the only solution needs a colour
+        std::int64_t nSolutions;
+    };
+    const Case cases[] = {
+        {"solved by lines", {"11.", ".11", "1.1"}, false, 1},
+        {"contradiction", {"11.", ".11", "1.1"}, true, 0},
+        {"no numbers at all", {"...", "..."}, false, 1},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(tc.name);
+        auto pPuzzle = test::PuzzleFromPicture(tc.picture);
+        if (tc.bContradict) pPuzzle->SetCell(0, 0, CELL_CROSS);
+        CRecordingObserver observer;
+        CSearchEngine engine(*pPuzzle);
+        const SearchOutcome outcome = engine.Run(observer);
+        EXPECT_EQ(outcome.code, SEARCH_FINISHED);
+        EXPECT_EQ(outcome.nSolutions, tc.nSolutions);
+        EXPECT_EQ(engine.GetMaxDepth(), 0);
+        EXPECT_EQ(observer.m_nStopTests, 0);
+        for (const Grid& g : observer.m_aGrids) ExpectSatisfies(*pPuzzle, g);
+    }
+}
+
+// Random pictures up to 6 x 6 in one to three colours, some with cells decided before the
+// search: the search finds exactly the reference's solutions, once each, in its order.
+TEST(SearchEngine, MatchesExhaustiveEnumerationOnRandomPuzzles) {
+    std::mt19937 rng(20240611);
+    int nWithSeveral = 0, nWithNone = 0;
+    for (int nCase = 0; nCase < 600; ++nCase) {
+        const int W = 1 + int(rng() % 6), H = 1 + int(rng() % 6);
+        const int nColors = 2 + int(rng() % 3);
+        const int nDensity = 20 + int(rng() % 60);
+        std::vector<std::string> picture(size_t(H), std::string(size_t(W), '.'));
+        for (auto& row : picture)
+            for (auto& ch : row)
+                if (int(rng() % 100) < nDensity) ch = char('0' + 1 + int(rng() % unsigned(nColors - 1)));
+        auto pPuzzle = test::PuzzleFromPicture(picture, nColors);
+        // Decide a few cells: mostly as the picture has them, sometimes wrongly. Colours go
+        // only where the picture has one, so both of the cell's lines have numbers.
+        for (int k = rng() % 3 == 0 ? int(rng() % 4) : 0; k > 0; --k) {
+            const int r = int(rng() % unsigned(H)), c = int(rng() % unsigned(W));
+            const char ch = picture[size_t(r)][size_t(c)];
+            std::uint8_t v = ch == '.' ? CELL_CROSS : std::uint8_t(ch - '0');
+            if (ch != '.' && rng() % 4 == 0)
+                v = (rng() % 2) ? CELL_CROSS : std::uint8_t(1 + rng() % unsigned(nColors - 1));
+            pPuzzle->SetCell(r, c, v);
+        }
+        SCOPED_TRACE(testing::Message() << "case " << nCase << " " << W << "x" << H << " colours "
+                                        << nColors);
+        const std::vector<Grid> expected = test::ReferenceSolutions(*pPuzzle);
+        CRecordingObserver observer;
+        const SearchOutcome outcome = RunSearch(*pPuzzle, observer);
+        EXPECT_EQ(outcome.code, SEARCH_FINISHED);
+        EXPECT_EQ(outcome.nSolutions, std::int64_t(expected.size()));
+        ASSERT_EQ(observer.m_aGrids, expected);
+        for (const Grid& g : observer.m_aGrids) ExpectSatisfies(*pPuzzle, g);
+        nWithSeveral += expected.size() > 1;
+        nWithNone += expected.empty();
+    }
+    // The random cases really cover several solutions and dead ends.
+    EXPECT_GT(nWithSeveral, 60) << nWithNone;
+    EXPECT_GT(nWithNone, 5);
+}
+
+TEST(SearchEngine, StopRequestIsNoticedAtTheNextGuessAndKeepsAPrefix) {
+    auto pPuzzle = test::PermutationPuzzle(6);
+    CRecordingObserver all;
+    RunSearch(*pPuzzle, all);
+    ASSERT_EQ(all.m_aGrids.size(), 720u);
+
+    CRecordingObserver observer;
+    observer.m_nStopAfter = 10;
+    const SearchOutcome outcome = RunSearch(*pPuzzle, observer);
+    EXPECT_EQ(outcome.code, SEARCH_STOPPED);
+    EXPECT_EQ(outcome.reason, SEARCH_STOP_REQUEST);
+    EXPECT_EQ(outcome.nStatusId, unsigned(IDS_SEARCH_INTERRUPTED));
+    // Solutions found between the request and the next guessing node still count.
+    EXPECT_GE(observer.m_aGrids.size(), 10u);
+    EXPECT_LT(observer.m_aGrids.size(), 720u);
+    EXPECT_EQ(outcome.nSolutions, std::int64_t(observer.m_aGrids.size()));
+    EXPECT_TRUE(std::equal(observer.m_aGrids.begin(), observer.m_aGrids.end(), all.m_aGrids.begin()));
+}
+
+TEST(SearchEngine, CountLimitStopsRightAfterTheLastWanted) {
+    auto pPuzzle = test::PermutationPuzzle(6);
+    for (std::int64_t nMax : {1, 7, 720}) {
+        CSolutionList list(*pPuzzle);
+        CSearchCollector collector(&list, nMax);
+        const SearchOutcome outcome = RunSearch(*pPuzzle, collector);
+        EXPECT_EQ(outcome.nSolutions, nMax);
+        EXPECT_EQ(list.GetCount(), size_t(nMax));
+        EXPECT_EQ(outcome.code, SEARCH_STOPPED);  // even the last one ends it at once
+        EXPECT_EQ(outcome.reason, SEARCH_STOP_REQUEST);
+    }
+}
+
+TEST(SearchEngine, BudgetStopsTheSearchAndKeepsWhatFits) {
+    auto pPuzzle = test::PermutationPuzzle(6);
+    CSolutionList list(*pPuzzle, 36 * 3 + 20);  // room for three solutions of 36 cells
+    CSearchCollector collector(&list);
+    const SearchOutcome outcome = RunSearch(*pPuzzle, collector);
+    EXPECT_EQ(outcome.code, SEARCH_STOPPED);
+    EXPECT_EQ(outcome.reason, SEARCH_STOP_BUDGET);
+    EXPECT_EQ(outcome.nStatusId, unsigned(IDS_SEARCH_INTERRUPTED));
+    EXPECT_EQ(outcome.nSolutions, 3);
+    EXPECT_EQ(list.GetCount(), 3u);
+    EXPECT_TRUE(list.IsFull());
+    EXPECT_LE(list.GetBytesUsed(), size_t(36 * 3 + 20));
+}
+
+TEST(SearchEngine, StopFromAnotherThread) {
+    auto pPuzzle = test::PermutationPuzzle(10);  // 3 628 800 solutions: far too many to wait for
+    CSearchCollector collector(nullptr);
+    SearchOutcome outcome;
+    std::thread worker([&] { outcome = RunSearch(*pPuzzle, collector); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    collector.RequestStop();
+    worker.join();
+    EXPECT_EQ(outcome.code, SEARCH_STOPPED);
+    EXPECT_EQ(outcome.reason, SEARCH_STOP_REQUEST);
+}
+
+// A 70 x 70 permutation puzzle reaches its first solution only after about 70 * 70 / 2
+// nested guesses: each row is crossed cell by cell from the right until one cell is left.
+TEST(SearchEngine, DeepGuessChainsNeedNoRecursion) {
+    auto pPuzzle = test::PermutationPuzzle(70);
+    CSearchCollector collector(nullptr, 2);
+    CSearchEngine engine(*pPuzzle);
+    const SearchOutcome outcome = engine.Run(collector);
+    EXPECT_EQ(outcome.nSolutions, 2);
+    EXPECT_GT(engine.GetMaxDepth(), 2000);
+}
+
+}  // namespace
+}  // namespace quenk

@@ -1,0 +1,157 @@
+#pragma once
+// Puzzles and an independent enumerator of their solutions for the search tests.
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/Crossword.h"
+#include "solver/SearchEngine.h"
+
+namespace quenk::test {
+
+using Grid = std::vector<std::uint8_t>;  // row-major cells
+
+inline std::array<COLORREF, MAX_COLORS> TestPalette() {
+    std::array<COLORREF, MAX_COLORS> colors{};
+    for (int i = 0; i < MAX_COLORS; ++i) colors[size_t(i)] = MakeRGB(std::uint8_t(i * 15), 40, 200);
+    colors[0] = COLOR_WHITE;
+    return colors;
+}
+
+// A puzzle whose numbers come from a picture ('.' background, '1'-'9' colours); the grid
+// is then left undecided.
+inline std::unique_ptr<CCrossword> PuzzleFromPicture(const std::vector<std::string>& rows,
+                                                     int nColors = 2) {
+    const auto colors = TestPalette();
+    auto p = std::make_unique<CCrossword>(int(rows[0].size()), int(rows.size()), 0, 0, nColors,
+                                          colors.data());
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            p->SetCell(int(r), int(c), rows[r][c] == '.' ? 0 : std::uint8_t(rows[r][c] - '0'));
+    p->ComputeNumbers();
+    for (auto& row : p->m_pCells) std::fill(row.begin(), row.end(), CELL_EMPTY);
+    return p;
+}
+
+// n x n with every number 1: the solutions are the n! permutation matrices.
+inline std::unique_ptr<CCrossword> PermutationPuzzle(int n) {
+    std::vector<std::string> rows(size_t(n), std::string(size_t(n), '.'));
+    for (int i = 0; i < n; ++i) rows[size_t(i)][size_t(i)] = '1';
+    return PuzzleFromPicture(rows);
+}
+
+inline Grid CellsOf(const CCrossword& p) {
+    Grid g;
+    for (const auto& row : p.m_pCells) g.insert(g.end(), row.begin(), row.end());
+    return g;
+}
+
+// Records every solution reported; stops after nStopAfter of them through ShouldStop.
+class CRecordingObserver : public ISearchObserver {
+public:
+    std::int32_t OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
+        m_aIndices.push_back(nIndex);
+        m_aGrids.push_back(CellsOf(solution));
+        return SOLUTION_KEPT;
+    }
+    bool ShouldStop() override {
+        ++m_nStopTests;
+        return m_nStopAfter > 0 && std::int64_t(m_aGrids.size()) >= m_nStopAfter;
+    }
+    std::vector<Grid> m_aGrids;
+    std::vector<std::int64_t> m_aIndices;
+    std::int64_t m_nStopAfter = 0;
+    int m_nStopTests = 0;
+};
+
+// Runs of a line as (length, colour); background is 0 or CELL_CROSS.
+inline std::vector<std::pair<int, int>> RunsOf(const std::vector<std::uint8_t>& line) {
+    std::vector<std::pair<int, int>> runs;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (!IsFilledCell(line[i])) continue;
+        if (i > 0 && line[i - 1] == line[i]) ++runs.back().first;
+        else runs.push_back({1, line[i]});
+    }
+    return runs;
+}
+
+inline std::vector<std::pair<int, int>> NumbersOf(const std::vector<NUMBERCELL>* pSlots) {
+    std::vector<std::pair<int, int>> numbers;
+    if (pSlots)
+        for (const NUMBERCELL& s : *pSlots)
+            if (s.value != 0) numbers.push_back({s.value & NUMBER_VALUE, s.color});
+    return numbers;
+}
+
+// Every grid that satisfies all numbers and agrees with the cells already decided, in the
+// order the search promises: compared from the last cell backwards, background before
+// colour 1 before colour 2 ... Exhaustive over each row, pruned by column suffixes.
+inline std::vector<Grid> ReferenceSolutions(const CCrossword& p) {
+    const int W = p.m_nWidth, H = p.m_nHeight, nColors = p.m_nColors;
+    auto rowNumbers = [&](int r) {
+        return NumbersOf(r < int(p.m_pLeftNumbers.size()) ? &p.m_pLeftNumbers[size_t(r)] : nullptr);
+    };
+    auto colNumbers = [&](int c) {
+        return NumbersOf(c < int(p.m_pTopNumbers.size()) ? &p.m_pTopNumbers[size_t(c)] : nullptr);
+    };
+    // Candidates of each row, counted so that the last cell varies slowest.
+    std::vector<std::vector<std::vector<std::uint8_t>>> candidates(static_cast<size_t>(H));
+    for (int r = 0; r < H; ++r) {
+        const auto numbers = rowNumbers(r);
+        std::vector<int> digits(static_cast<size_t>(W), 0);
+        for (;;) {
+            std::vector<std::uint8_t> line(static_cast<size_t>(W));
+            bool bAgrees = true;
+            for (int c = 0; c < W; ++c) {
+                line[size_t(c)] = digits[size_t(c)] == 0 ? CELL_CROSS : std::uint8_t(digits[size_t(c)]);
+                const std::uint8_t given = p.GetCell(r, c);
+                if (given != CELL_EMPTY && line[size_t(c)] != given) bAgrees = false;
+            }
+            if (bAgrees && RunsOf(line) == numbers) candidates[size_t(r)].push_back(line);
+            int c = 0;
+            while (c < W && ++digits[size_t(c)] == nColors) digits[size_t(c++)] = 0;
+            if (c == W) break;
+        }
+    }
+    std::vector<Grid> solutions;
+    Grid grid(static_cast<size_t>(W * H));
+    // Whether the filled part of column c (rows r..H-1) can end its numbers.
+    auto suffixFits = [&](int c, int r) {
+        std::vector<std::uint8_t> part;
+        for (int i = r; i < H; ++i) part.push_back(grid[size_t(i * W + c)]);
+        const auto runs = RunsOf(part);
+        const auto numbers = colNumbers(c);
+        if (runs.size() > numbers.size()) return false;
+        if (runs.empty()) return r > 0 || numbers.empty();
+        const size_t nOffset = numbers.size() - runs.size();
+        for (size_t k = 1; k < runs.size(); ++k)
+            if (runs[k] != numbers[nOffset + k]) return false;
+        const bool bOpen = r > 0 && IsFilledCell(part[0]);  // the top run may still grow
+        if (runs[0].second != numbers[nOffset].second) return false;
+        if (bOpen ? runs[0].first > numbers[nOffset].first : runs[0] != numbers[nOffset])
+            return false;
+        return r > 0 || nOffset == 0;
+    };
+    std::function<void(int)> fillRow = [&](int r) {
+        if (r < 0) {
+            solutions.push_back(grid);
+            return;
+        }
+        for (const auto& line : candidates[size_t(r)]) {
+            std::copy(line.begin(), line.end(), grid.begin() + r * W);
+            bool bFits = true;
+            for (int c = 0; c < W && bFits; ++c) bFits = suffixFits(c, r);
+            if (bFits) fillRow(r - 1);
+        }
+    };
+    // Candidates were generated with cell 0 varying fastest; the search's order wants the
+    // last cell slowest, which is this order already, and the bottom row slowest of all.
+    fillRow(H - 1);
+    return solutions;
+}
+
+}  // namespace quenk::test
