@@ -8,6 +8,7 @@
 #include <new>
 
 #include "core/solver/LineNotation.h"
+#include "solver/SearchEngine.h"
 
 namespace {
 std::atomic<bool> g_bArmed{false};
@@ -62,4 +63,32 @@ TEST(NoAllocation, LinePassesAndSweepsOnExistingLines) {
     g_bArmed = false;
     ::operator delete(p);
     EXPECT_EQ(g_nAllocations.load(), 1);
+}
+
+namespace {
+// Arms the counter at the first solution, so everything after it (hundreds of nodes, guesses
+// and undos) is counted while the setup of the search is not.
+class CArmingObserver : public ISearchObserver {
+public:
+    std::int32_t OnSolution(const CCrossword&, std::int64_t) override {
+        g_bArmed = true;
+        return SOLUTION_KEPT;
+    }
+    bool ShouldStop() override { return false; }
+};
+}  // namespace
+
+TEST(NoAllocation, SearchNodes) {
+    // 6 x 6, every number 1: the 720 permutation matrices, found over 1439 nodes.
+    const auto palette = TestPalette();
+    CCrossword c(6, 6, 1, 1, 2, palette.data());
+    for (auto& slots : c.m_pLeftNumbers) slots[0] = {1, 1};
+    for (auto& slots : c.m_pTopNumbers) slots[0] = {1, 1};
+    CSearchEngine engine(c);
+    CArmingObserver observer;
+    g_nAllocations = 0;
+    const SearchOutcome outcome = engine.Run(observer);
+    g_bArmed = false;
+    EXPECT_EQ(outcome.nSolutions, 720);
+    EXPECT_EQ(g_nAllocations.load(), 0);
 }
