@@ -1,0 +1,75 @@
+#pragma once
+// The body shared by the reader fuzz targets: the input becomes a file with the format's
+// extension, is loaded, and a loaded puzzle is worked on and saved and loaded again.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "formats/FormatLimits.h"
+#include "model/Crossword.h"
+
+namespace quenk::fuzz {
+
+// Per process, so parallel fuzzing jobs do not share files; TMPDIR may point at a RAM disk.
+inline std::string TempPath(const char* pszRole, const char* pszExt) {
+    const char* pszDir = std::getenv("TMPDIR");
+    return std::string(pszDir && *pszDir ? pszDir : "/tmp") + "/quenk-fuzz-" + std::to_string(::getpid()) + "-" +
+           pszRole + pszExt;
+}
+
+inline bool WriteInput(const std::string& strPath, const std::uint8_t* pData, std::size_t nSize) {
+    std::FILE* f = std::fopen(strPath.c_str(), "wb");
+    if (!f) return false;
+    const bool bOk = std::fwrite(pData, 1, nSize, f) == nSize;
+    return std::fclose(f) == 0 && bOk;
+}
+
+// bExactRoundTrip: saving and loading again must give the same puzzle (the program's own
+// format keeps everything).
+inline int FuzzPuzzleFile(const std::uint8_t* pData, std::size_t nSize, const char* pszExt,
+                          bool bExactRoundTrip) {
+    if (nSize > 200 * 1024) return 0;
+    const std::string strIn = TempPath("in", pszExt);
+    const std::string strOut = TempPath("out", pszExt);
+    struct CRemove {
+        const std::string& a;
+        const std::string& b;
+        ~CRemove() {
+            std::remove(a.c_str());
+            std::remove(b.c_str());
+        }
+    } cleanup{strIn, strOut};
+    if (!WriteInput(strIn, pData, nSize)) return 0;
+
+    CFormatOptions options;
+    std::tm tm{};
+    tm.tm_year = 124;
+    tm.tm_mday = 1;
+    options.m_tmNow = tm;  // the clock is not part of what is fuzzed
+
+    CCrossword crossword(strIn, options);
+    if (crossword.m_nStatus != 0) return 0;
+
+    crossword.AlignNumbers();
+    auto pCopy = crossword.Clone(false);
+    auto pPicture = crossword.Clone(true);
+    pPicture->ComputeNumbers();
+    pCopy->ComputeNumbers();
+    (void)FormatLimitText(CheckFormatLimits(strIn, crossword, true));
+
+    crossword.Save(strOut, options);
+    CCrossword again(strOut, options);
+    if (again.m_nStatus != 0) __builtin_trap();  // what we write we must read
+    if (bExactRoundTrip &&
+        (again.m_pCells != crossword.m_pCells || again.m_pTopNumbers != crossword.m_pTopNumbers ||
+         again.m_pLeftNumbers != crossword.m_pLeftNumbers || again.m_crColors != crossword.m_crColors ||
+         again.m_nColors != crossword.m_nColors))
+        __builtin_trap();
+    return 0;
+}
+
+}  // namespace quenk::fuzz

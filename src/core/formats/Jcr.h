@@ -1,0 +1,15 @@
+#pragma once
+// JCR: numbers only of a one-colour puzzle, one byte per slot, each line from the grid
+// outward.
+namespace quenk {
+
+class CCrossword;
+class CSafeFile;
+struct CFormatOptions;
+
+// Never refuses a file; a short one throws CFileError.
+bool ReadJcr(CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
+// Writes the number values without marks; palette, number colours and cells are lost.
+void WriteJcr(const CCrossword& crossword, CSafeFile& file);
+
+}  // namespace quenk

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/formats/FormatTestSupport.h"
+#include "formats/FormatDispatch.h"
+#include "formats/FormatLimits.h"
+#include "formats/SafeFile.h"
+
+using namespace quenk;
+using namespace quenk::test;
+
+TEST(FormatDispatch, ExtensionAndFormatOfAPath) {
+    const struct {
+        const char* path;
+        const char* ext;
+        EFormat format;
+    } cases[] = {
+        {"PUZZLE.JCR", ".JCR", EFormat::JCR}, {"/home/u/puzzle.Jcr", ".Jcr", EFormat::JCR},
+        {"a.b.jcw", ".jcw", EFormat::JCW},    {"x.JCP", ".JCP", EFormat::JCP},
+        {"x.pp", ".pp", EFormat::PPIFF},      {"x.Ppc", ".Ppc", EFormat::PPIFF},
+        {"x.PPS", ".PPS", EFormat::PPIFF},    {"puzzle.jcc", ".jcc", EFormat::JCC},
+        {"puzzle.txt", ".txt", EFormat::JCC}, {"puzzle", "", EFormat::JCC},
+        {"dir/x.pp/puzzle", "", EFormat::JCC}, {"x.jcr.bak", ".bak", EFormat::JCC},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PathFindExtension(c.path), c.ext) << c.path;
+        EXPECT_EQ(FormatFromPath(c.path), c.format) << c.path;
+    }
+}
+
+TEST(FormatDispatch, LoadStatusAndItsMessage) {
+    CTempDir dir;
+    const std::string jcr("\x02\x02\x02\x01\x02\x01\x02\x00\x01\x00", 10);
+    std::filesystem::create_directory(dir.File("folder.pp"));
+    auto pc = MonoPuzzle({{1, 0}, {1, 1}});
+    pc->Save(dir.File("folder.pp/puzzle"));  // JCC, whatever the folder is called
+
+    const struct {
+        std::string name;
+        std::string data;  // written first unless empty
+        std::uint32_t status;
+    } cases[] = {
+        {"PUZZLE.JCR", jcr, STATUS_OK},
+        {"puzzle.Jcr", jcr, STATUS_OK},
+        {"puzzle.txt", jcr, STATUS_FILE_ERROR},  // read as JCC: shorter than its head
+        {"puzzle", std::string(200, 'x'), STATUS_BAD_FORMAT},
+        {"folder.pp/puzzle", "", STATUS_OK},
+        {"missing.pp", "", STATUS_FILE_ERROR},
+        {"folder.pp", "", STATUS_FILE_ERROR},
+    };
+    for (const auto& c : cases) {
+        if (!c.data.empty()) WriteText(dir.File(c.name), c.data);
+        EXPECT_EQ(CCrossword(dir.File(c.name)).m_nStatus, c.status) << c.name;
+    }
+    EXPECT_EQ(LoadStatusMessage(STATUS_OK), "");
+    EXPECT_EQ(LoadStatusMessage(STATUS_BAD_SHAPE), "Ошибка при создании кроссворда!");
+    EXPECT_EQ(LoadStatusMessage(STATUS_BAD_FORMAT), "Ошибка при создании кроссворда:\nНеверный формат.");
+    EXPECT_EQ(LoadStatusMessage(STATUS_FILE_ERROR), "Ошибка при создании кроссворда:\nНевозможно открыть файл.");
+}
+
+TEST(FormatLimits, Decisions) {
+    auto mono = MonoPuzzle({{1}});
+    auto p = MonoPalette();
+    CCrossword colour(1, 1, 0, 0, 3, p.data());
+    const struct {
+        const char* path;
+        bool bColour, bWarn;
+        ELimitAction action;
+        unsigned id;
+        const char* arg;
+    } cases[] = {
+        {"a.jcw", true, false, LIMIT_REFUSE, IDS_LIMIT_MULTICOLOR, "JCW"},
+        {"a.Jcr", true, true, LIMIT_REFUSE, IDS_LIMIT_MULTICOLOR, "JCR"},
+        {"a.jcp", false, true, LIMIT_ASK, IDS_LIMIT_NUMBERS_ONLY, "JCP"},
+        {"a.jcp", false, false, LIMIT_PROCEED, 0, ""},
+        {"a.jcw", false, true, LIMIT_ASK, IDS_LIMIT_PICTURE_ONLY, "JCW"},
+        {"a.pps", true, false, LIMIT_REFUSE, IDS_LIMIT_PPIFF_MONO, ""},
+        {"a.pp", false, true, LIMIT_PROCEED, 0, ""},
+        {"a.jcc", true, true, LIMIT_PROCEED, 0, ""},
+        {"dir.jcw/a", true, true, LIMIT_PROCEED, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const CLimitDecision d = CheckFormatLimits(c.path, c.bColour ? colour : *mono, c.bWarn);
+        EXPECT_EQ(d.m_eAction, c.action) << c.path;
+        EXPECT_EQ(d.m_nMessageId, c.id) << c.path;
+        EXPECT_EQ(d.m_strArgument, c.arg) << c.path;
+    }
+    EXPECT_EQ(FormatLimitText(CheckFormatLimits("x.jcw", colour, true)),
+              "Формат JCW не позволяет сохранять многоцветные кроссворды!");
+    EXPECT_EQ(FormatLimitText(CheckFormatLimits("x.ppc", colour, true)),
+              "На данный момент в формате PPIFF поддерживается только\nсохранение одноцветного кроссворда.");
+}
+
+TEST(AtomicSave, FailedSavesLeaveTheOldFileAndNoLitter) {
+    CTempDir dir;
+    const std::string strPath = dir.File("old.jcc");
+    WriteText(strPath, "precious");
+    EXPECT_THROW(WriteFileAtomically(strPath,
+                                     [](CSafeFile& file) {
+                                         file.Write("half", 4);
+                                         throw CFileError("x", CFileError::CAUSE_WRITE, 28);
+                                     }),
+                 CFileError);
+    EXPECT_THROW(WriteFileAtomically(strPath, [](CSafeFile&) { throw std::logic_error("bug"); }),
+                 std::logic_error);
+    EXPECT_EQ(ReadText(strPath), "precious");
+
+    auto pc = MonoPuzzle({{1, 1}});
+    EXPECT_THROW(pc->Save(dir.File("no/such/folder/x.jcc")), CFileError);
+    // The final rename fails on a folder.
+    std::filesystem::create_directory(dir.File("taken.pp"));
+    EXPECT_THROW(pc->Save(dir.File("taken.pp")), CFileError);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("taken.pp")));
+
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path())) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"old.jcc", "taken.pp"}));
+}
