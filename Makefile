@@ -1,7 +1,7 @@
 # Quick start: `make run` builds and starts the program, `make test` builds and runs every test.
 BUILD ?= build
 JOBS ?= 2
-SAMPLE ?= resources/samples/heart.jcc
+SAMPLE ?= resources/samples/flower.jcc
 
 .PHONY: deps configure build run test bench clean
 
@@ -15,7 +15,7 @@ build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	@./$(BUILD)/quenk-cli info $(SAMPLE) && ./$(BUILD)/quenk-cli grid $(SAMPLE)
+	@./$(BUILD)/quenk-cli info $(SAMPLE) && ./$(BUILD)/quenk-cli solve $(SAMPLE)
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

@@ -15,6 +15,7 @@ enum {
     EXIT_USAGE = 2,
     EXIT_LOAD_FAILED = 3,
     EXIT_REFUSED = 4,
+    EXIT_WRITE_FAILED = 7,
 };
 
 using Args = std::vector<std::string>;
@@ -23,6 +24,8 @@ using Args = std::vector<std::string>;
 std::unique_ptr<CCrossword> LoadPuzzle(const std::string& strPath);
 // The grid, one line per row: . empty, x cross, 1-9 and A-F colours 1 to 15, ? anything else.
 void PrintGrid(const CCrossword& crossword, std::ostream& out);
+// The text printed by --help.
+const char* UsageText();
 // Prints the message and the usage text to stderr; returns EXIT_USAGE.
 int UsageError(const std::string& strMessage);
 // Removes an option flag from args; returns whether it was there.
@@ -32,6 +35,10 @@ bool TakeFlag(Args& args, const std::string& strFlag);
 bool TakeOption(Args& args, const std::string& strName, std::string& strValue);
 // Parses a whole decimal number in [nMin, nMax].
 bool ParseNumber(const std::string& str, long nMin, long nMax, long& nValue);
+// Any argument still starting with "--" is an unknown option.
+bool HasUnknownOption(const Args& args, std::string& strOption);
+// Options shared by every load and save: the colour of one-colour formats, the version text.
+const CFormatOptions& FormatOptions();
 
 // Commands: each takes the arguments after its name and returns the exit code.
 int RunInfo(Args args);

@@ -1,0 +1,111 @@
+#include <algorithm>
+#include <charconv>
+#include <iostream>
+
+#include "Cli.h"
+#include "formats/FormatDispatch.h"
+#include "text/Version.h"
+
+namespace quenk::cli {
+
+const char* UsageText() {
+    return "usage: quenk-cli COMMAND [ARGS]\n"
+           "\n"
+           "Puzzle files: .jcc (own format, also any other extension), .jcr, .jcw, .jcp,\n"
+           ".pp/.ppc/.pps (PPIFF); bitmaps: .bmp.\n"
+           "\n"
+           "commands:\n"
+           "  info FILE                          size, colours and number depths\n"
+           "  grid FILE                          the grid: . empty, x cross, 1-9 A-F colours\n"
+           "  convert IN OUT [--yes]             save IN in the format of OUT's extension\n"
+           "  import-bmp IN.bmp OUT [--cell P] [--yes]\n"
+           "                                     make a puzzle from a bitmap, P pixels a cell\n"
+           "  export-bmp IN OUT.bmp [--cell P]   write the grid as a 4-bit bitmap\n"
+           "  check FILE                         check the numbers for faults\n"
+           "  solve FILE [-o OUT]                solve by line deduction\n"
+           "  solutions FILE [--max N] [--save NAME] [--quiet]\n"
+           "                                     search every solution\n"
+           "  verify FILE                        does the grid satisfy every number?\n"
+           "\n"
+           "exit codes: 0 success, 1 check/verify failed or solving stalled, 2 usage,\n"
+           "3 file could not be loaded, 4 refused, 5 contradiction, 6 numbers rejected,\n"
+           "7 file could not be written\n";
+}
+
+int UsageError(const std::string& strMessage) {
+    std::cerr << "quenk-cli: " << strMessage << "\n\n" << UsageText();
+    return EXIT_USAGE;
+}
+
+bool TakeFlag(Args& args, const std::string& strFlag) {
+    const auto it = std::find(args.begin(), args.end(), strFlag);
+    if (it == args.end()) return false;
+    args.erase(it);
+    return true;
+}
+
+bool TakeOption(Args& args, const std::string& strName, std::string& strValue) {
+    const auto it = std::find(args.begin(), args.end(), strName);
+    if (it == args.end()) return true;
+    if (it + 1 == args.end()) return false;
+    strValue = *(it + 1);
+    args.erase(it, it + 2);
+    return true;
+}
+
+bool ParseNumber(const std::string& str, long nMin, long nMax, long& nValue) {
+    long n = 0;
+    const auto [ptr, ec] = std::from_chars(str.data(), str.data() + str.size(), n);
+    if (ec != std::errc() || ptr != str.data() + str.size() || n < nMin || n > nMax) return false;
+    nValue = n;
+    return true;
+}
+
+bool HasUnknownOption(const Args& args, std::string& strOption) {
+    for (const auto& arg : args) {
+        if (arg.size() > 1 && arg[0] == '-') {
+            strOption = arg;
+            return true;
+        }
+    }
+    return false;
+}
+
+const CFormatOptions& FormatOptions() {
+    static const CFormatOptions options = [] {
+        CFormatOptions o;
+        o.m_strVersion = GetVersionString();
+        return o;
+    }();
+    return options;
+}
+
+std::unique_ptr<CCrossword> LoadPuzzle(const std::string& strPath) {
+    auto pCrossword = std::make_unique<CCrossword>(strPath, FormatOptions());
+    if (pCrossword->m_nStatus != STATUS_OK) {
+        std::cerr << LoadStatusMessage(pCrossword->m_nStatus) << "\n";
+        return nullptr;
+    }
+    return pCrossword;
+}
+
+void PrintGrid(const CCrossword& crossword, std::ostream& out) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string strLine;
+    for (const auto& row : crossword.m_pCells) {
+        strLine.clear();
+        for (const std::uint8_t v : row) {
+            if (v == CELL_EMPTY)
+                strLine += '.';
+            else if (v == CELL_CROSS)
+                strLine += 'x';
+            else if (v < 16)
+                strLine += kDigits[v];
+            else
+                strLine += '?';
+        }
+        out << strLine << '\n';
+    }
+}
+
+}  // namespace quenk::cli

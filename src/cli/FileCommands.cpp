@@ -1,0 +1,94 @@
+// convert, import-bmp, export-bmp: move puzzles between formats and bitmaps.
+#include <iostream>
+
+#include "Cli.h"
+#include "formats/BmpExport.h"
+#include "formats/BmpImport.h"
+#include "formats/FormatDispatch.h"
+#include "formats/FormatLimits.h"
+#include "formats/SafeFile.h"
+#include "text/AppStrings.h"
+
+namespace quenk::cli {
+
+namespace {
+
+// Saves after the format-limit checks; a question counts as No unless bYes.
+int SaveChecked(CCrossword& crossword, const std::string& strPath, bool bYes) {
+    const CLimitDecision decision = CheckFormatLimits(strPath, crossword, true);
+    if (decision.m_eAction == LIMIT_REFUSE || (decision.m_eAction == LIMIT_ASK && !bYes)) {
+        std::cerr << FormatLimitText(decision) << "\n";
+        return EXIT_REFUSED;
+    }
+    try {
+        crossword.Save(strPath, FormatOptions());
+    } catch (const CFileError& error) {
+        std::cerr << "quenk-cli: cannot write " << error.Path() << "\n";
+        return EXIT_WRITE_FAILED;
+    }
+    return EXIT_OK;
+}
+
+// Reads "--cell P" (1 to 255); false on a bad value.
+bool TakeCellSize(Args& args, long& nCellSize) {
+    std::string strCell;
+    if (!TakeOption(args, "--cell", strCell)) return false;
+    return strCell.empty() || ParseNumber(strCell, 1, 255, nCellSize);
+}
+
+}  // namespace
+
+int RunConvert(Args args) {
+    const bool bYes = TakeFlag(args, "--yes");
+    std::string strOption;
+    if (HasUnknownOption(args, strOption)) return UsageError("unknown option " + strOption);
+    if (args.size() != 2) return UsageError("convert takes IN and OUT");
+    const auto pCrossword = LoadPuzzle(args[0]);
+    if (!pCrossword) return EXIT_LOAD_FAILED;
+    return SaveChecked(*pCrossword, args[1], bYes);
+}
+
+int RunImportBmp(Args args) {
+    const bool bYes = TakeFlag(args, "--yes");
+    long nCellSize = 1;
+    if (!TakeCellSize(args, nCellSize)) return UsageError("--cell takes a size from 1 to 255");
+    std::string strOption;
+    if (HasUnknownOption(args, strOption)) return UsageError("unknown option " + strOption);
+    if (args.size() != 2) return UsageError("import-bmp takes IN.bmp and OUT");
+
+    CBmpImportResult result;
+    try {
+        result = ImportBmp(args[0], int(nCellSize), [bYes] { return bYes; }, FormatOptions());
+    } catch (const CFileError&) {
+        std::cerr << LoadStatusMessage(STATUS_FILE_ERROR) << "\n";
+        return EXIT_LOAD_FAILED;
+    }
+    if (result.m_nOutcome == BMP_DECLINED) {
+        std::cerr << LoadAppString(IDS_BMP_FIX_BLOCKS) << "\n";
+        return EXIT_REFUSED;
+    }
+    if (result.m_nOutcome != BMP_IMPORTED) {
+        std::cerr << BmpImportMessage(result) << "\n";
+        return EXIT_REFUSED;
+    }
+    return SaveChecked(*result.m_pCrossword, args[1], bYes);
+}
+
+int RunExportBmp(Args args) {
+    long nCellSize = 1;
+    if (!TakeCellSize(args, nCellSize)) return UsageError("--cell takes a size from 1 to 255");
+    std::string strOption;
+    if (HasUnknownOption(args, strOption)) return UsageError("unknown option " + strOption);
+    if (args.size() != 2) return UsageError("export-bmp takes IN and OUT.bmp");
+    const auto pCrossword = LoadPuzzle(args[0]);
+    if (!pCrossword) return EXIT_LOAD_FAILED;
+    try {
+        ExportBmp(*pCrossword, args[1], int(nCellSize));
+    } catch (const CFileError& error) {
+        std::cerr << "quenk-cli: cannot write " << error.Path() << "\n";
+        return EXIT_WRITE_FAILED;
+    }
+    return EXIT_OK;
+}
+
+}  // namespace quenk::cli
