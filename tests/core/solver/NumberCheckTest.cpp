@@ -29,6 +29,7 @@ struct FaultCase {
     int nLength;    // cells along the line
     std::vector<NUMBERCELL> slots;
     const char* message;
+    friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const FaultCase kFaults[] = {

@@ -8,19 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "core/solver/LineNotation.h"
 #include "model/Crossword.h"
 #include "solver/SearchEngine.h"
 
 namespace quenk::test {
 
 using Grid = std::vector<std::uint8_t>;  // row-major cells
-
-inline std::array<COLORREF, MAX_COLORS> TestPalette() {
-    std::array<COLORREF, MAX_COLORS> colors{};
-    for (int i = 0; i < MAX_COLORS; ++i) colors[size_t(i)] = MakeRGB(std::uint8_t(i * 15), 40, 200);
-    colors[0] = COLOR_WHITE;
-    return colors;
-}
 
 // A puzzle whose numbers come from a picture ('.' background, '1'-'9' colours); the grid
 // is then left undecided.
