@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "../tests/core/solver/SearchTestSupport.h"
-#include "../tests/support/Nono.h"
+#include "core/solver/SearchTestSupport.h"
+#include "support/Nono.h"
 #include "solver/SearchCollector.h"
 #include "solver/SearchEngine.h"
 #include "solver/SolutionList.h"

@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "../tests/support/Nono.h"
+#include "support/Nono.h"
 #include "model/Crossword.h"
 #include "solver/Line.h"
 
