@@ -90,6 +90,9 @@ public:
 
     // ---- solving (implemented under solver/) ----
     std::vector<std::unique_ptr<CLine>> m_pLines;  // rows first, then columns
+    // Per line: its last pass changed nothing and its cells have not changed since, so a
+    // sweep may skip it. Sized with the lines; meaningful only inside SolveByLines.
+    std::vector<std::uint8_t> m_aLineSettled;
     void MakeLines();
     void FreeLines();
     // Looks for faults that make the numbers unsolvable on their face and returns the first

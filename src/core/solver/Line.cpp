@@ -126,8 +126,12 @@ void CCrossword::MakeLines() {
     m_pLines.reserve(size_t(m_nHeight) + m_nWidth);
     for (int r = 0; r < m_nHeight; ++r) m_pLines.push_back(std::make_unique<CRowLine>(this, r));
     for (int c = 0; c < m_nWidth; ++c) m_pLines.push_back(std::make_unique<CColumnLine>(this, c));
+    m_aLineSettled.assign(m_pLines.size(), 0);
 }
 
-void CCrossword::FreeLines() { m_pLines.clear(); }
+void CCrossword::FreeLines() {
+    m_pLines.clear();
+    m_aLineSettled.clear();
+}
 
 }  // namespace quenk

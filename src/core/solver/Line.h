@@ -34,6 +34,8 @@ public:
     std::uint8_t m_aValue[256] = {};
     std::uint8_t m_aColor[256] = {};
     std::uint8_t m_aCell[256] = {};
+    // The cells as the last pass found them, so a caller can tell which ones it changed.
+    std::uint8_t m_aCellBefore[256] = {};
 
 protected:
     // Shared by both kinds of line: the slot array of this line, or null when absent.

@@ -17,6 +17,7 @@ inline int Gap(const std::uint8_t* pColor, int k) { return pColor[k] == pColor[k
 
 void CLine::LoadLine() {
     ReadCells(m_aCell);
+    std::copy(m_aCell, m_aCell + m_nLength, m_aCellBefore);
     for (int k = 0; k < m_nCount; ++k) {
         const NUMBERCELL number = GetNumber(k);
         m_aColor[k] = number.color;
@@ -265,6 +266,7 @@ bool CLine::SolveLine(bool& bChanged) {
     if (m_nCount == 0) {
         // No numbers: the whole line is background, whatever it holds.
         ReadCells(m_aCell);
+        std::copy(m_aCell, m_aCell + m_nLength, m_aCellBefore);
         if (SetRange(0, m_nLength, CELL_CROSS)) {
             WriteCells(m_aCell);
             bChanged = true;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "core/solver/LineNotation.h"
 #include "solver/SolveOutcome.h"
 #include "support/Nono.h"
@@ -184,3 +187,62 @@ TEST(SweepSolver, LineSolvableCollectionPuzzles) {
 }
 
 }  // namespace
+
+// The sweeps skip lines whose last pass changed nothing and whose cells have not changed
+// since. That must give exactly what sweeping every line every time gives: the same cells,
+// the same outcome, the same contradictory line.
+TEST(SweepSolver, SkippingSettledLinesChangesNoResult) {
+    std::mt19937 rng(4242);
+    const auto palette = TestPalette();
+    int nOutcomes[4] = {};
+    for (int nCase = 0; nCase < 1500; ++nCase) {
+        const int W = 1 + int(rng() % 14), H = 1 + int(rng() % 14);
+        const int nColors = 2 + int(rng() % 3);
+        const int nDensity = 30 + int(rng() % 50);
+        CCrossword puzzle(W, H, 0, 0, nColors, palette.data());
+        for (auto& row : puzzle.m_pCells)
+            for (auto& v : row)
+                if (int(rng() % 100) < nDensity) v = std::uint8_t(1 + rng() % unsigned(nColors - 1));
+        const Grid picture = puzzle.m_pCells;
+        puzzle.ComputeNumbers();
+        for (auto& row : puzzle.m_pCells) std::fill(row.begin(), row.end(), CELL_EMPTY);
+        // Some decided cells, a few of them wrong, so contradictions come up too.
+        for (int k = int(rng() % 6); k > 0; --k) {
+            const int r = int(rng() % unsigned(H)), c = int(rng() % unsigned(W));
+            std::uint8_t v = picture[size_t(r)][size_t(c)] ? picture[size_t(r)][size_t(c)] : CELL_CROSS;
+            if (rng() % 5 == 0) v = v == CELL_CROSS ? std::uint8_t(1) : CELL_CROSS;
+            puzzle.m_pCells[size_t(r)][size_t(c)] = v;
+        }
+        auto plain = puzzle.Clone(false);
+
+        const SolveResult skipping = puzzle.SolveByLines(false);
+
+        // Every line in every sweep, until a sweep changes nothing.
+        SolveResult expected{SOLVE_STALLED, 0};
+        plain->MakeLines();
+        bool bChanged = true, bFailed = false;
+        while (bChanged && !bFailed) {
+            bChanged = false;
+            for (size_t i = 0; i < plain->m_pLines.size() && !bFailed; ++i)
+                if (!plain->m_pLines[i]->SolveLine(bChanged)) {
+                    expected = SolveResult{SOLVE_CONTRADICTION, int(i)};
+                    bFailed = true;
+                }
+        }
+        if (!bFailed) {
+            expected.code = SOLVE_SOLVED;
+            for (const auto& row : plain->m_pCells)
+                if (std::count(row.begin(), row.end(), CELL_EMPTY)) expected.code = SOLVE_STALLED;
+        }
+
+        SCOPED_TRACE(testing::Message() << "case " << nCase);
+        ASSERT_EQ(skipping.code, expected.code);
+        ASSERT_EQ(skipping.line, expected.line);
+        ASSERT_EQ(puzzle.m_pCells, plain->m_pCells);
+        ++nOutcomes[expected.code];
+    }
+    // The cases cover every outcome the sweeps can have.
+    EXPECT_GT(nOutcomes[SOLVE_SOLVED], 100);
+    EXPECT_GT(nOutcomes[SOLVE_STALLED], 100);
+    EXPECT_GT(nOutcomes[SOLVE_CONTRADICTION], 50);
+}
