@@ -19,7 +19,7 @@ protected:
     void TearDown() override { SetStringOverlay(nullptr); }
 };
 
-const std::string RESOURCES_DIR = std::string(QUENK_TEST_DATA_DIR) + "/../../resources";
+const std::string RESOURCES_DIR = QUENK_RESOURCES_DIR;
 
 }  // namespace
 
