@@ -30,15 +30,14 @@ const std::vector<std::string> kFrame{"111", "1.1", "111"};  // decided by lines
 const std::vector<std::string> kDiagonal{"1.", ".1"};        // two solutions
 
 TEST_F(SolveCommands, SolveReportsEachOutcomeWithItsExitCode) {
-    struct Case {
+    const struct {
         const char* name;
         std::vector<std::string> picture;
         void (*pfnAdjust)(CCrossword&);
         int nExit;
         std::string strFirstLine;
         std::string strGrid;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"solved", kFrame, nullptr, 0, LoadAppString(IDS_SOLVED), "111\n1x1\n111\n"},
         {"stalled", kDiagonal, nullptr, 1, "", "..\n..\n"},
         // A cross in row 3 where the picture needs a colour.
@@ -47,7 +46,7 @@ TEST_F(SolveCommands, SolveReportsEachOutcomeWithItsExitCode) {
         {"rejected", kFrame, [](CCrossword& p) { p.m_pLeftNumbers[0].back().value = 100; }, 6,
          LoadAppString(IDS_CHECK_LARGE_ROWS), ""},
     };
-    for (const Case& tc : cases) {
+    for (const auto& tc : cases) {
         SCOPED_TRACE(tc.name);
         const auto result = RunCli({"solve", Save(std::string(tc.name) + ".jcc", tc.picture, tc.pfnAdjust)});
         EXPECT_EQ(result.nExit, tc.nExit);
@@ -101,9 +100,7 @@ TEST_F(SolveCommands, SolutionsSavesEveryOneUnderNumberedNames) {
                                 m_dir.File("out dir.jcc")});
     EXPECT_EQ(result.nExit, 0);
     CCrossword first(m_dir.File("out dir_1.jcc")), second(m_dir.File("out dir_2.jcc"));
-    ASSERT_EQ(first.m_nStatus, STATUS_OK);
-    ASSERT_EQ(second.m_nStatus, STATUS_OK);
-    EXPECT_EQ(test::CellsOf(first), (test::Grid{CELL_CROSS, 1, 1, CELL_CROSS}));
+    EXPECT_EQ(test::CellsOf(first), (test::Grid{CELL_CROSS, 1, 1, CELL_CROSS}));  // empty when not loaded
     EXPECT_EQ(test::CellsOf(second), (test::Grid{1, CELL_CROSS, CELL_CROSS, 1}));
     EXPECT_TRUE(first.CheckSolution());
 }
@@ -116,11 +113,7 @@ TEST_F(SolveCommands, RefusalsAndMisuse) {
     EXPECT_EQ(refused.strOut.find("solutions:"), std::string::npos);
 
     const std::string strGood = Save("frame.jcc", kFrame);
-    struct Case {
-        std::vector<std::string> args;
-        int nExit;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<std::string>, int> cases[] = {
         {{"solutions"}, 2},
         {{"solutions", strGood, "--max", "0"}, 2},
         {{"solutions", strGood, "--max"}, 2},
@@ -130,11 +123,7 @@ TEST_F(SolveCommands, RefusalsAndMisuse) {
         {{"verify", m_dir.File("missing.jcc")}, 3},
         {{"solve", strGood, "-o", m_dir.File("no/such/dir/out.jcc")}, 7},
     };
-    for (const Case& tc : cases) {
-        std::string strArgs;
-        for (const auto& a : tc.args) strArgs += a + " ";
-        EXPECT_EQ(RunCli(tc.args).nExit, tc.nExit) << strArgs;
-    }
+    for (const auto& [args, nExit] : cases) EXPECT_EQ(RunCli(args).nExit, nExit) << args[0] << " " << args.size();
 }
 
 }  // namespace

@@ -22,6 +22,10 @@ struct CNonoPuzzle {
 };
 
 namespace nono_detail {
+// Numbers "v" or "v:c" of one line, aligned into the last slots (towards the grid).
+inline void FillSlots(std::vector<NUMBERCELL>& slots, const std::vector<NUMBERCELL>& numbers) {
+    std::copy(numbers.begin(), numbers.end(), slots.end() - std::ptrdiff_t(numbers.size()));
+}
 inline std::vector<NUMBERCELL> ParseClue(const std::string& line) {
     std::vector<NUMBERCELL> numbers;
     std::istringstream in(line);
@@ -30,22 +34,9 @@ inline std::vector<NUMBERCELL> ParseClue(const std::string& line) {
         const auto colon = item.find(':');
         const int v = std::stoi(item.substr(0, colon));
         const int c = colon == std::string::npos ? 1 : std::stoi(item.substr(colon + 1));
-        if (v == 0) continue;  // "0" is an empty line
-        numbers.push_back(NUMBERCELL{std::uint8_t(v), std::uint8_t(c)});
+        if (v != 0) numbers.push_back(NUMBERCELL{std::uint8_t(v), std::uint8_t(c)});  // "0": an empty line
     }
     return numbers;
-}
-
-inline int GoalCell(char ch) {
-    if (ch >= '0' && ch <= '9') return ch - '0';
-    if (ch >= 'a' && ch <= 'z') return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'Z') return ch - 'A' + 36;
-    return -1;
-}
-
-// Last `depth` slots hold the numbers, as the puzzle keeps them aligned towards the grid.
-inline void FillSlots(std::vector<NUMBERCELL>& slots, const std::vector<NUMBERCELL>& numbers) {
-    std::copy(numbers.begin(), numbers.end(), slots.end() - std::ptrdiff_t(numbers.size()));
 }
 }  // namespace nono_detail
 
@@ -67,14 +58,11 @@ inline std::optional<CNonoPuzzle> ReadNono(const std::filesystem::path& path) {
         return std::nullopt;
     std::vector<COLORREF> palette(MAX_COLORS, 0);
     std::getline(in, line);
-    {
-        std::istringstream pin(line);
-        std::string hex;
-        for (int i = 0; i < nColors && pin >> hex; ++i) {
-            const unsigned long rgb = std::stoul(hex, nullptr, 16);
-            palette[size_t(i)] = MakeRGB(std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8),
-                                         std::uint8_t(rgb));
-        }
+    std::istringstream pin(line);
+    std::string hex;
+    for (int i = 0; i < nColors && pin >> hex; ++i) {
+        const unsigned long rgb = std::stoul(hex, nullptr, 16);
+        palette[size_t(i)] = MakeRGB(std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb));
     }
     std::vector<std::vector<NUMBERCELL>> rows, columns;
     std::getline(in, line);  // "rows:"
@@ -87,18 +75,16 @@ inline std::optional<CNonoPuzzle> ReadNono(const std::filesystem::path& path) {
     for (auto& r : rows) nLeft = std::max(nLeft, r.size());
     for (auto& c : columns) nTop = std::max(nTop, c.size());
     if (nLeft > 255 || nTop > 255) return std::nullopt;
-    puzzle.pCrossword = std::make_unique<CCrossword>(w, h, int(nLeft), int(nTop), nColors,
-                                                     palette.data());
+    puzzle.pCrossword = std::make_unique<CCrossword>(w, h, int(nLeft), int(nTop), nColors, palette.data());
     for (int r = 0; r < h; ++r) FillSlots(puzzle.pCrossword->m_pLeftNumbers[size_t(r)], rows[size_t(r)]);
     for (int c = 0; c < w; ++c) FillSlots(puzzle.pCrossword->m_pTopNumbers[size_t(c)], columns[size_t(c)]);
 
     if (std::getline(in, line) && line == "goal:") {
+        const std::string strDigits = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
         for (int r = 0; r < h && std::getline(in, line); ++r) {
             std::vector<std::uint8_t> row;
-            for (char ch : line) {
-                const int v = GoalCell(ch);
-                if (v >= 0) row.push_back(std::uint8_t(v));
-            }
+            for (char ch : line)
+                if (strDigits.find(ch) != std::string::npos) row.push_back(std::uint8_t(strDigits.find(ch)));
             if (int(row.size()) != w) return std::nullopt;
             puzzle.goal.push_back(std::move(row));
         }

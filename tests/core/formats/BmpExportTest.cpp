@@ -26,7 +26,7 @@ std::unique_ptr<CCrossword> Puzzle(const Grid& cells, int nColors) {
 BmpBytes Export(const CTempDir& dir, const CCrossword& c, int p) {
     const std::string strPath = dir.File("out.bmp");
     ExportBmp(c, strPath, p);
-    return ReadFileBytes(strPath);
+    return ReadBytes(strPath);
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ TEST(BmpExport, FailedExportLeavesTheOldFile) {
     const std::string strPath = dir.File("old.bmp");
     WriteText(strPath, "old");
     ExportBmp(*Puzzle({{1}}, 2), strPath, 1);
-    EXPECT_EQ(ReadFileBytes(strPath).size(), 122u);
+    EXPECT_EQ(ReadBytes(strPath).size(), 122u);
 }
 
 // Export and import with the same cell size give the same picture; colours are numbered

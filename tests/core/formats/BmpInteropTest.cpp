@@ -1,69 +1,28 @@
 // Bitmaps exchanged with ImageMagick, the reference decoder and encoder at hand.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <sstream>
-
 #include "BmpTestSupport.h"
 #include "formats/BmpExport.h"
 #include "model/Crossword.h"
+#include "support/CliRun.h"
 
 using namespace quenk;
 using namespace quenk::test;
 
 namespace {
 
-std::string Capture(const std::string& strCommand) {
-    std::string out;
-    if (FILE* f = ::popen(strCommand.c_str(), "r")) {
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-        ::pclose(f);
-    }
-    return out;
-}
-
 bool HasImageMagick() {
-    static const bool bHas = Capture("convert -version 2>/dev/null").find("ImageMagick") != std::string::npos;
+    static const bool bHas = RunShell("convert -version 2>/dev/null").strOut.find("ImageMagick") != std::string::npos;
     return bHas;
 }
 
-void WritePpm(const std::string& strPath, const ColorGrid& pic) {
-    std::ostringstream out;
-    out << "P3\n" << pic[0].size() << ' ' << pic.size() << "\n255\n";
+// Pictures pass to and from ImageMagick as raw RGB bytes, row by row from the top.
+std::string RawRgb(const ColorGrid& pic) {
+    std::string raw;
     for (const auto& row : pic)
-        for (COLORREF cr : row) out << int(GetRValue(cr)) << ' ' << int(GetGValue(cr)) << ' ' << int(GetBValue(cr)) << '\n';
-    WriteText(strPath, out.str());
+        for (COLORREF cr : row) raw += {char(GetRValue(cr)), char(GetGValue(cr)), char(GetBValue(cr))};
+    return raw;
 }
-
-// ImageMagick's own reading of a bitmap, pixel by pixel.
-ColorGrid ReadWithImageMagick(const std::string& strPath, int w, int h) {
-    ColorGrid pic(static_cast<std::size_t>(h), std::vector<COLORREF>(static_cast<std::size_t>(w), 0xFF000000u));
-    std::istringstream in(Capture("convert '" + strPath + "' -depth 8 txt:- 2>/dev/null"));
-    std::string line;
-    while (std::getline(in, line)) {
-        int x, y;
-        unsigned rgb;
-        const auto nHash = line.find('#');
-        if (line[0] == '#' || nHash == std::string::npos) continue;
-        if (std::sscanf(line.c_str(), "%d,%d:", &x, &y) != 2 || std::sscanf(line.c_str() + nHash + 1, "%6x", &rgb) != 1)
-            continue;
-        if (x < w && y < h)
-            pic[std::size_t(y)][std::size_t(x)] = MakeRGB(std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb));
-    }
-    return pic;
-}
-
-struct CConvertCase {
-    const char* name;
-    std::string strOptions;
-    unsigned nBits;
-    int p;
-    ColorGrid pic;
-    ColorGrid expectedCells;  // colour of every cell
-};
 
 ColorGrid CellsOf(const ColorGrid& pic, int p) {
     ColorGrid cells;
@@ -96,7 +55,14 @@ TEST(BmpInterop, ImportsWhatImageMagickWrites) {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 9; ++x) wide[std::size_t(y)][std::size_t(x)] = colours[std::size_t((x / 3 + y) % 3)];
 
-    const CConvertCase cases[] = {
+    const struct {
+        const char* name;
+        std::string strOptions;
+        unsigned nBits;
+        int p;
+        ColorGrid pic;
+        ColorGrid expectedCells;  // colour of every cell
+    } cases[] = {
         {"1 bit", "-type Bilevel", 1, 1, bw, bw},
         {"4 bits", "-type Palette", 4, 1, few, few},
         {"8 bits", "-type Palette -compress none", 8, 2, noisy, noisyCells},
@@ -105,23 +71,23 @@ TEST(BmpInterop, ImportsWhatImageMagickWrites) {
     CTempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string strPpm = dir.File("src.ppm"), strBmp = dir.File("im.bmp");
-        WritePpm(strPpm, c.pic);
-        ASSERT_EQ(std::system(("convert '" + strPpm + "' " + c.strOptions + " BMP3:'" + strBmp + "'").c_str()), 0);
-        const BmpBytes bytes = ReadFileBytes(strBmp);
+        const std::string strRaw = dir.File("src.rgb"), strBmp = dir.File("im.bmp");
+        WriteText(strRaw, RawRgb(c.pic));
+        const std::string strSize = std::to_string(c.pic[0].size()) + "x" + std::to_string(c.pic.size());
+        ASSERT_EQ(RunShell("convert -size " + strSize + " -depth 8 'rgb:" + strRaw + "' " + c.strOptions + " BMP3:'" +
+                           strBmp + "'").nExit, 0);
+        const BmpBytes bytes = ReadBytes(strBmp);
         ASSERT_GE(bytes.size(), 54u);
         EXPECT_EQ(Get32(bytes, 14), 40u);  // the classic information header
         ASSERT_EQ(bytes[28], c.nBits);
         const auto result = ImportBmp(strBmp, c.p, [] { return true; });
         ASSERT_EQ(result.m_nOutcome, BMP_IMPORTED) << result.m_nMessageId;
-        const CCrossword& x = *result.m_pCrossword;
-        ASSERT_EQ(std::size_t(x.m_nHeight), c.expectedCells.size());
-        ASSERT_EQ(std::size_t(x.m_nWidth), c.expectedCells[0].size());
         // Whatever entry the file makes the background, every cell shows its colour.
+        const CCrossword& x = *result.m_pCrossword;
+        ColorGrid cells(std::size_t(x.m_nHeight));
         for (int r = 0; r < x.m_nHeight; ++r)
-            for (int col = 0; col < x.m_nWidth; ++col)
-                EXPECT_EQ(x.GetCellColor(x.GetCell(r, col)), c.expectedCells[std::size_t(r)][std::size_t(col)])
-                    << "cell " << r << "," << col;
+            for (int col = 0; col < x.m_nWidth; ++col) cells[std::size_t(r)].push_back(x.GetCellColor(x.GetCell(r, col)));
+        EXPECT_EQ(cells, c.expectedCells);
     }
 }
 
@@ -137,11 +103,14 @@ TEST(BmpInterop, ImageMagickReadsWhatWeExport) {
         SCOPED_TRACE(p);
         const std::string strBmp = dir.File("ours.bmp");
         ExportBmp(c, strBmp, p);
-        EXPECT_EQ(Capture("identify -format '%w %h %z' '" + strBmp + "'"),
+        EXPECT_EQ(RunShell("identify -format '%w %h %z' '" + strBmp + "'").strOut,
                   std::to_string(5 * p) + ' ' + std::to_string(3 * p) + " 4");
-        const ColorGrid pic = ReadWithImageMagick(strBmp, 5 * p, 3 * p);
-        for (int y = 0; y < 3 * p; ++y)
-            for (int x = 0; x < 5 * p; ++x)
-                EXPECT_EQ(pic[std::size_t(y)][std::size_t(x)], c.GetCellColor(c.GetCell(y / p, x / p))) << x << "," << y;
+        ColorGrid expected;
+        for (int y = 0; y < 3 * p; ++y) {
+            expected.emplace_back();
+            for (int x = 0; x < 5 * p; ++x) expected.back().push_back(c.GetCellColor(c.GetCell(y / p, x / p)));
+        }
+        // ImageMagick's own reading of the file, pixel by pixel.
+        EXPECT_EQ(RunShell("convert '" + strBmp + "' -depth 8 rgb:- 2>/dev/null").strOut, RawRgb(expected));
     }
 }

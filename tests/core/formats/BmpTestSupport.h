@@ -3,9 +3,6 @@
 // import to compare the streaming one with.
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,27 +15,18 @@ namespace quenk::test {
 using BmpBytes = std::vector<unsigned char>;
 using ColorGrid = std::vector<std::vector<COLORREF>>;  // [row][column], top row first
 
-inline void WriteFileBytes(const std::string& strPath, const BmpBytes& bytes) {
-    std::ofstream out(strPath, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + strPath);
-}
-
-inline BmpBytes ReadFileBytes(const std::string& strPath) {
-    std::ifstream in(strPath, std::ios::binary);
-    return BmpBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void Put16(BmpBytes& b, std::size_t at, std::uint16_t v) {
-    b[at] = std::uint8_t(v);
-    b[at + 1] = std::uint8_t(v >> 8);
-}
-inline void Put32(BmpBytes& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + std::size_t(i)] = std::uint8_t(v >> (8 * i));
+// Little-endian fields of nSize bytes.
+inline void Put(BmpBytes& b, std::size_t at, std::uint32_t v, int nSize = 4) {
+    for (int i = 0; i < nSize; ++i) b[at + std::size_t(i)] = std::uint8_t(v >> (8 * i));
 }
 inline std::uint32_t Get32(const BmpBytes& b, std::size_t at) {
     return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
            std::uint32_t(b[at + 3]) << 24;
+}
+
+// A colour as the file stores it: blue, green, red from the lowest byte up.
+inline std::uint32_t Bgr(COLORREF cr) {
+    return std::uint32_t(GetBValue(cr)) | std::uint32_t(GetGValue(cr)) << 8 | std::uint32_t(GetRValue(cr)) << 16;
 }
 
 // A bitmap as an index grid over a stored colour table (1, 4, 8 bits) or a colour grid
@@ -54,33 +42,21 @@ struct CTestBmp {
         const std::size_t s = nBits == 24 ? (w * 3 + 3) / 4 * 4 : (w * nBits + 31) / 32 * 4;
         const std::size_t offset = 54 + 4 * table.size();
         BmpBytes b(offset + s * h, 0);
-        b[0] = 'B';
-        b[1] = 'M';
-        Put32(b, 2, std::uint32_t(b.size()));
-        Put32(b, 10, std::uint32_t(offset));
-        Put32(b, 14, 40);
-        Put32(b, 18, w);
-        Put32(b, 22, h);
-        Put16(b, 26, 1);
-        Put16(b, 28, std::uint16_t(nBits));
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            b[54 + 4 * i] = GetBValue(table[i]);
-            b[55 + 4 * i] = GetGValue(table[i]);
-            b[56 + 4 * i] = GetRValue(table[i]);
-        }
+        Put(b, 0, 'B' | 'M' << 8, 2);
+        Put(b, 2, std::uint32_t(b.size()));
+        Put(b, 10, std::uint32_t(offset));
+        Put(b, 14, 40);
+        Put(b, 18, w);
+        Put(b, 22, h);
+        Put(b, 26, 1, 2);
+        Put(b, 28, nBits, 2);
+        for (std::size_t i = 0; i < table.size(); ++i) Put(b, 54 + 4 * i, Bgr(table[i]), 3);
         for (std::uint32_t y = 0; y < h; ++y) {
             unsigned char* row = b.data() + offset + s * (h - 1 - y);
             for (std::uint32_t x = 0; x < w; ++x) {
                 const std::uint32_t v = rows[y][x];
-                if (nBits == 24) {
-                    row[3 * x] = GetBValue(v);
-                    row[3 * x + 1] = GetGValue(v);
-                    row[3 * x + 2] = GetRValue(v);
-                } else {
-                    const unsigned nPerByte = 8 / nBits;
-                    const unsigned nShift = 8 - nBits * (x % nPerByte + 1);
-                    row[x / nPerByte] |= std::uint8_t(v << nShift);
-                }
+                if (nBits == 24) Put(b, std::size_t(row - b.data()) + 3 * x, Bgr(v), 3);
+                else row[x * nBits / 8] |= std::uint8_t(v << (8 - nBits * (x % (8 / nBits) + 1)));
             }
         }
         return b;
@@ -96,7 +72,7 @@ inline CTestBmp Bmp24(const ColorGrid& grid) {
 inline CBmpImportResult ImportBytes(const CTempDir& dir, const BmpBytes& bytes, int p,
                                     bool bFix = true, int* pAsked = nullptr) {
     const std::string strPath = dir.File("in.bmp");
-    WriteFileBytes(strPath, bytes);
+    WriteBytes(strPath, bytes);
     return ImportBmp(strPath, p, [&] {
         if (pAsked) ++*pAsked;
         return bFix;

@@ -11,11 +11,7 @@ using namespace quenk;
 using namespace quenk::test;
 
 TEST(FormatDispatch, ExtensionAndFormatOfAPath) {
-    const struct {
-        const char* path;
-        const char* ext;
-        EFormat format;
-    } cases[] = {
+    const struct { const char* path; const char* ext; EFormat format; } cases[] = {
         {"PUZZLE.JCR", ".JCR", EFormat::JCR}, {"/home/u/puzzle.Jcr", ".Jcr", EFormat::JCR},
         {"a.b.jcw", ".jcw", EFormat::JCW},    {"x.JCP", ".JCP", EFormat::JCP},
         {"x.pp", ".pp", EFormat::PPIFF},      {"x.Ppc", ".Ppc", EFormat::PPIFF},

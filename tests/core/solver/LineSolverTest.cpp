@@ -10,19 +10,13 @@ using namespace quenk::test;
 
 namespace {
 
-struct PassResult {
-    bool bOk = false;
-    bool bChanged = false;
-    std::string cells;
-};
+struct PassResult { bool bOk = false; bool bChanged = false; std::string cells; };
 
 PassResult RunPass(const std::vector<NUMBERCELL>& numbers, const std::vector<std::uint8_t>& cells,
                    bool bChangedBefore = false) {
     auto pc = OneRowPuzzle(numbers, cells);
-    CRowLine line(pc.get(), 0);
-    PassResult r;
-    r.bChanged = bChangedBefore;
-    r.bOk = line.SolveLine(r.bChanged);
+    PassResult r{false, bChangedBefore, ""};
+    r.bOk = CRowLine(pc.get(), 0).SolveLine(r.bChanged);
     r.cells = FormatCells(pc->m_pCells[0]);
     return r;
 }
@@ -132,8 +126,7 @@ TEST(LineSolver, AgreesWithBruteForceOnShortLines) {
         const auto& source = bFromSolution ? all[rng() % all.size()] : cells;
         for (int i = 0; i < n; ++i) {
             if (rng() % 3 != 0) continue;
-            std::uint8_t v = bFromSolution ? source[size_t(i)]
-                                           : std::uint8_t(rng() % (nColors + 1));
+            const std::uint8_t v = bFromSolution ? source[size_t(i)] : std::uint8_t(rng() % (nColors + 1));
             cells[size_t(i)] = v == 0 ? CELL_CROSS : v;
         }
 
@@ -142,10 +135,8 @@ TEST(LineSolver, AgreesWithBruteForceOnShortLines) {
             if (Agrees(a, cells)) agreeing.push_back(&a);
 
         const PassResult r = RunPass(numbers, cells);
-        std::string text;
-        for (auto& number : numbers)
-            text += std::to_string(number.value) + "/" + std::to_string(number.color) + " ";
-        SCOPED_TRACE(text + "[" + FormatCells(cells) + "] -> [" + r.cells + "]");
+        SCOPED_TRACE(testing::Message() << numbers.size() << " numbers, first " << int(numbers[0].value) << "/"
+                                        << int(numbers[0].color) << " [" << FormatCells(cells) << "] -> [" << r.cells << "]");
         ASSERT_EQ(r.bOk, !agreeing.empty());
         if (!r.bOk) {
             ASSERT_EQ(r.cells, FormatCells(cells));

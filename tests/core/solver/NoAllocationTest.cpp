@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "core/solver/LineNotation.h"
+#include "core/solver/SearchTestSupport.h"
 #include "solver/SearchEngine.h"
 
 namespace {
@@ -80,11 +80,7 @@ public:
 
 TEST(NoAllocation, SearchNodes) {
     // 6 x 6, every number 1: the 720 permutation matrices, found over 1439 nodes.
-    const auto palette = TestPalette();
-    CCrossword c(6, 6, 1, 1, 2, palette.data());
-    for (auto& slots : c.m_pLeftNumbers) slots[0] = {1, 1};
-    for (auto& slots : c.m_pTopNumbers) slots[0] = {1, 1};
-    CSearchEngine engine(c);
+    CSearchEngine engine(*PermutationPuzzle(6));
     CArmingObserver observer;
     g_nAllocations = 0;
     const SearchOutcome outcome = engine.Run(observer);

@@ -7,20 +7,10 @@ using namespace quenk::test;
 
 namespace {
 
-// A puzzle with explicit slots; unspecified lines stay empty.
+// A puzzle with explicit slots; lines not set here stay empty.
 std::unique_ptr<CCrossword> Slots(int w, int h, int nLeft, int nTop, int nColors = 2) {
     const auto palette = TestPalette();
     return std::make_unique<CCrossword>(w, h, nLeft, nTop, nColors, palette.data());
-}
-
-void Set(std::vector<NUMBERCELL>& slots, const std::vector<NUMBERCELL>& values) {
-    ASSERT_EQ(slots.size(), values.size());
-    slots = values;
-}
-
-std::string Message(CCrossword& c) {
-    auto fault = c.CheckNumbers();
-    return fault ? FormatNumberFault(*fault) : std::string("none");
 }
 
 struct FaultCase {
@@ -62,11 +52,11 @@ class NumberCheckFaults : public ::testing::TestWithParam<FaultCase> {};
 // The faulty line is line 1 (the second), so the message counts lines from 1.
 TEST_P(NumberCheckFaults, FormatsFirstFault) {
     const FaultCase& f = GetParam();
-    const int nCross = 3;
-    auto pc = f.bColumns ? Slots(nCross, f.nLength, 4, 4) : Slots(f.nLength, nCross, 4, 4);
-    auto& area = f.bColumns ? pc->m_pTopNumbers : pc->m_pLeftNumbers;
-    Set(area[1], f.slots);
-    EXPECT_EQ(Message(*pc), f.message);
+    auto pc = f.bColumns ? Slots(3, f.nLength, 4, 4) : Slots(f.nLength, 3, 4, 4);
+    (f.bColumns ? pc->m_pTopNumbers : pc->m_pLeftNumbers)[1] = f.slots;
+    const auto fault = pc->CheckNumbers();
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(FormatNumberFault(*fault), f.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(NumberCheck, NumberCheckFaults, ::testing::ValuesIn(kFaults),
@@ -86,29 +76,22 @@ TEST(NumberCheck, ColourSumsDifferOverRowsAndColumns) {
 }
 
 TEST(NumberCheck, PassingShapes) {
-    struct Case {
-        const char* name;
-        int nLength;
-        std::vector<NUMBERCELL> slots;
-    };
     // The line is a row; each of its cells gets a column number of its colour so the colour
     // sums agree.
-    const Case cases[] = {
+    const struct { const char* name; int nLength; std::vector<NUMBERCELL> slots; } cases[] = {
         {"EmptyLastSlotNotTestedForGaps", 10, {{3, 1}, {2, 1}, {0, 0}}},
         {"NinetyNinePasses", 99, {{0, 0}, {0, 0}, {99, 1}}},
         {"LengthPlusOnePasses", 5, {{0, 0}, {3, 1}, {2, 1}}},
         {"DifferentColoursNeedNoGap", 5, {{0, 0}, {3, 1}, {2, 2}}},
         {"EmptyRowSlotColourIgnored", 5, {{0, 9}, {0, 0}, {2, 1}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto pc = Slots(c.nLength, 1, 3, 1, 3);
         pc->m_pLeftNumbers[0] = c.slots;
         size_t nColumn = 0;
-        for (const auto& slot : c.slots) {
-            for (int i = 0; i < (slot.value & NUMBER_VALUE); ++i)
-                pc->m_pTopNumbers[nColumn++][0] = {1, slot.color};
-        }
+        for (const auto& slot : c.slots)
+            for (int i = 0; i < (slot.value & NUMBER_VALUE); ++i) pc->m_pTopNumbers[nColumn++][0] = {1, slot.color};
         auto fault = pc->CheckNumbers();
         EXPECT_FALSE(fault) << FormatNumberFault(*fault);
     }

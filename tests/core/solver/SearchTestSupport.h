@@ -1,12 +1,7 @@
 #pragma once
 // Puzzles and an independent enumerator of their solutions for the search tests.
-#include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <random>
-#include <string>
-#include <vector>
 
 #include "core/solver/LineNotation.h"
 #include "model/Crossword.h"
@@ -44,6 +39,13 @@ inline Grid CellsOf(const CCrossword& p) {
     return g;
 }
 
+// A copy of the puzzle holding the given cells.
+inline std::unique_ptr<CCrossword> WithCells(const CCrossword& puzzle, const Grid& grid) {
+    auto p = puzzle.Clone(false);
+    for (size_t i = 0; i < grid.size(); ++i) p->SetCell(int(i) / p->m_nWidth, int(i) % p->m_nWidth, grid[i]);
+    return p;
+}
+
 // Records every solution reported; stops after nStopAfter of them through ShouldStop.
 class CRecordingObserver : public ISearchObserver {
 public:
@@ -73,10 +75,10 @@ inline std::vector<std::pair<int, int>> RunsOf(const std::vector<std::uint8_t>& 
     return runs;
 }
 
-inline std::vector<std::pair<int, int>> NumbersOf(const std::vector<NUMBERCELL>* pSlots) {
+inline std::vector<std::pair<int, int>> NumbersOf(const std::vector<std::vector<NUMBERCELL>>& area, int nLine) {
     std::vector<std::pair<int, int>> numbers;
-    if (pSlots)
-        for (const NUMBERCELL& s : *pSlots)
+    if (nLine < int(area.size()))
+        for (const NUMBERCELL& s : area[size_t(nLine)])
             if (s.value != 0) numbers.push_back({s.value & NUMBER_VALUE, s.color});
     return numbers;
 }
@@ -86,16 +88,10 @@ inline std::vector<std::pair<int, int>> NumbersOf(const std::vector<NUMBERCELL>*
 // colour 1 before colour 2 ... Exhaustive over each row, pruned by column suffixes.
 inline std::vector<Grid> ReferenceSolutions(const CCrossword& p) {
     const int W = p.m_nWidth, H = p.m_nHeight, nColors = p.m_nColors;
-    auto rowNumbers = [&](int r) {
-        return NumbersOf(r < int(p.m_pLeftNumbers.size()) ? &p.m_pLeftNumbers[size_t(r)] : nullptr);
-    };
-    auto colNumbers = [&](int c) {
-        return NumbersOf(c < int(p.m_pTopNumbers.size()) ? &p.m_pTopNumbers[size_t(c)] : nullptr);
-    };
     // Candidates of each row, counted so that the last cell varies slowest.
     std::vector<std::vector<std::vector<std::uint8_t>>> candidates(static_cast<size_t>(H));
     for (int r = 0; r < H; ++r) {
-        const auto numbers = rowNumbers(r);
+        const auto numbers = NumbersOf(p.m_pLeftNumbers, r);
         std::vector<int> digits(static_cast<size_t>(W), 0);
         for (;;) {
             std::vector<std::uint8_t> line(static_cast<size_t>(W));
@@ -118,7 +114,7 @@ inline std::vector<Grid> ReferenceSolutions(const CCrossword& p) {
         std::vector<std::uint8_t> part;
         for (int i = r; i < H; ++i) part.push_back(grid[size_t(i * W + c)]);
         const auto runs = RunsOf(part);
-        const auto numbers = colNumbers(c);
+        const auto numbers = NumbersOf(p.m_pTopNumbers, c);
         if (runs.size() > numbers.size()) return false;
         if (runs.empty()) return r > 0 || numbers.empty();
         const size_t nOffset = numbers.size() - runs.size();
@@ -131,10 +127,7 @@ inline std::vector<Grid> ReferenceSolutions(const CCrossword& p) {
         return r > 0 || nOffset == 0;
     };
     std::function<void(int)> fillRow = [&](int r) {
-        if (r < 0) {
-            solutions.push_back(grid);
-            return;
-        }
+        if (r < 0) return solutions.push_back(grid);
         for (const auto& line : candidates[size_t(r)]) {
             std::copy(line.begin(), line.end(), grid.begin() + r * W);
             bool bFits = true;

@@ -19,11 +19,7 @@ bool RowIsRight(const char* numbers, const char* cells) {
 }
 
 TEST(SolutionCheck, RowsAgainstNumbers) {
-    struct Case {
-        const char* numbers;
-        const char* cells;
-        bool bRight;
-    } const cases[] = {
+    struct Case { const char* numbers; const char* cells; bool bRight; } const cases[] = {
         {"2/1 1/1", "11.1.", true},
         {"2/1 1/1", "11x1.", true},   // a cross is background
         {"2/1 1/1", "111..", false},  // one run of 3

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include "support/TempDir.h"
 #include "text/LanguageBundle.h"
 
 using namespace quenk;
+using namespace quenk::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -18,20 +18,6 @@ CLanguageBundle Parse(std::string_view data) {
     EXPECT_TRUE(bundle.has_value());
     return bundle ? *bundle : CLanguageBundle();
 }
-
-// A fresh folder, removed at the end of the test.
-struct CTempFolder {
-    fs::path path = fs::temp_directory_path() /
-                    ("quenk-lang-" + std::to_string(::getpid()) + "-" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    CTempFolder() {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~CTempFolder() { fs::remove_all(path); }
-    std::string Path() const { return path.string(); }
-    void Write(const std::string& strName, const std::string& data) const { std::ofstream(path / strName, std::ios::binary) << data; }
-};
 
 }  // namespace
 
@@ -102,35 +88,35 @@ TEST(LanguageBundle, SizeLimit) {
 }
 
 TEST(LanguageBundle, ListsBundlesOfAFolder) {
-    CTempFolder folder;
+    CTempDir folder;
     for (const char* psz : {"UI_English.lang", "UI_Deutsch.lang", "UI_.lang", "ui_lower.lang", "UI_Text.txt",
                             "UI_English.lang.bak", "English.lang"})
-        folder.Write(psz, "string.130=x\n");
-    fs::create_directory(fs::path(folder.Path()) / "UI_Folder.lang");
-    EXPECT_EQ(ListLanguageBundles(folder.Path()), (std::vector<std::string>{"Deutsch", "English"}));
-    EXPECT_TRUE(ListLanguageBundles(folder.Path() + "/missing").empty());
+        WriteText(folder.File(psz), "string.130=x\n");
+    fs::create_directory(folder.Path() / "UI_Folder.lang");
+    EXPECT_EQ(ListLanguageBundles(folder.Path().string()), (std::vector<std::string>{"Deutsch", "English"}));
+    EXPECT_TRUE(ListLanguageBundles(folder.Path().string() + "/missing").empty());
 
-    for (int i = 0; i < 200; ++i) folder.Write(LanguageBundleFileName("L" + std::to_string(1000 + i)), "");
-    const auto names = ListLanguageBundles(folder.Path());
+    for (int i = 0; i < 200; ++i) WriteText(folder.File(LanguageBundleFileName("L" + std::to_string(1000 + i))), "");
+    const auto names = ListLanguageBundles(folder.Path().string());
     ASSERT_EQ(names.size(), LANGUAGE_LIST_MAX - 1);  // the built-in language takes the first entry
     EXPECT_EQ(names.front(), "Deutsch");
     EXPECT_EQ(names.back(), "L1124");
 }
 
 TEST(LanguageBundle, LoadsByNameAndRefusesWhatItShouldNot) {
-    CTempFolder folder;
-    folder.Write("UI_English.lang", "string.130=Untitled\n");
-    folder.Write("UI_Huge.lang", std::string(LANGUAGE_BUNDLE_MAX_SIZE + 1, '#'));
-    const auto pEnglish = LoadLanguageBundle(folder.Path(), "English");
+    CTempDir folder;
+    WriteText(folder.File("UI_English.lang"), "string.130=Untitled\n");
+    WriteText(folder.File("UI_Huge.lang"), std::string(LANGUAGE_BUNDLE_MAX_SIZE + 1, '#'));
+    const auto pEnglish = LoadLanguageBundle(folder.Path().string(), "English");
     ASSERT_NE(pEnglish, nullptr);
     EXPECT_EQ(*pEnglish->FindString(130), "Untitled");
-    EXPECT_EQ(LoadLanguageBundle(folder.Path(), "Huge"), nullptr);
-    EXPECT_EQ(LoadLanguageBundle(folder.Path(), "Missing"), nullptr);
-    EXPECT_EQ(LoadLanguageBundle(folder.Path(), ""), nullptr);
-    ASSERT_EQ(::mkfifo((folder.path / "UI_Pipe.lang").c_str(), 0600), 0);
-    EXPECT_EQ(LoadLanguageBundle(folder.Path(), "Pipe"), nullptr);  // must not block
+    EXPECT_EQ(LoadLanguageBundle(folder.Path().string(), "Huge"), nullptr);
+    EXPECT_EQ(LoadLanguageBundle(folder.Path().string(), "Missing"), nullptr);
+    EXPECT_EQ(LoadLanguageBundle(folder.Path().string(), ""), nullptr);
+    ASSERT_EQ(::mkfifo((folder.Path() / "UI_Pipe.lang").c_str(), 0600), 0);
+    EXPECT_EQ(LoadLanguageBundle(folder.Path().string(), "Pipe"), nullptr);  // must not block
     // A name is never a path.
-    fs::create_directory(fs::path(folder.Path()) / "sub");
-    folder.Write("sub/UI_X.lang", "string.130=x\n");
-    EXPECT_EQ(LoadLanguageBundle(folder.Path(), "../" + fs::path(folder.Path()).filename().string() + "/sub/UI_X"), nullptr);
+    fs::create_directory(folder.Path() / "sub");
+    WriteText(folder.File("sub/UI_X.lang"), "string.130=x\n");
+    EXPECT_EQ(LoadLanguageBundle(folder.Path().string(), "../" + folder.Path().filename().string() + "/sub/UI_X"), nullptr);
 }

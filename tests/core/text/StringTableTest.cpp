@@ -24,10 +24,7 @@ const std::string RESOURCES_DIR = QUENK_RESOURCES_DIR;
 }  // namespace
 
 TEST(Version, TextFromFourParts) {
-    struct Case {
-        std::uint16_t a, b, c, d;
-        const char* pszText;
-    };
+    struct Case { std::uint16_t a, b, c, d; const char* pszText; };
     for (const Case& c : {Case{5, 3, 0, 0, "5.3"}, Case{5, 3, 2, 0, "5.32"}, Case{5, 3, 0, 7, "5.307"},
                           Case{5, 3, 2, 7, "5.327"}, Case{1, 0, 0, 0, "1.0"}, Case{12, 10, 11, 0, "12.1011"},
                           Case{65535, 0, 0, 65535, "65535.0065535"}})
@@ -36,11 +33,7 @@ TEST(Version, TextFromFourParts) {
 }
 
 TEST(FormatSignatureTest, WhichTranslationsMayReplaceAFormat) {
-    struct Case {
-        const char* pszReference;
-        const char* pszCandidate;
-        bool bSame;
-    };
+    struct Case { const char* pszReference; const char* pszCandidate; bool bSame; };
     const Case cases[] = {
         {"строка %d.", "row %d.", true},
         {"%d мин", "%02d min", true},             // width and flags do not matter
