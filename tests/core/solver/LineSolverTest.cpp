@@ -27,6 +27,7 @@ struct LineCase {
     const char* before;
     bool bOk;
     const char* after;  // for a contradiction: the line as it was, untouched
+    friend void PrintTo(const LineCase& c, std::ostream* os) { *os << c.numbers << " [" << c.before << "]"; }
 };
 
 const LineCase kLineCases[] = {
