@@ -8,6 +8,9 @@
 namespace quenk {
 
 unsigned CheckBmpLayout(CBmpHeader& header, std::uint64_t nFileLength) {
+    // The import refuses other depths before it gets here; the reader knows no others.
+    const unsigned nBits = header.m_nBitCount;
+    if (nBits != 1 && nBits != 4 && nBits != 8 && nBits != 24) return IDS_BMP_BAD_DEPTH;
     if (header.m_nOffBits == 0) header.m_nOffBits = BmpDefaultPixelOffset(header.m_nBitCount);
     const std::uint64_t nRowBytes = BmpRowBytes(header.m_nBitCount, header.m_nWidth);
     const std::uint64_t nExpected = std::uint64_t(header.m_nHeight) * nRowBytes + header.m_nOffBits;
@@ -59,11 +62,14 @@ void CBmpReader::DecodeSpan(const std::uint8_t* pRow, std::uint32_t x, std::uint
     case 8:
         for (; x < nEnd; ++x) *pOut++ = m_crTable[pRow[x]];
         break;
-    default:  // 24: blue, green, red
+    case 24:  // blue, green, red
         for (; x < nEnd; ++x) {
             const std::uint8_t* p = pRow + std::size_t(x) * 3;
             *pOut++ = MakeRGB(p[2], p[1], p[0]);
         }
+        break;
+    default:  // no row of another depth is ever read
+        std::fill(pOut, pOut + n, COLORREF(0));
         break;
     }
 }

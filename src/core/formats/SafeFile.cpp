@@ -16,14 +16,16 @@ CFileError::CFileError(std::string strPath, int nCause, int nOsError)
 
 CSafeFile::CSafeFile(const std::string& strPath, EMode mode) : m_strPath(strPath), m_mode(mode) {
     if (mode == EMode::Read) {
-        m_fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+        // Only regular files: a folder, a pipe or a device is no puzzle, and opening a pipe
+        // without O_NONBLOCK would wait for a writer that may never come.
+        m_fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (m_fd < 0) Fail(CFileError::CAUSE_OPEN, errno);
         struct stat st {};
-        if (::fstat(m_fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-            const int nError = errno ? errno : EISDIR;
+        const bool bRegular = ::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode);
+        if (!bRegular || ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK) != 0) {
             ::close(m_fd);
             m_fd = -1;
-            Fail(CFileError::CAUSE_OPEN, nError);
+            Fail(CFileError::CAUSE_OPEN, bRegular ? errno : EINVAL);
         }
         return;
     }

@@ -91,9 +91,11 @@ std::string LoadAppString(unsigned nId) {
     const char* pszBuiltin = FindBuiltinString(nId);
     if (const auto pBundle = GetStringOverlay()) {
         // A translation must take the same arguments as the built-in text, or formatting it
-        // would read arguments that were never passed.
+        // would read arguments that were never passed. An empty one yields nothing, so the
+        // built-in text stands, as for an id the bundle lacks.
         const std::string* pText = pBundle->FindString(nId);
-        if (pText && (!pszBuiltin || SameFormatArguments(pszBuiltin, *pText))) return *pText;
+        if (pText && !pText->empty() && (!pszBuiltin || SameFormatArguments(pszBuiltin, *pText)))
+            return *pText;
     }
     return pszBuiltin ? std::string(pszBuiltin) : std::string();
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -31,6 +32,7 @@ TEST(FormatDispatch, LoadStatusAndItsMessage) {
     std::filesystem::create_directory(dir.File("folder.pp"));
     auto pc = MonoPuzzle({{1, 0}, {1, 1}});
     pc->Save(dir.File("folder.pp/puzzle"));  // JCC, whatever the folder is called
+    ASSERT_EQ(::mkfifo(dir.File("pipe.jcc").c_str(), 0600), 0);  // opening must not wait for a writer
 
     const struct {
         std::string name;
@@ -44,10 +46,13 @@ TEST(FormatDispatch, LoadStatusAndItsMessage) {
         {"folder.pp/puzzle", "", STATUS_OK},
         {"missing.pp", "", STATUS_FILE_ERROR},
         {"folder.pp", "", STATUS_FILE_ERROR},
+        {"pipe.jcc", "", STATUS_FILE_ERROR},
+        {"/dev/zero", "", STATUS_FILE_ERROR},
     };
     for (const auto& c : cases) {
         if (!c.data.empty()) WriteText(dir.File(c.name), c.data);
-        EXPECT_EQ(CCrossword(dir.File(c.name)).m_nStatus, c.status) << c.name;
+        const std::string strPath = c.name[0] == '/' ? c.name : dir.File(c.name);
+        EXPECT_EQ(CCrossword(strPath).m_nStatus, c.status) << c.name;
     }
     EXPECT_EQ(LoadStatusMessage(STATUS_OK), "");
     EXPECT_EQ(LoadStatusMessage(STATUS_BAD_SHAPE), "Ошибка при создании кроссворда!");

@@ -71,9 +71,11 @@ TEST_F(StringTable, OverlayFirstThenBuiltin) {
                             "string.60000=Only in the bundle\n"
                             "string.134=Error %s\n"      // takes a string where an int is passed
                             "string.151=row %d, col %d\n"
-                            "string.152=column %03d.\n"));
+                            "string.152=column %03d.\n"
+                            "string.130=\n"));  // empty: the built-in text stands
     EXPECT_EQ(LoadAppString(IDS_CANNOT_OPEN_FILE), "Cannot open the file.");
     EXPECT_EQ(LoadAppString(IDS_INVALID_FORMAT), "Неверный формат.");  // not in the bundle
+    EXPECT_EQ(LoadAppString(IDS_UNTITLED), "Безымянный");
     EXPECT_EQ(LoadAppString(60000), "Only in the bundle");
     EXPECT_EQ(LoadAppString(60001), "");
     EXPECT_EQ(LoadAppString(IDS_SHELL_COMMAND_FAILED), "Не удалось выполнить команду.\nКод ошибки: %d.");
