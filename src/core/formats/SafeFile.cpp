@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace quenk {
@@ -29,18 +30,45 @@ CSafeFile::CSafeFile(const std::string& strPath, EMode mode) : m_strPath(strPath
         }
         return;
     }
-    // A new file is written beside the target and renamed over it when complete, so a
-    // failed save never destroys what was there.
-    std::vector<char> name(strPath.begin(), strPath.end());
-    const std::string suffix = ".quenk-XXXXXX";
-    name.insert(name.end(), suffix.begin(), suffix.end());
-    name.push_back('\0');
-    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (m_fd < 0) Fail(CFileError::CAUSE_OPEN, errno);
-    m_strTempPath = name.data();
-    // Keep the permissions an existing target had; new files get the usual umask rules.
+    OpenForWriting();
+}
+
+// A new file is written beside the target and renamed over it when complete, so a failed
+// save never destroys what was there. Only what the target allows is done: a link is
+// followed to the file it names, and a file the user may not write is refused, as a plain
+// open for writing would refuse it.
+void CSafeFile::OpenForWriting() {
+    std::string strTarget = m_strPath;
+    if (char* pszReal = ::realpath(m_strPath.c_str(), nullptr)) {
+        strTarget = pszReal;
+        std::free(pszReal);
+    }
     struct stat st {};
-    if (::stat(strPath.c_str(), &st) == 0) {
+    const bool bExists = ::stat(strTarget.c_str(), &st) == 0;
+    if (bExists) {
+        if (!S_ISREG(st.st_mode)) Fail(CFileError::CAUSE_OPEN, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        const int fd = ::open(strTarget.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0) Fail(CFileError::CAUSE_OPEN, errno);
+        ::close(fd);
+    }
+    m_strTarget = strTarget;
+
+    // A short name of its own, so that a target name near the length limit still fits.
+    const auto nSlash = strTarget.find_last_of('/');
+    std::string strTemp = (nSlash == std::string::npos ? std::string() : strTarget.substr(0, nSlash + 1)) +
+                          ".quenk-XXXXXX";
+    m_fd = ::mkostemp(strTemp.data(), O_CLOEXEC);
+    if (m_fd < 0) {
+        // A folder the user may not write to, holding a file the user may: write in place.
+        if (bExists && (errno == EACCES || errno == EPERM)) {
+            m_fd = ::open(strTarget.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+            if (m_fd >= 0) return;
+        }
+        Fail(CFileError::CAUSE_OPEN, errno);
+    }
+    m_strTempPath = strTemp;
+    // Keep the permissions an existing target had; new files get the usual umask rules.
+    if (bExists) {
         ::fchmod(m_fd, st.st_mode & 07777);
     } else {
         const mode_t mask = ::umask(0);
@@ -105,12 +133,13 @@ std::uint64_t CSafeFile::GetPosition() const {
 }
 
 void CSafeFile::Commit() {
-    if (m_mode != EMode::Create || m_strTempPath.empty()) return;
+    if (m_mode != EMode::Create || m_fd < 0) return;
     if (::fsync(m_fd) != 0) Fail(CFileError::CAUSE_WRITE, errno);
     const int nClose = ::close(m_fd);
     m_fd = -1;
     if (nClose != 0) Fail(CFileError::CAUSE_WRITE, errno);
-    if (::rename(m_strTempPath.c_str(), m_strPath.c_str()) != 0) Fail(CFileError::CAUSE_WRITE, errno);
+    if (m_strTempPath.empty()) return;  // written in place
+    if (::rename(m_strTempPath.c_str(), m_strTarget.c_str()) != 0) Fail(CFileError::CAUSE_WRITE, errno);
     m_strTempPath.clear();
 }
 

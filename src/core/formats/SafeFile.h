@@ -54,9 +54,11 @@ public:
 
 private:
     void Fail(int nCause, int nOsError) const;
+    void OpenForWriting();
 
     std::string m_strPath;
-    std::string m_strTempPath;  // where a new file is written until Commit
+    std::string m_strTarget;    // the file a save replaces: the path with links resolved
+    std::string m_strTempPath;  // where a new file is written until Commit; empty in place
     int m_fd = -1;
     EMode m_mode;
 };

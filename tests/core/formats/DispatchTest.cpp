@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -118,4 +120,54 @@ TEST(AtomicSave, FailedSavesLeaveTheOldFileAndNoLitter) {
     for (const auto& e : std::filesystem::directory_iterator(dir.Path())) names.push_back(e.path().filename());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"old.jcc", "taken.pp"}));
+}
+
+TEST(AtomicSave, SavesThroughLinksAndUnderLongNames) {
+    CTempDir dir;
+    auto pc = MonoPuzzle({{1, 0}});
+    // A link stays a link; the file it names gets the puzzle.
+    WriteText(dir.File("real.jcc"), "old");
+    std::filesystem::create_symlink("real.jcc", dir.File("link.jcc"));
+    pc->Save(dir.File("link.jcc"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.jcc")));
+    EXPECT_EQ(CCrossword(dir.File("real.jcc")).m_pCells, pc->m_pCells);
+
+    // A name at the length limit leaves no room for a longer temporary name beside it.
+    const std::string strLong = dir.File(std::string(251, 'x') + ".jcc");
+    pc->Save(strLong);
+    EXPECT_EQ(CCrossword(strLong).m_nStatus, STATUS_OK);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
+}
+
+TEST(AtomicSave, RefusesAFileTheUserMayNotWrite) {
+    CTempDir dir;
+    const std::string strPath = dir.File("read-only.jcc");
+    WriteText(strPath, "old");
+    ASSERT_EQ(::chmod(strPath.c_str(), 0444), 0);
+    auto pc = MonoPuzzle({{1, 0}});
+    const auto saveFails = [&] {
+        try {
+            pc->Save(strPath);
+            return false;
+        } catch (const CFileError&) {
+            return true;
+        }
+    };
+    if (::geteuid() != 0) {
+        EXPECT_TRUE(saveFails());
+    } else {
+        // Root may write anything: try as an ordinary user in a child process.
+        ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+        ASSERT_EQ(::chown(strPath.c_str(), 65534, 65534), 0);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+            ::_exit(saveFails() ? 0 : 1);
+        }
+        int nStatus = 0;
+        ASSERT_EQ(::waitpid(pid, &nStatus, 0), pid);
+        EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0) << nStatus;
+    }
+    EXPECT_EQ(ReadText(strPath), "old");
 }
