@@ -9,14 +9,17 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsOneOf(char c, const char* pszSet) { return c != '\0' && std::strchr(pszSet, c) != nullptr; }
 
-// Width or precision: digits, or '*' which takes an int argument.
-void SkipCount(const std::string& s, std::size_t& i, std::string& sig) {
+// Width or precision: digits, or '*' which takes an int argument. More than two digits
+// is refused: a text could otherwise ask for a field of millions of characters.
+bool SkipCount(const std::string& s, std::size_t& i, std::string& sig) {
     if (i < s.size() && s[i] == '*') {
         sig += '*';
         ++i;
-        return;
+        return true;
     }
-    while (i < s.size() && IsDigit(s[i])) ++i;
+    std::size_t nDigits = 0;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++nDigits;
+    return nDigits <= 2;
 }
 
 }  // namespace
@@ -31,11 +34,11 @@ std::optional<std::string> FormatSignature(const std::string& s) {
             continue;
         }
         while (i < s.size() && IsOneOf(s[i], "-+ #0'")) ++i;
-        SkipCount(s, i, sig);
+        if (!SkipCount(s, i, sig)) return std::nullopt;
         if (i < s.size() && s[i] == '$') return std::nullopt;  // positional: order may differ
         if (i < s.size() && s[i] == '.') {
             ++i;
-            SkipCount(s, i, sig);
+            if (!SkipCount(s, i, sig)) return std::nullopt;
         }
         std::string strLength;
         while (i < s.size() && IsOneOf(s[i], "hlLqjzt")) strLength += s[i++];

@@ -49,6 +49,8 @@ TEST(FormatSignatureTest, WhichTranslationsMayReplaceAFormat) {
         {"%d", "%1$d", false},               // positional
         {"%d", "%d%", false},                // incomplete
         {"%d", "%y", false},                 // unknown
+        {"%d", "%888888808d", false},        // a field of hundreds of megabytes
+        {"%d", "%.100d", false},
         {"Без аргументов", "50% sure", false},  // "% s" is a conversion
     };
     for (const Case& c : cases)
