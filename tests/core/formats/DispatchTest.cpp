@@ -139,35 +139,48 @@ TEST(AtomicSave, SavesThroughLinksAndUnderLongNames) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
 }
 
-TEST(AtomicSave, RefusesAFileTheUserMayNotWrite) {
+TEST(AtomicSave, DoesWhatAPlainOpenWouldAllow) {
+    // A read-only file in a folder anyone may write to is refused; a writable file in a
+    // folder the user may not write to is written in place.
     CTempDir dir;
-    const std::string strPath = dir.File("read-only.jcc");
-    WriteText(strPath, "old");
-    ASSERT_EQ(::chmod(strPath.c_str(), 0444), 0);
+    std::filesystem::create_directory(dir.File("open"));
+    std::filesystem::create_directory(dir.File("closed"));
+    const std::string strReadOnly = dir.File("open/read-only.jcc");
+    const std::string strWritable = dir.File("closed/writable.jcc");
+    WriteText(strReadOnly, "old");
+    WriteText(strWritable, "old");
+    ASSERT_EQ(::chmod(strReadOnly.c_str(), 0444), 0);
     auto pc = MonoPuzzle({{1, 0}});
-    const auto saveFails = [&] {
+    const auto saves = [&](const std::string& strPath) {
         try {
             pc->Save(strPath);
-            return false;
-        } catch (const CFileError&) {
             return true;
+        } catch (const CFileError&) {
+            return false;
         }
     };
-    if (::geteuid() != 0) {
-        EXPECT_TRUE(saveFails());
+    // Root may write anything: run the saves as an ordinary user in a child process.
+    const bool bRoot = ::geteuid() == 0;
+    const uid_t nUser = bRoot ? 65534 : ::geteuid();
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(dir.File("open").c_str(), 0777), 0);
+    if (bRoot) {
+        ASSERT_EQ(::chown(strReadOnly.c_str(), nUser, nUser), 0);
+        ASSERT_EQ(::chown(strWritable.c_str(), nUser, nUser), 0);
+        ASSERT_EQ(::chmod(dir.File("closed").c_str(), 0755), 0);
     } else {
-        // Root may write anything: try as an ordinary user in a child process.
-        ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
-        ASSERT_EQ(::chown(strPath.c_str(), 65534, 65534), 0);
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
-            ::_exit(saveFails() ? 0 : 1);
-        }
-        int nStatus = 0;
-        ASSERT_EQ(::waitpid(pid, &nStatus, 0), pid);
-        EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0) << nStatus;
+        ASSERT_EQ(::chmod(dir.File("closed").c_str(), 0555), 0);
     }
-    EXPECT_EQ(ReadText(strPath), "old");
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (bRoot && (::setgid(nUser) != 0 || ::setuid(nUser) != 0)) ::_exit(2);
+        ::_exit(!saves(strReadOnly) && saves(strWritable) ? 0 : 1);
+    }
+    int nStatus = 0;
+    ASSERT_EQ(::waitpid(pid, &nStatus, 0), pid);
+    EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0) << nStatus;
+    ::chmod(dir.File("closed").c_str(), 0755);
+    EXPECT_EQ(ReadText(strReadOnly), "old");
+    EXPECT_EQ(CCrossword(strWritable).m_pCells, pc->m_pCells);
 }
