@@ -1,5 +1,6 @@
 #pragma once
 // Shared pieces of the command-line tool's commands.
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -12,9 +13,12 @@ namespace quenk::cli {
 // Exit codes shared by the commands.
 enum {
     EXIT_OK = 0,
+    EXIT_FAILED = 1,         // check found a fault, verify a mismatch, solve stalled
     EXIT_USAGE = 2,
     EXIT_LOAD_FAILED = 3,
-    EXIT_REFUSED = 4,
+    EXIT_REFUSED = 4,        // a format limit, a bitmap refusal, a question answered No
+    EXIT_CONTRADICTION = 5,  // solve: a line admits no arrangement
+    EXIT_REJECTED = 6,       // solve, solutions: the numbers failed the check
     EXIT_WRITE_FAILED = 7,
 };
 
@@ -35,6 +39,11 @@ bool TakeFlag(Args& args, const std::string& strFlag);
 bool TakeOption(Args& args, const std::string& strName, std::string& strValue);
 // Parses a whole decimal number in [nMin, nMax].
 bool ParseNumber(const std::string& str, long nMin, long nMax, long& nValue);
+// Takes the one FILE argument that must be left once the options are gone; on a usage
+// error prints it and sets nExit.
+bool TakeFile(Args& args, const char* szCommand, std::string& strFile, int& nExit);
+// Runs a save; a failed write is reported and the old file, if any, stays as it was.
+bool SaveOrReport(const std::function<void()>& save);
 // Any argument still starting with "--" is an unknown option.
 bool HasUnknownOption(const Args& args, std::string& strOption);
 // Options shared by every load and save: the colour of one-colour formats, the version text.

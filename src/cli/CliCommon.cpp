@@ -4,6 +4,7 @@
 
 #include "Cli.h"
 #include "formats/FormatDispatch.h"
+#include "formats/SafeFile.h"
 #include "text/Version.h"
 
 namespace quenk::cli {
@@ -59,6 +60,30 @@ bool ParseNumber(const std::string& str, long nMin, long nMax, long& nValue) {
     if (ec != std::errc() || ptr != str.data() + str.size() || n < nMin || n > nMax) return false;
     nValue = n;
     return true;
+}
+
+bool TakeFile(Args& args, const char* szCommand, std::string& strFile, int& nExit) {
+    std::string strOption;
+    if (HasUnknownOption(args, strOption)) {
+        nExit = UsageError(std::string(szCommand) + ": unknown option " + strOption);
+        return false;
+    }
+    if (args.size() != 1) {
+        nExit = UsageError(std::string(szCommand) + ": expected one FILE");
+        return false;
+    }
+    strFile = args[0];
+    return true;
+}
+
+bool SaveOrReport(const std::function<void()>& save) {
+    try {
+        save();
+        return true;
+    } catch (const CFileError& error) {
+        std::cerr << "quenk-cli: cannot write " << error.Path() << "\n";
+        return false;
+    }
 }
 
 bool HasUnknownOption(const Args& args, std::string& strOption) {

@@ -20,13 +20,7 @@ int SaveChecked(CCrossword& crossword, const std::string& strPath, bool bYes) {
         std::cerr << FormatLimitText(decision) << "\n";
         return EXIT_REFUSED;
     }
-    try {
-        crossword.Save(strPath, FormatOptions());
-    } catch (const CFileError& error) {
-        std::cerr << "quenk-cli: cannot write " << error.Path() << "\n";
-        return EXIT_WRITE_FAILED;
-    }
-    return EXIT_OK;
+    return SaveOrReport([&] { crossword.Save(strPath, FormatOptions()); }) ? EXIT_OK : EXIT_WRITE_FAILED;
 }
 
 // Reads "--cell P" (1 to 255); false on a bad value.
@@ -82,13 +76,8 @@ int RunExportBmp(Args args) {
     if (args.size() != 2) return UsageError("export-bmp takes IN and OUT.bmp");
     const auto pCrossword = LoadPuzzle(args[0]);
     if (!pCrossword) return EXIT_LOAD_FAILED;
-    try {
-        ExportBmp(*pCrossword, args[1], int(nCellSize));
-    } catch (const CFileError& error) {
-        std::cerr << "quenk-cli: cannot write " << error.Path() << "\n";
-        return EXIT_WRITE_FAILED;
-    }
-    return EXIT_OK;
+    return SaveOrReport([&] { ExportBmp(*pCrossword, args[1], int(nCellSize)); }) ? EXIT_OK
+                                                                                  : EXIT_WRITE_FAILED;
 }
 
 }  // namespace quenk::cli

@@ -7,12 +7,11 @@ namespace quenk::cli {
 
 namespace {
 // Both commands take exactly one file.
-int WithOnePuzzle(const Args& args, const char* szCommand,
-                  void (*pfnShow)(const CCrossword&)) {
-    std::string strOption;
-    if (HasUnknownOption(args, strOption)) return UsageError("unknown option " + strOption);
-    if (args.size() != 1) return UsageError(std::string(szCommand) + " takes one FILE");
-    const auto pCrossword = LoadPuzzle(args[0]);
+int WithOnePuzzle(Args& args, const char* szCommand, void (*pfnShow)(const CCrossword&)) {
+    std::string strFile;
+    int nExit = EXIT_OK;
+    if (!TakeFile(args, szCommand, strFile, nExit)) return nExit;
+    const auto pCrossword = LoadPuzzle(strFile);
     if (!pCrossword) return EXIT_LOAD_FAILED;
     pfnShow(*pCrossword);
     return EXIT_OK;

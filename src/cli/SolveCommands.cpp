@@ -14,37 +14,6 @@
 namespace quenk::cli {
 namespace {
 
-// Exit codes of the solver commands beyond the shared ones.
-constexpr int EXIT_FAILED = 1;         // check found a fault, verify a mismatch, solve stalled
-constexpr int EXIT_CONTRADICTION = 5;  // solve: a line admits no arrangement
-constexpr int EXIT_REJECTED = 6;       // solve, solutions: the numbers failed the check
-
-// Takes the one FILE argument that must be left once the options are gone.
-bool TakeFile(Args& args, const char* szCommand, std::string& strFile, int& nExit) {
-    std::string strOption;
-    if (HasUnknownOption(args, strOption)) {
-        nExit = UsageError(std::string(szCommand) + ": unknown option " + strOption);
-        return false;
-    }
-    if (args.size() != 1) {
-        nExit = UsageError(std::string(szCommand) + ": expected one FILE");
-        return false;
-    }
-    strFile = args[0];
-    return true;
-}
-
-// Runs a save; a failed write is reported and the old file, if any, stays as it was.
-bool SaveOrReport(const std::function<void()>& save) {
-    try {
-        save();
-        return true;
-    } catch (const CFileError& error) {
-        std::cerr << "quenk-cli: cannot write " << error.Path() << "\n";
-        return false;
-    }
-}
-
 // Prints solutions as they come and, with --save, keeps them for the end.
 class CPrintingObserver : public ISearchObserver {
 public:
