@@ -1,0 +1,39 @@
+#pragma once
+// Where every cell and number slot of a puzzle lies in the drawn picture, and the reverse:
+// which slot or cell a picture point hits. Pure arithmetic over the puzzle's shape and the
+// cell size s; picture coordinates have their origin at the picture's top-left pixel.
+#include "model/Crossword.h"
+
+namespace quenk {
+
+enum EArea : int {
+    AREA_NONE = 0,  // the empty corner, the margins, or nothing
+    AREA_TOP = 1,   // numbers above the grid: i = column, j = slot (0 at the top)
+    AREA_LEFT = 2,  // numbers left of the grid: i = slot (0 at the left), j = row
+    AREA_GRID = 3,  // cells: i = column, j = row
+};
+
+// W and H: the puzzle without its labelled margins. The whole drawing is W + 30 by H + 30.
+struct CPixelSize {
+    int nWidth = 0;
+    int nHeight = 0;
+};
+CPixelSize CalcPixelSize(const CCrossword& puzzle, int s);
+
+// Top-left pixel of a slot or cell; false (nothing written) when the indices are outside
+// the area or the area is not AREA_TOP, AREA_LEFT or AREA_GRID.
+bool GetCellOrigin(const CCrossword& puzzle, int s, int nArea, int i, int j, int& x0, int& y0);
+// Hit test of a picture point; false (outputs untouched) for the corner, margins and outside.
+bool PointToCell(const CCrossword& puzzle, int s, int x, int y, int& nArea, int& i, int& j);
+// The grid cell nearest to a picture point (a drag that leaves the grid follows its edge).
+bool PointToGridCell(const CCrossword& puzzle, int s, int x, int y, int& i, int& j);
+
+// Offset that centres the drawing in a client area of cw x ch pixels, each axis on its own;
+// (0, 0) when bCenter is off or the drawing does not fit that way.
+struct COffset {
+    int x = 0;
+    int y = 0;
+};
+COffset GetCenterOffset(const CCrossword& puzzle, int s, bool bCenter, int cw, int ch);
+
+}  // namespace quenk
