@@ -1,12 +1,136 @@
 #include "view/Render.h"
 
+#include <QFile>
+#include <QGuiApplication>
+#include <charconv>
 #include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "formats/FormatDispatch.h"
+#include "view/PuzzlePicture.h"
+#include "view/StoredSettings.h"
 
 namespace quenk {
 
-int RunRender(int, char**) {
-    std::fprintf(stderr, "quenk: --render is not available yet\n");
-    return 2;
+namespace {
+
+constexpr int EXIT_RENDER_OK = 0;
+constexpr int EXIT_RENDER_USAGE = 2;
+constexpr int EXIT_RENDER_LOAD = 3;
+constexpr int EXIT_RENDER_WRITE = 4;
+
+struct CRenderArgs {
+    std::string strPuzzle;
+    std::string strOut;
+    std::optional<int> nCellSize;
+};
+
+int UsageError(const std::string& strMessage) {
+    std::fprintf(stderr,
+                 "quenk: %s\n"
+                 "usage: quenk --render PUZZLE OUT.png [--cell S]\n"
+                 "  draws PUZZLE as the program shows it and writes it as a PNG;\n"
+                 "  S is the cell size in pixels, 10 to 255 (default: the program's setting)\n",
+                 strMessage.c_str());
+    return EXIT_RENDER_USAGE;
+}
+
+// False with a message for anything but PUZZLE OUT [--cell S] after "--render".
+bool ParseRenderArgs(int argc, char** argv, CRenderArgs& args, std::string& strError) {
+    std::vector<std::string> files;
+    for (int n = 2; n < argc; ++n) {
+        const std::string strArg = argv[n];
+        if (strArg == "--cell") {
+            if (n + 1 >= argc) {
+                strError = "--cell needs a size";
+                return false;
+            }
+            const std::string strSize = argv[++n];
+            int nSize = 0;
+            const auto [ptr, ec] = std::from_chars(strSize.data(), strSize.data() + strSize.size(), nSize);
+            if (ec != std::errc() || ptr != strSize.data() + strSize.size() || nSize < MIN_CELL_SIZE || nSize > 255) {
+                strError = "--cell wants a whole number from 10 to 255";
+                return false;
+            }
+            args.nCellSize = nSize;
+        } else if (strArg.size() > 1 && strArg[0] == '-') {
+            strError = "unknown option " + strArg;
+            return false;
+        } else {
+            files.push_back(strArg);
+        }
+    }
+    if (files.size() != 2) {
+        strError = "expected PUZZLE and OUT.png";
+        return false;
+    }
+    args.strPuzzle = files[0];
+    args.strOut = files[1];
+    return true;
+}
+
+// Opens a puzzle as the program's Open does: a load failure gives its message; a puzzle
+// whose numbers have a fault would open for editing, so it loses its crosses and marks.
+std::unique_ptr<CCrossword> OpenPuzzle(const std::string& strPath, const CSettings& settings,
+                                       std::string& strMessage) {
+    CFormatOptions options;
+    options.m_crMonoColor = settings.m_crMonoColor;
+    auto pCrossword = std::make_unique<CCrossword>(strPath, options);
+    if (pCrossword->m_nStatus != STATUS_OK) {
+        strMessage = LoadStatusMessage(pCrossword->m_nStatus);
+        return nullptr;
+    }
+    if (pCrossword->CheckNumbers()) pCrossword->ClearMarks(nullptr, true, true);
+    return pCrossword;
+}
+
+}  // namespace
+
+QImage RenderDrawing(const CCrossword& puzzle, const CDrawOptions& options) {
+    CPuzzlePicture picture;
+    picture.Rebuild(puzzle, options, QSize(0, 0));
+    return picture.IsDrawn() ? picture.Drawing(puzzle) : QImage();
+}
+
+int RunRender(int argc, char** argv) { return RunRender(argc, argv, LoadStoredSettings()); }
+
+int RunRender(int argc, char** argv, const CSettings& settings) {
+    CRenderArgs args;
+    std::string strError;
+    if (!ParseRenderArgs(argc, argv, args, strError)) return UsageError(strError);
+
+    std::string strMessage;
+    const auto pCrossword = OpenPuzzle(args.strPuzzle, settings, strMessage);
+    if (!pCrossword) {
+        std::fprintf(stderr, "%s\n", strMessage.c_str());
+        return EXIT_RENDER_LOAD;
+    }
+
+    // Fonts need a GUI application; without a display it draws offscreen and shows nothing.
+    std::unique_ptr<QGuiApplication> pApp;
+    if (!QGuiApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int nAppArgc = 1;
+        static char* appArgv[] = {argv[0], nullptr};
+        pApp = std::make_unique<QGuiApplication>(nAppArgc, appArgv);
+    }
+
+    CDrawOptions options;
+    options.nCellSize = args.nCellSize.value_or(settings.m_nCellSize);
+    options.bRasterFont = settings.m_bRasterFont;
+    options.bThinStrikeLine = settings.m_bThinStrikeLine;
+    const QImage drawing = RenderDrawing(*pCrossword, options);
+    if (drawing.isNull()) {
+        std::fprintf(stderr, "quenk: the picture is too large to draw at cell size %d\n", options.nCellSize);
+        return EXIT_RENDER_WRITE;
+    }
+    if (!drawing.save(QFile::decodeName(args.strOut.c_str()), "PNG")) {
+        std::fprintf(stderr, "quenk: cannot write %s\n", args.strOut.c_str());
+        return EXIT_RENDER_WRITE;
+    }
+    return EXIT_RENDER_OK;
 }
 
 }  // namespace quenk

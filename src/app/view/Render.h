@@ -1,11 +1,23 @@
 #pragma once
 // quenk --render PUZZLE OUT.png [--cell S]: the view's picture of a puzzle written as a PNG,
 // without a window.
+#include <QImage>
+
+#include "model/Crossword.h"
+#include "settings/Settings.h"
+#include "view/DrawOptions.h"
 
 namespace quenk {
 
 // argv[1] is "--render". Returns the process exit code: 0 written, 2 bad arguments,
 // 3 the puzzle could not be loaded (its load message on stderr), 4 the PNG was not written.
+// The cell size defaults to the stored setting, which also gives the font and strike lines.
 int RunRender(int argc, char** argv);
+// The same with the settings given instead of the stored ones.
+int RunRender(int argc, char** argv, const CSettings& settings);
+
+// The whole drawing (W + 30 by H + 30) exactly as the view shows it; null when the
+// picture would be too large to draw.
+QImage RenderDrawing(const CCrossword& puzzle, const CDrawOptions& options);
 
 }  // namespace quenk

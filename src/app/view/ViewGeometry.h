@@ -2,6 +2,9 @@
 // Where every cell and number slot of a puzzle lies in the drawn picture, and the reverse:
 // which slot or cell a picture point hits. Pure arithmetic over the puzzle's shape and the
 // cell size s; picture coordinates have their origin at the picture's top-left pixel.
+#include <string>
+#include <vector>
+
 #include "model/Crossword.h"
 
 namespace quenk {
@@ -23,9 +26,11 @@ CPixelSize CalcPixelSize(const CCrossword& puzzle, int s);
 // Top-left pixel of a slot or cell; false (nothing written) when the indices are outside
 // the area or the area is not AREA_TOP, AREA_LEFT or AREA_GRID.
 bool GetCellOrigin(const CCrossword& puzzle, int s, int nArea, int i, int j, int& x0, int& y0);
-// Hit test of a picture point; false (outputs untouched) for the corner, margins and outside.
+// Hit test of a picture point; false (outputs untouched) for the corner, margins and outside,
+// and for a slot that does not exist (a point beside an absent number area).
 bool PointToCell(const CCrossword& puzzle, int s, int x, int y, int& nArea, int& i, int& j);
-// The grid cell nearest to a picture point (a drag that leaves the grid follows its edge).
+// The grid cell nearest to a picture point (a drag that leaves the grid follows its edge);
+// false only when the puzzle has no cells.
 bool PointToGridCell(const CCrossword& puzzle, int s, int x, int y, int& i, int& j);
 
 // Offset that centres the drawing in a client area of cw x ch pixels, each axis on its own;
@@ -35,5 +40,44 @@ struct COffset {
     int y = 0;
 };
 COffset GetCenterOffset(const CCrossword& puzzle, int s, bool bCenter, int cw, int ch);
+
+// ---- derived from the above, shared by the view, the picture and its users ----
+
+// Left edge of grid column i (also of the top numbers above it) and top edge of grid row j
+// (also of the left numbers beside it), for any i or j.
+int GetColumnX(const CCrossword& puzzle, int s, int i);
+int GetRowY(const CCrossword& puzzle, int s, int j);
+
+// Whether (i, j) names an existing slot or cell of the area.
+bool IsValidCell(const CCrossword& puzzle, int nArea, int i, int j);
+
+// The whole drawing with its labelled margins: (W + 30, H + 30). Also the scroll total.
+CPixelSize GetDrawingSize(const CCrossword& puzzle, int s);
+// The off-screen image: at least minimum (the screen), and at least W + 31 by H + 31.
+CPixelSize GetImageSize(const CCrossword& puzzle, int s, CPixelSize minimum);
+
+// Inclusive pixel rectangle.
+struct CPixelRect {
+    int nLeft = 0;
+    int nTop = 0;
+    int nRight = 0;
+    int nBottom = 0;
+};
+// The outer frame around numbers and grid (one pixel outside their outermost borders).
+CPixelRect GetFrameRect(const CCrossword& puzzle, int s);
+// The empty corner above the left numbers and left of the top numbers.
+CPixelRect GetCornerRect(const CCrossword& puzzle, int s);
+
+// The lines that carry a label in the margins, counted from 1: every fifth, then the last.
+std::vector<int> GetLabelledLines(int nLines);
+
+// client = offset + picture - scroll, and back.
+struct CPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const CPoint&, const CPoint&) = default;
+};
+CPoint ClientToLogical(CPoint client, CPoint scroll, COffset offset);
+CPoint LogicalToClient(CPoint picture, CPoint scroll, COffset offset);
 
 }  // namespace quenk
