@@ -1,6 +1,7 @@
 #include "view/PuzzlePicture.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "view/SlotPainter.h"
 #include "view/ViewGeometry.h"
@@ -21,7 +22,10 @@ NUMBERCELL SlotAt(const CCrossword& puzzle, int i, int j, bool bTop) {
 
 void CPuzzlePicture::Rebuild(const CCrossword& puzzle, const CDrawOptions& options, QSize minSize) {
     m_options = options;
-    const CPixelSize size = GetImageSize(puzzle, options.nCellSize, {minSize.width(), minSize.height()});
+    m_options.nCellSize = std::clamp(options.nCellSize, 1, MAX_SIZE);
+    // The preview fills itself from the cells, so it follows even a picture too large to draw.
+    if (m_pPreview) m_pPreview->ResizeToPuzzle(puzzle);
+    const CPixelSize size = GetImageSize(puzzle, m_options.nCellSize, {minSize.width(), minSize.height()});
     if (std::int64_t(size.nWidth) * size.nHeight > MAX_PIXELS) {
         Clear(minSize);
         return;
@@ -30,7 +34,6 @@ void CPuzzlePicture::Rebuild(const CCrossword& puzzle, const CDrawOptions& optio
     m_bDrawn = false;
     if (m_image.isNull()) return;  // out of memory
     m_image.fill(Qt::white);
-    if (m_pPreview) m_pPreview->ResizeToPuzzle(puzzle);
     DrawEverything(puzzle);
     m_bDrawn = true;
 }

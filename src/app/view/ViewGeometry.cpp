@@ -77,6 +77,7 @@ bool PointToCell(const CCrossword& puzzle, int s, int x, int y, int& nArea, int&
     const CShape p = ShapeOf(puzzle);
     const CPixelSize size = CalcPixelSize(puzzle, s);
     const int u = x - ORIGIN, v = y - ORIGIN;
+    if (s < 1) return false;
     if (u < -1 || v < -1 || u >= size.nWidth - 3 || v >= size.nHeight - 3) return false;
 
     const bool bRightOfCorner = u >= p.L * s, bBelowCorner = v >= p.T * s;
