@@ -1,0 +1,40 @@
+#pragma once
+// The document's one door to the core for loading, creating, saving and checking a puzzle.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "formats/FormatOptions.h"
+#include "model/Crossword.h"
+#include "solver/NumberCheck.h"
+
+namespace quenk {
+
+using LoadStatus = std::uint32_t;  // STATUS_OK, STATUS_BAD_FORMAT, STATUS_FILE_ERROR
+
+struct CLoadOutcome {
+    LoadStatus nStatus = STATUS_OK;
+    std::unique_ptr<CCrossword> pCrossword;  // set exactly when nStatus is STATUS_OK
+};
+
+CLoadOutcome LoadPuzzle(const std::string& strPath, const CFormatOptions& options);
+// The message for a load status; empty for STATUS_OK.
+std::string LoadStatusText(LoadStatus nStatus);
+
+// A blank puzzle; null when exactly one depth is zero.
+std::unique_ptr<CCrossword> CreatePuzzle(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors,
+                                         const COLORREF* pColors);
+
+// Throws CFileError when the file cannot be written; the old file then stays as it was.
+void SavePuzzle(CCrossword& crossword, const std::string& strPath, const CFormatOptions& options);
+
+// The first fault of the numbers, if any.
+std::optional<CNumberFault> CheckPuzzleNumbers(CCrossword& crossword);
+// The string id a fault's message starts with (names the message box).
+unsigned NumberFaultMessageId(const CNumberFault& fault);
+
+// Removes crosses and crossed-out marks; true when anything changed.
+bool ClearSolvingMarks(CCrossword& crossword, IUndoRecorder* pRecorder);
+
+}  // namespace quenk

@@ -1,0 +1,96 @@
+#pragma once
+// The program's single document: the one puzzle being worked on, its file, its mode
+// (editing or solving) and the current painting colour.
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "doc/PuzzleIo.h"
+#include "model/Crossword.h"
+
+namespace quenk {
+
+class CQuenkApp;
+class CMainFrame;
+class CQuenkView;
+
+enum EDocMode : std::uint32_t {
+    MODE_NONE = 0,  // no puzzle yet
+    MODE_EDIT = 1,  // drawing the picture and typing the numbers
+    MODE_SOLVE = 2,
+};
+
+class CQuenkDoc : public QObject {
+    Q_OBJECT
+public:
+    explicit CQuenkDoc(CQuenkApp& app);
+    ~CQuenkDoc() override;
+
+    // The frame and the view exist from start-up on; before that the document changes nothing.
+    void Attach(CMainFrame* pFrame, CQuenkView* pView);
+    void RegisterCommands();
+
+    CCrossword* Crossword() const { return m_pCrossword.get(); }
+    EDocMode Mode() const { return m_nMode; }
+    std::uint8_t CurColor() const { return m_nCurColor; }
+    const QString& FileTitle() const { return m_strFileTitle; }
+    // The full path of the file last opened or saved as; empty for a new puzzle.
+    const QString& PathName() const { return m_strPathName; }
+    void SetPathName(const QString& strPath);
+
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool bModified) { m_bModified = bModified; }
+
+    // Lifecycle. New and Open replace the puzzle only when they succeed; a failure leaves
+    // puzzle, mode, caption and modified flag as they were.
+    bool OnNewDocument();
+    bool OnOpenDocument(const QString& strPath);
+    bool OnSaveDocument(const QString& strPath);
+    // Asks whether to save a modified puzzle (only when the setting asks); false: cancelled.
+    bool SaveModified();
+    // Saves to strPath, or asks for a name when it is empty; bReplace makes the new name the
+    // document's file.
+    bool DoSave(const QString& strPath, bool bReplace);
+
+    void UpdateTitle();
+    void MarkModified(bool bChanged);
+    // Shows the message for a failed load; true when there was one.
+    bool ReportLoadStatus(LoadStatus nStatus);
+    void FitWindowToPuzzle();
+    // Gives the toolbar buttons of the commands that depend on the mode their working ids.
+    void SetToolbarMode(EDocMode nNewMode, EDocMode nOldMode);
+
+    // Colours: the colour bar follows the palette; k is a palette entry.
+    void UpdateColorBar();
+    void SelectColor(int k);
+
+    // Commands.
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnReload();
+    void OnStartEdit();
+    void OnEndEdit();
+    void OnToggleEdit();
+
+private:
+    bool DoFileSave();
+    // The clue check; the message is shown when bShowMessage. True when the numbers passed.
+    bool CheckNumbers(bool bShowMessage);
+    void EnterMode(EDocMode nMode, bool bKeepUndoIds);
+    void ShowNewPuzzle();
+    CFormatOptions FormatOptions() const;
+
+    CQuenkApp& m_app;
+    CMainFrame* m_pFrame = nullptr;
+    CQuenkView* m_pView = nullptr;
+
+    std::unique_ptr<CCrossword> m_pCrossword;
+    QString m_strFileTitle;
+    QString m_strPathName;
+    std::uint8_t m_nCurColor = 1;
+    EDocMode m_nMode = MODE_NONE;
+    bool m_bModified = false;
+};
+
+}  // namespace quenk

@@ -1,0 +1,137 @@
+#include "shell/PaletteDlg.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/ContextHelp.h"
+#include "platform/NumberEdit.h"
+#include "platform/UiStrings.h"
+#include "shell/BMButton.h"
+
+namespace quenk {
+
+namespace {
+
+QString Text(const char* pszKey, const char* pszBuiltin) {
+    return ResourceText(QStringLiteral("dialog.102.%1").arg(QString::fromLatin1(pszKey)), pszBuiltin);
+}
+
+// What's-this texts of the colour buttons, entry 0 first.
+constexpr const char* BUTTON_HELP[MAX_COLORS] = {
+    "Цвет фона в рисунке", "Цвет №1",  "Цвет №2",  "Цвет №3",  "Цвет №4",  "Цвет №5",  "Цвет №6",  "Цвет №7",
+    "Цвет №8",             "Цвет №9",  "Цвет №10", "Цвет №11", "Цвет №12", "Цвет №13", "Цвет №14", "Цвет №15",
+};
+
+}  // namespace
+
+CPaletteDlg::CPaletteDlg(ISettingsStore& store, QWidget* pParent) : CPaletteDlg(store, true, pParent) {
+    const CDefaultPalette palette = LoadDefaultPalette(store);
+    SetColors(palette.m_nColors, palette.m_crColors);
+}
+
+CPaletteDlg::CPaletteDlg(int nColors, const std::array<COLORREF, MAX_COLORS>& crColors, ISettingsStore& store,
+                         QWidget* pParent)
+    : CPaletteDlg(store, false, pParent) {
+    std::array<COLORREF, MAX_COLORS> crShown{};
+    const int nCount = std::clamp(nColors, MIN_COLORS, MAX_COLORS);
+    std::copy_n(crColors.begin(), nCount, crShown.begin());
+    SetColors(nCount, crShown);
+}
+
+CPaletteDlg::CPaletteDlg(ISettingsStore& store, bool bDefaultsMode, QWidget* pParent)
+    : QDialog(pParent), m_store(store), m_bDefaultsMode(bDefaultsMode) {
+    setWindowTitle(Text("caption", "Настройка палитры"));
+    m_pCount = new CNumberEdit(MIN_COLORS, MAX_COLORS, this);
+    m_pCount->setObjectName(QStringLiteral("count"));
+    for (int k = 0; k < MAX_COLORS; ++k) {
+        m_pButtons[size_t(k)] = new CBMButton(this);
+        m_pButtons[size_t(k)]->setObjectName(QStringLiteral("color%1").arg(k));
+    }
+
+    auto* pGrid = new QGridLayout;
+    pGrid->addWidget(new QLabel(Text("count", "Количество цветов:"), this), 0, 0, 1, 3);
+    pGrid->addWidget(m_pCount, 0, 3, 1, 2);
+    pGrid->addWidget(new QLabel(Text("background", "Цвет фона:"), this), 1, 0, 1, 3);
+    pGrid->addWidget(m_pButtons[0], 1, 3);
+    // Entries 1..15 in three rows of five.
+    for (int k = 1; k < MAX_COLORS; ++k) pGrid->addWidget(m_pButtons[size_t(k)], 2 + (k - 1) / 5, (k - 1) % 5);
+
+    auto* pButtons = new QDialogButtonBox(this);
+    QPushButton* pOk = pButtons->addButton(Text("ok", "OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* pCancel = pButtons->addButton(Text("cancel", "Отмена"), QDialogButtonBox::RejectRole);
+    auto* pSave = new QPushButton(Text("save", "Сохранить"), this);
+    pSave->setObjectName(QStringLiteral("saveDefaults"));
+    pSave->setAutoDefault(false);
+    pOk->setDefault(true);
+    connect(pButtons, &QDialogButtonBox::accepted, this, &CPaletteDlg::accept);
+    connect(pButtons, &QDialogButtonBox::rejected, this, &CPaletteDlg::reject);
+    connect(pSave, &QPushButton::clicked, this, &CPaletteDlg::OnSaveDefaults);
+
+    auto* pBottom = new QHBoxLayout;
+    pBottom->addWidget(pSave);
+    pBottom->addStretch();
+    pBottom->addWidget(pButtons);
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addLayout(pGrid);
+    pLayout->addLayout(pBottom);
+
+    std::vector<CContextHelp::CEntry> help = {
+        {pOk, "Закрытие этого диалогового окна и сохранение всех сделанных ранее изменений"},
+        {pCancel, "Закрытие этого диалогового окна без сохранения сделанных ранее изменений"},
+        {m_pCount, "Количество цветов в кроссворде (включая цвет фона)"}};
+    for (int k = 0; k < MAX_COLORS; ++k) help.push_back({m_pButtons[size_t(k)], BUTTON_HELP[k]});
+    help.push_back({pSave, "Сохранить параметры в качестве значений по умолчанию"});
+    new CContextHelp(*this, std::move(help));
+
+    connect(m_pCount, &CNumberEdit::TextChanged, this, &CPaletteDlg::OnCountChanged);
+    m_pCount->setFocus();
+}
+
+void CPaletteDlg::SetColors(int nColors, const std::array<COLORREF, MAX_COLORS>& crColors) {
+    for (int k = 0; k < MAX_COLORS; ++k) m_pButtons[size_t(k)]->SetColor(crColors[size_t(k)]);
+    m_nColors = nColors;
+    {
+        const QSignalBlocker block(m_pCount);
+        m_pCount->SetValue(nColors);
+    }
+    EnableButtons();
+}
+
+std::array<COLORREF, MAX_COLORS> CPaletteDlg::Colors() const {
+    std::array<COLORREF, MAX_COLORS> crColors{};
+    for (int k = 0; k < MAX_COLORS; ++k) crColors[size_t(k)] = m_pButtons[size_t(k)]->Color();
+    return crColors;
+}
+
+void CPaletteDlg::OnCountChanged(const QString& strText) {
+    if (!isVisible()) return;
+    // The count follows the text as far as it can; the text itself stays as typed.
+    bool bOk = false;
+    const int nTyped = strText.toInt(&bOk);
+    m_nColors = bOk ? std::clamp(nTyped, MIN_COLORS, MAX_COLORS) : MIN_COLORS;
+    if (m_bDefaultsMode) {
+        std::array<COLORREF, MAX_COLORS> crColors = Colors();
+        if (LoadDefaultColors(m_store, m_nColors, crColors))
+            for (int k = 0; k < m_nColors; ++k) m_pButtons[size_t(k)]->SetColor(crColors[size_t(k)]);
+    }
+    EnableButtons();
+}
+
+void CPaletteDlg::EnableButtons() {
+    for (int k = 0; k < MAX_COLORS; ++k) m_pButtons[size_t(k)]->setEnabled(k < m_nColors);
+}
+
+void CPaletteDlg::accept() {
+    const std::optional<int> nCount = ValidateNumber(*m_pCount, MIN_COLORS, MAX_COLORS);
+    if (!nCount) return;
+    m_nColors = *nCount;
+    QDialog::accept();
+}
+
+void CPaletteDlg::OnSaveDefaults() { SaveDefaultPalette(m_store, m_nColors, Colors()); }
+
+}  // namespace quenk

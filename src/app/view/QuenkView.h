@@ -1,0 +1,76 @@
+#pragma once
+// The scrolling view of the puzzle. It paints by copying the off-screen picture at the
+// scroll position, shifted by the centring offset, with white bands where the offset leaves
+// room; the picture itself is redrawn only when the puzzle changes.
+#include <QAbstractScrollArea>
+#include <QString>
+
+#include "settings/Settings.h"
+#include "view/PuzzlePicture.h"
+#include "view/ViewGeometry.h"
+
+namespace quenk {
+
+class CQuenkDoc;
+
+// The rectangle of a stroke in grid cells, normalised (x0 <= x1, y0 <= y1), and whether it
+// reaches left of (bFlipX) or above (bFlipY) the cell where it started.
+struct CStrokeRect {
+    int x0 = 0;
+    int y0 = 0;
+    int x1 = 0;
+    int y1 = 0;
+    bool bFlipX = false;
+    bool bFlipY = false;
+};
+
+// Text of the size pane for a stroke, "%dx%d": a side is negative when the stroke runs left
+// (up) from its start and is longer than one cell.
+QString FormatSizePane(const CStrokeRect& stroke);
+
+class CQuenkView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    CQuenkView(const CSettings& settings, QWidget* pParent);
+
+    void SetDocument(CQuenkDoc* pDoc) { m_pDoc = pDoc; }
+
+    // Redraws the whole picture for pPuzzle (the document's puzzle when null) and sets the
+    // scroll sizes; false when there is no puzzle. With bInvalidate the window is repainted.
+    bool RebuildPicture(bool bInvalidate, const CCrossword* pPuzzle = nullptr);
+
+    // Offset of the drawing in the window when the puzzle is centred.
+    COffset GetCenterOffset() const;
+    QPoint ClientToLogical(QPoint client) const;
+    QPoint LogicalToClient(QPoint picture) const;
+
+    // The whole drawing's size: W + 30 by H + 30, (0, 0) before the first puzzle.
+    QSize TotalSize() const { return m_totalSize; }
+    const CPuzzlePicture& Picture() const { return m_picture; }
+    CDrawOptions DrawOptions() const;
+
+    // The size pane: a stroke's size while one is in progress, empty otherwise.
+    void UpdateSizePane(const CStrokeRect* pStroke);
+
+signals:
+    void SizePaneChanged(const QString& strText);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    const CCrossword* Puzzle() const;
+    void UpdateScrollBars();
+    static QSize ScreenSize();
+
+    const CSettings& m_settings;
+    CQuenkDoc* m_pDoc = nullptr;
+    CPuzzlePicture m_picture;
+    QSize m_totalSize;
+    int m_nPageStep = 0;  // 0: the scroll bars' own defaults
+    int m_nLineStep = 0;
+};
+
+}  // namespace quenk

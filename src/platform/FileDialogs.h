@@ -1,0 +1,38 @@
+#pragma once
+// The Open and Save As dialogs with one filter per puzzle format. Which reader or writer
+// handles a file is decided by its extension, never by the filter chosen.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace quenk {
+
+struct CFileDialogRequest {
+    bool bOpen = true;
+    QString strTitle;
+    // Each entry is the display text followed by " (patterns)", which Qt reads the
+    // patterns from; the dialog shows only the display text.
+    QStringList filters;
+    int nInitialFilter = 0;
+    QString strDefaultSuffix;  // added when the user types a name without an extension
+    QString strProposedName;
+};
+
+using FileDialogHook = std::function<std::optional<QString>(const CFileDialogRequest&)>;
+
+// The request for an Open (bOpen) or Save As dialog proposing strProposedName.
+CFileDialogRequest MakeFileDialogRequest(bool bOpen, const QString& strProposedName);
+// The name offered when saving a document shown as strTitle that has no file yet: the title
+// with the default extension unless it already ends in it.
+QString ProposedSaveName(const QString& strTitle);
+
+// Runs the dialog; empty when it was cancelled.
+std::optional<QString> PromptFileName(bool bOpen, const QString& strProposedName, QWidget* pParent);
+
+// Replaces the dialog by hook (an empty hook restores the dialog); returns the previous hook.
+FileDialogHook SetFileDialogHook(FileDialogHook hook);
+
+}  // namespace quenk

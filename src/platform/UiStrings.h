@@ -1,0 +1,37 @@
+#pragma once
+// Texts of the interface beyond the core's string table: the program title, status-bar
+// texts, command prompts, the framework's own messages, and the texts of menus and dialogs.
+// A language bundle replaces any of them: table strings by "string.<id>", the texts of
+// menus and dialogs by their resource keys.
+#include <QString>
+
+namespace quenk {
+
+enum EUiStringId : unsigned {
+    IDS_APP_TITLE = 57344,     // "Квенк"
+    IDS_IDLE_MESSAGE = 57345,  // pane 0 when nothing is pointed at
+
+    // The framework's own texts.
+    IDS_FW_OPEN_TITLE = 61440,
+    IDS_FW_SAVE_TITLE = 61441,
+    IDS_FW_ALL_FILES = 61442,
+    IDS_FW_ASK_TO_SAVE = 61443,       // %s: the document's name
+    IDS_FW_FAILED_TO_OPEN = 61444,    // %s: the path
+    IDS_FW_FAILED_TO_SAVE = 61445,    // %s: the path
+    IDS_FW_INT_RANGE = 61446,         // %d, %d: the accepted range
+    IDS_FW_RECENT_FILE_TIP = 61447,   // status text of a recent-file item
+};
+
+// String nId: the core's table for its ids, otherwise the bundle or the built-in text here.
+// Empty when nobody has it. Command prompts are "status text\ntooltip".
+QString LoadUiString(unsigned nId);
+
+// A text of a menu or dialog resource: the bundle's value for strKey, else pszBuiltin (UTF-8).
+QString ResourceText(const char* pszKey, const char* pszBuiltin);
+QString ResourceText(const QString& strKey, const char* pszBuiltin);
+
+// The two halves of a command's prompt string.
+QString PromptStatusText(unsigned nCommandId);
+QString PromptToolTip(unsigned nCommandId);
+
+}  // namespace quenk

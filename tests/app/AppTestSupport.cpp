@@ -1,0 +1,119 @@
+#include "app/AppTestSupport.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/MenuBuilder.h"
+#include "platform/NumberEdit.h"
+#include "view/QuenkView.h"
+
+namespace quenk::test {
+
+void SetField(QWidget& dialog, const char* pszName, const QString& strText) {
+    auto* pEdit = dialog.findChild<CNumberEdit*>(QString::fromLatin1(pszName));
+    ASSERT_NE(pEdit, nullptr) << pszName;
+    pEdit->Edit()->selectAll();
+    QTest::keyClicks(pEdit->Edit(), strText);
+    ASSERT_EQ(pEdit->Text(), strText);
+}
+
+namespace {
+void Finish(QWidget& dialog, bool bCancel) {
+    auto* pBox = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(pBox, nullptr);
+    for (QAbstractButton* pButton : pBox->buttons())
+        if (pBox->buttonRole(pButton) == (bCancel ? QDialogButtonBox::RejectRole : QDialogButtonBox::AcceptRole))
+            pButton->click();
+}
+}  // namespace
+
+std::shared_ptr<int> AnswerNewPuzzleDialogs(int nWidth, int nHeight, int nLeft, int nTop, bool bCancelCreate,
+                                            bool bCancelPalette) {
+    auto pAnswered = std::make_shared<int>(0);
+    WhenModal([=](QWidget& create) {
+        ++*pAnswered;
+        SetField(create, "width", QString::number(nWidth));
+        SetField(create, "height", QString::number(nHeight));
+        SetField(create, "leftDepth", QString::number(nLeft));
+        SetField(create, "topDepth", QString::number(nTop));
+        if (!bCancelCreate)
+            WhenModal([=](QWidget& palette) {
+                ++*pAnswered;
+                Finish(palette, bCancelPalette);
+            });
+        Finish(create, bCancelCreate);
+    });
+    return pAnswered;
+}
+
+CProgram::CProgram(const std::function<void(CSettings&)>& adjust, QStringList arguments) {
+    const QString strSettings = QString::fromStdString(m_dir.File("settings.ini"));
+    if (adjust) {
+        CQSettingsStore store(strSettings);
+        store.CreateContainer();
+        CSettings settings;
+        adjust(settings);
+        EXPECT_TRUE(settings.SaveSettings(store));
+    }
+    m_pApp = std::make_unique<CQuenkApp>(strSettings);
+    m_bStarted = m_pApp->InitInstance(arguments);
+    Frame().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+}
+
+CProgram::~CProgram() = default;
+
+void CProgram::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    Frame().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    QTest::keyClick(&Frame().View(), key, modifiers);
+}
+
+std::vector<unsigned> CProgram::ToolbarIds() {
+    std::vector<unsigned> ids;
+    for (int i = 0; i < Frame().ToolBar().ButtonCount(); ++i) ids.push_back(Frame().ToolBar().ButtonId(i));
+    return ids;
+}
+
+std::vector<unsigned> CProgram::MenuIds(int nPopup) {
+    std::vector<unsigned> ids;
+    for (int i = 0;; ++i) {
+        const QList<QAction*> popups = Frame().menuBar()->actions();
+        if (nPopup >= popups.size()) return ids;
+        const QList<QAction*> items = popups[nPopup]->menu()->actions();
+        if (i >= items.size()) return ids;
+        const auto* pItem = qobject_cast<CCommandAction*>(items[i]);
+        ids.push_back(pItem ? pItem->CommandId() : 0);
+    }
+}
+
+std::string WriteJcc(const std::string& strPath, int nWidth, int nHeight, int nLeft, int nTop, int nColors,
+                     const std::function<void(std::vector<std::uint8_t>&, std::vector<std::uint8_t>&,
+                                              std::vector<std::uint8_t>&, std::vector<std::uint8_t>&)>& fill) {
+    std::vector<std::uint8_t> head = {'Q', 'U', 'E', 'N', 'K', std::uint8_t(nColors)};
+    // White background, then black, red, green, blue and greys.
+    const COLORREF palette[MAX_COLORS] = {COLOR_WHITE,        0,    MakeRGB(200, 0, 0), MakeRGB(0, 160, 0),
+                                          MakeRGB(0, 0, 200), 0x404040, 0x606060, 0x808080, 0x909090, 0xA0A0A0,
+                                          0xB0B0B0,           0xC0C0C0, 0xD0D0D0, 0xE0E0E0, 0x202020, 0x101010};
+    for (COLORREF c : palette)
+        for (int b = 0; b < 4; ++b) head.push_back(std::uint8_t(c >> (8 * b)));
+    head.insert(head.end(), {std::uint8_t(nWidth), std::uint8_t(nHeight), std::uint8_t(nLeft), std::uint8_t(nTop), 0});
+    std::vector<std::uint8_t> top(size_t(2 * nWidth * nTop)), left(size_t(2 * nHeight * nLeft)),
+        cells(size_t(nWidth * nHeight));
+    if (fill) fill(head, top, left, cells);
+    std::vector<unsigned char> bytes(head.begin(), head.end());
+    for (const auto* pPart : {&top, &left, &cells}) bytes.insert(bytes.end(), pPart->begin(), pPart->end());
+    WriteBytes(strPath, bytes);
+    return strPath;
+}
+
+std::string WriteSmallPuzzle(const std::string& strPath, bool bFaulty) {
+    return WriteJcc(strPath, 2, 2, 1, 1, 2, [bFaulty](auto&, auto& top, auto& left, auto& cells) {
+        top = {0x81, 1, 1, 1};  // column 0: 1 (crossed out), column 1: 1
+        left = {1, 1, std::uint8_t(bFaulty ? 2 : 1), 1};
+        cells = {1, 255, 0, 1};
+    });
+}
+
+}  // namespace quenk::test

@@ -1,0 +1,154 @@
+#pragma once
+// Running the real program offscreen: an application with its own settings file, message
+// boxes and file dialogs answered by the test, dialogs driven while they run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <ostream>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "doc/QuenkDoc.h"
+#include "model/Crossword.h"
+#include "platform/CommandIds.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBox.h"
+#include "shell/MainFrame.h"
+#include "shell/QuenkApp.h"
+#include "support/TempDir.h"
+
+// Readable failures.
+inline void PrintTo(const QString& str, std::ostream* pOut) { *pOut << '"' << str.toStdString() << '"'; }
+
+namespace quenk::test {
+
+// Records every message box and answers them in turn (Yes, or OK, when the queue is empty).
+class CMessageRecorder {
+public:
+    CMessageRecorder() {
+        m_previous = SetMessageBoxHook([this](const CMessageRequest& request) {
+            m_requests.push_back(request);
+            if (m_answers.empty()) return request.eButtons == EMsgButtons::Ok ? EMsgAnswer::Ok : EMsgAnswer::Yes;
+            const EMsgAnswer answer = m_answers.front();
+            m_answers.pop_front();
+            return answer;
+        });
+    }
+    ~CMessageRecorder() { SetMessageBoxHook(std::move(m_previous)); }
+    CMessageRecorder(const CMessageRecorder&) = delete;
+    CMessageRecorder& operator=(const CMessageRecorder&) = delete;
+
+    void Answer(EMsgAnswer answer) { m_answers.push_back(answer); }
+    const std::vector<CMessageRequest>& Requests() const { return m_requests; }
+    std::vector<unsigned> Ids() const {
+        std::vector<unsigned> ids;
+        for (const auto& request : m_requests) ids.push_back(request.nId);
+        return ids;
+    }
+    void Clear() { m_requests.clear(); }
+
+private:
+    MessageBoxHook m_previous;
+    std::vector<CMessageRequest> m_requests;
+    std::deque<EMsgAnswer> m_answers;
+};
+
+// Answers file dialogs with the queued names (cancel when none is left).
+class CFileDialogAnswers {
+public:
+    CFileDialogAnswers() {
+        m_previous = SetFileDialogHook([this](const CFileDialogRequest& request) -> std::optional<QString> {
+            m_requests.push_back(request);
+            if (m_answers.empty()) return std::nullopt;
+            const QString strAnswer = m_answers.front();
+            m_answers.pop_front();
+            return strAnswer;
+        });
+    }
+    ~CFileDialogAnswers() { SetFileDialogHook(std::move(m_previous)); }
+    CFileDialogAnswers(const CFileDialogAnswers&) = delete;
+    CFileDialogAnswers& operator=(const CFileDialogAnswers&) = delete;
+
+    void Answer(const std::string& strPath) { m_answers.push_back(QString::fromStdString(strPath)); }
+    const std::vector<CFileDialogRequest>& Requests() const { return m_requests; }
+
+private:
+    FileDialogHook m_previous;
+    std::vector<CFileDialogRequest> m_requests;
+    std::deque<QString> m_answers;
+};
+
+// Runs action on the next modal dialog as soon as it is shown (while exec() runs); gives up
+// after two seconds, so a dialog that never came cannot be answered in a later test.
+inline void WhenModal(std::function<void(QWidget&)> action) {
+    auto pTimer = std::make_shared<QTimer>();
+    auto pClock = std::make_shared<QElapsedTimer>();
+    pClock->start();
+    pTimer->setInterval(5);
+    QObject::connect(pTimer.get(), &QTimer::timeout, [pTimer, pClock, action] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (!pModal || !pModal->isVisible()) {
+            if (pClock->elapsed() > 2000) pTimer->stop();
+            return;
+        }
+        pTimer->stop();
+        action(*pModal);
+    });
+    pTimer->start();
+}
+
+// Sets a named number edit of a dialog.
+void SetField(QWidget& dialog, const char* pszName, const QString& strText);
+// Answers the create dialog with a shape and the palette dialog with its defaults, or
+// cancels one of them. The result counts the dialogs answered.
+std::shared_ptr<int> AnswerNewPuzzleDialogs(int nWidth, int nHeight, int nLeft, int nTop, bool bCancelCreate = false,
+                                            bool bCancelPalette = false);
+
+// A started program with its own settings file in a temporary folder.
+class CProgram {
+public:
+    // Settings the test wants before start-up (the app loads them from the file).
+    explicit CProgram(const std::function<void(CSettings&)>& adjust = {}, QStringList arguments = {});
+    ~CProgram();
+
+    CQuenkApp& App() { return *m_pApp; }
+    CQuenkDoc& Doc() { return *m_pApp->Document(); }
+    CMainFrame& Frame() { return *m_pApp->MainFrame(); }
+    const CTempDir& Dir() const { return m_dir; }
+    std::string File(const std::string& strName) const { return m_dir.File(strName); }
+    bool Started() const { return m_bStarted; }
+
+    // Sends a command as its menu item, toolbar button or key would.
+    bool Command(unsigned nId) { return m_pApp->Commands().Dispatch(nId); }
+    // Presses a key on the main window (made active first, as a user's click would).
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers);
+    QString Caption() { return Frame().windowTitle(); }
+    std::vector<unsigned> ToolbarIds();
+    // Ids of the items of popup nPopup of the menu shown.
+    std::vector<unsigned> MenuIds(int nPopup);
+    bool Open(const std::string& strPath) { return m_pApp->OpenDocumentFile(QString::fromStdString(strPath)); }
+
+private:
+    CTempDir m_dir;
+    std::unique_ptr<CQuenkApp> m_pApp;
+    bool m_bStarted = false;
+};
+
+// Writes a puzzle file of width x height with the given depths and palette count; numbers,
+// cells and the other fields through fill. Any shape can be written (the core refuses one
+// zero depth only when a puzzle is made by parameters).
+std::string WriteJcc(const std::string& strPath, int nWidth, int nHeight, int nLeft, int nTop, int nColors,
+                     const std::function<void(std::vector<std::uint8_t>& head, std::vector<std::uint8_t>& top,
+                                              std::vector<std::uint8_t>& left, std::vector<std::uint8_t>& cells)>&
+                         fill = {});
+
+// A one-colour 2 x 2 puzzle whose numbers agree with the diagonal picture, with a cross in
+// cell (0, 1) and the number of column 0 crossed out; bFaulty makes a row sum disagree.
+std::string WriteSmallPuzzle(const std::string& strPath, bool bFaulty = false);
+
+}  // namespace quenk::test
