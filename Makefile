@@ -1,4 +1,5 @@
-# Quick start: `make run` builds and starts the program, `make test` builds and runs every test.
+# Quick start: `make run` builds the program and opens its window with a sample puzzle,
+# `make test` builds and runs every test.
 BUILD ?= build
 JOBS ?= 2
 SAMPLE ?= resources/samples/flower.jcc
@@ -15,7 +16,7 @@ build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	@./$(BUILD)/quenk-cli info $(SAMPLE) && ./$(BUILD)/quenk-cli solve $(SAMPLE)
+	@./$(BUILD)/quenk $(SAMPLE)
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

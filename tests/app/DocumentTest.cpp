@@ -1,6 +1,7 @@
 // The document's lifecycle through the real main window: modes, captions, menus and toolbar
 // ids after each transition, and what New, Open, Save and Reload leave behind when they fail.
 #include <QDir>
+#include <QMimeData>
 #include <QMenuBar>
 
 #include "app/AppTestSupport.h"
@@ -252,6 +253,11 @@ TEST(Document, AModifiedPuzzleIsAskedAboutOnlyWhenTheSettingSays) {
         EXPECT_EQ(p.Open(WriteSmallPuzzle(p.File("next.jcc"))), !bAsk);
         EXPECT_EQ(messages.Ids(), bAsk ? std::vector<unsigned>{IDS_FW_ASK_TO_SAVE} : std::vector<unsigned>{});
         EXPECT_EQ(p.Doc().FileTitle(), bAsk ? "small.jcc" : "next.jcc");
+        if (!bAsk) continue;
+        // Closing the window asks the same; Cancel keeps it open.
+        messages.Answer(EMsgAnswer::Cancel);
+        EXPECT_FALSE(p.Frame().close());
+        EXPECT_EQ(messages.Ids().size(), 2u);
     }
 }
 
@@ -334,13 +340,16 @@ TEST(Document, ColourKeysFollowThePalette) {
     EXPECT_FALSE(p.Frame().ColorBar().IsPressed(15));
 }
 
-TEST(Document, RecentFilesListOpenedFilesAndDropTheMissing) {
+TEST(Document, DroppedAndRecentFilesOpen) {
     CProgram p;
     CMessageRecorder messages;
     const std::string strA = WriteSmallPuzzle(p.File("a.jcc"));
     const std::string strB = WriteSmallPuzzle(p.File("b.jcc"));
     ASSERT_TRUE(p.Open(strA));
-    ASSERT_TRUE(p.Open(strB));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(strB))});
+    EXPECT_TRUE(p.Frame().OpenDropped(&data));
+    EXPECT_EQ(p.Doc().PathName(), QString::fromStdString(strB));
     EXPECT_EQ(p.App().RecentFiles(), (QStringList{QString::fromStdString(strB), QString::fromStdString(strA)}));
     EXPECT_EQ(p.App().Store().LoadRecentFiles(RECENT_FILE_COUNT), p.App().RecentFiles());
 

@@ -206,11 +206,15 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* pEvent) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* pEvent) {
-    const QString strPath = DroppedFile(pEvent->mimeData());
-    if (strPath.isEmpty()) return;
+    if (DroppedFile(pEvent->mimeData()).isEmpty()) return;
     pEvent->acceptProposedAction();
     activateWindow();
-    m_app.OpenDocumentFile(strPath);
+    OpenDropped(pEvent->mimeData());
+}
+
+bool CMainFrame::OpenDropped(const QMimeData* pData) {
+    const QString strPath = DroppedFile(pData);
+    return !strPath.isEmpty() && m_app.OpenDocumentFile(strPath);
 }
 
 bool CMainFrame::eventFilter(QObject* pObject, QEvent* pEvent) {

@@ -6,6 +6,7 @@
 #include "shell/ColorBar.h"
 
 class QLabel;
+class QMimeData;
 
 namespace quenk {
 
@@ -30,6 +31,8 @@ public:
     CCommandAction* MenuItem(int nPopup, int nItem) const;
 
     void SetColorBarVisible(bool bVisible);
+    // Opens the first local file of dropped data; false when it holds none or it failed.
+    bool OpenDropped(const QMimeData* pData);
     QString SizePaneText() const;
     // Status-bar panes, left to right (the prompt pane first).
     int PaneCount() const { return int(m_panes.size()); }
