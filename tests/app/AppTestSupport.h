@@ -86,18 +86,17 @@ private:
 // Runs action on the next modal dialog as soon as it is shown (while exec() runs); gives up
 // after two seconds, so a dialog that never came cannot be answered in a later test.
 inline void WhenModal(std::function<void(QWidget&)> action) {
-    auto pTimer = std::make_shared<QTimer>();
-    auto pClock = std::make_shared<QElapsedTimer>();
-    pClock->start();
+    auto* pTimer = new QTimer(qApp);
+    QElapsedTimer clock;
+    clock.start();
     pTimer->setInterval(5);
-    QObject::connect(pTimer.get(), &QTimer::timeout, [pTimer, pClock, action] {
+    QObject::connect(pTimer, &QTimer::timeout, pTimer, [pTimer, clock, action] {
         QWidget* pModal = QApplication::activeModalWidget();
-        if (!pModal || !pModal->isVisible()) {
-            if (pClock->elapsed() > 2000) pTimer->stop();
-            return;
-        }
+        const bool bShown = pModal && pModal->isVisible();
+        if (!bShown && clock.elapsed() < 2000) return;
         pTimer->stop();
-        action(*pModal);
+        pTimer->deleteLater();
+        if (bShown) action(*pModal);
     });
     pTimer->start();
 }

@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "app/AppTestSupport.h"
-#include "formats/FormatDispatch.h"
+#include "doc/PuzzleIo.h"
 #include "text/StringIds.h"
 #include "view/QuenkView.h"
 
@@ -27,9 +27,10 @@ TEST(EndToEnd, CreateSaveReopen) {
         EXPECT_TRUE(messages.Requests().empty());
         EXPECT_EQ(p.Caption(), QString::fromUtf8("Квенк 5.3 - made.jcc"));
     }
-    CCrossword saved(strPath);
-    ASSERT_EQ(saved.m_nStatus, STATUS_OK);
-    EXPECT_EQ(std::vector<int>({saved.m_nWidth, saved.m_nHeight, saved.m_nLeftDepth, saved.m_nTopDepth}),
+    const CLoadOutcome saved = LoadPuzzle(strPath, {});
+    ASSERT_TRUE(saved.pCrossword);
+    const CCrossword& c = *saved.pCrossword;
+    EXPECT_EQ(std::vector<int>({c.m_nWidth, c.m_nHeight, c.m_nLeftDepth, c.m_nTopDepth}),
               std::vector<int>({12, 8, 3, 4}));
 
     CProgram again({}, {QString::fromStdString(strPath)});
