@@ -38,8 +38,8 @@ TEST(EndToEnd, CreateSaveReopen) {
     EXPECT_EQ(again.Doc().Mode(), MODE_SOLVE);
     EXPECT_EQ(again.Caption(), QString::fromUtf8("Квенк 5.3 - made.jcc"));
     EXPECT_FALSE(again.Frame().ColorBar().isHidden());
-    EXPECT_EQ(again.App().View()->TotalSize(), QSize(CalcPixelSize(*again.Doc().Crossword(), 12).nWidth + 30,
-                                                     CalcPixelSize(*again.Doc().Crossword(), 12).nHeight + 30));
+    const CPixelSize drawing = GetDrawingSize(*again.Doc().Crossword(), 12);
+    EXPECT_EQ(again.App().View()->TotalSize(), QSize(drawing.nWidth, drawing.nHeight));
     const QImage shot = again.Frame().grab().toImage();
     ASSERT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(QDir::current().filePath("end-to-end-window.png")));

@@ -9,14 +9,6 @@
 
 namespace quenk {
 
-QString FormatSizePane(const CStrokeRect& stroke) {
-    int w = stroke.x1 - stroke.x0 + 1;
-    int h = stroke.y1 - stroke.y0 + 1;
-    if (stroke.bFlipX && w != 1) w = -w;
-    if (stroke.bFlipY && h != 1) h = -h;
-    return QStringLiteral("%1x%2").arg(w).arg(h);
-}
-
 CQuenkView::CQuenkView(const CSettings& settings, QWidget* pParent)
     : QAbstractScrollArea(pParent), m_settings(settings) {
     // A two-pixel sunken edge: the window fitting adds 4 pixels to the drawing for it.
@@ -49,8 +41,8 @@ bool CQuenkView::RebuildPicture(bool bInvalidate, const CCrossword* pPuzzle) {
     const CDrawOptions options = DrawOptions();
     m_picture.Rebuild(*pPuzzle, options, ScreenSize());
     const int s = options.nCellSize;
-    const CPixelSize size = CalcPixelSize(*pPuzzle, s);
-    m_totalSize = QSize(size.nWidth + 30, size.nHeight + 30);
+    const CPixelSize drawing = GetDrawingSize(*pPuzzle, s);
+    m_totalSize = QSize(drawing.nWidth, drawing.nHeight);
     m_nPageStep = 5 * s + 1;
     m_nLineStep = s;
     UpdateScrollBars();
@@ -83,18 +75,18 @@ COffset CQuenkView::GetCenterOffset() const {
                                   client.height());
 }
 
-QPoint CQuenkView::ClientToLogical(QPoint client) const {
-    const COffset offset = GetCenterOffset();
-    return client + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()) - QPoint(offset.x, offset.y);
+CPoint CQuenkView::ScrollPosition() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
+
+CPoint CQuenkView::ClientToLogical(CPoint client) const {
+    return quenk::ClientToLogical(client, ScrollPosition(), GetCenterOffset());
 }
 
-QPoint CQuenkView::LogicalToClient(QPoint picture) const {
-    const COffset offset = GetCenterOffset();
-    return QPoint(offset.x, offset.y) + picture - QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+CPoint CQuenkView::LogicalToClient(CPoint picture) const {
+    return quenk::LogicalToClient(picture, ScrollPosition(), GetCenterOffset());
 }
 
 void CQuenkView::UpdateSizePane(const CStrokeRect* pStroke) {
-    emit SizePaneChanged(pStroke ? FormatSizePane(*pStroke) : QString());
+    emit SizePaneChanged(pStroke ? QString::fromStdString(FormatStrokeSize(*pStroke)) : QString());
 }
 
 void CQuenkView::paintEvent(QPaintEvent*) {
@@ -109,7 +101,7 @@ void CQuenkView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const QRect client = viewport()->rect();
     const COffset offset = GetCenterOffset();
-    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QPoint scroll(ScrollPosition().x, ScrollPosition().y);
     painter.drawImage(QPoint(offset.x, offset.y), *pImage, QRect(scroll, client.size()));
     if (offset.x > 0) painter.fillRect(0, 0, offset.x, client.height(), Qt::white);
     if (offset.y > 0) painter.fillRect(offset.x, 0, client.width() - offset.x, offset.y, Qt::white);

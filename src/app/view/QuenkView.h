@@ -7,26 +7,12 @@
 
 #include "settings/Settings.h"
 #include "view/PuzzlePicture.h"
+#include "view/StrokeGeometry.h"
 #include "view/ViewGeometry.h"
 
 namespace quenk {
 
 class CQuenkDoc;
-
-// The rectangle of a stroke in grid cells, normalised (x0 <= x1, y0 <= y1), and whether it
-// reaches left of (bFlipX) or above (bFlipY) the cell where it started.
-struct CStrokeRect {
-    int x0 = 0;
-    int y0 = 0;
-    int x1 = 0;
-    int y1 = 0;
-    bool bFlipX = false;
-    bool bFlipY = false;
-};
-
-// Text of the size pane for a stroke, "%dx%d": a side is negative when the stroke runs left
-// (up) from its start and is longer than one cell.
-QString FormatSizePane(const CStrokeRect& stroke);
 
 class CQuenkView : public QAbstractScrollArea {
     Q_OBJECT
@@ -41,8 +27,8 @@ public:
 
     // Offset of the drawing in the window when the puzzle is centred.
     COffset GetCenterOffset() const;
-    QPoint ClientToLogical(QPoint client) const;
-    QPoint LogicalToClient(QPoint picture) const;
+    CPoint ClientToLogical(CPoint client) const;
+    CPoint LogicalToClient(CPoint picture) const;
 
     // The whole drawing's size: W + 30 by H + 30, (0, 0) before the first puzzle.
     QSize TotalSize() const { return m_totalSize; }
@@ -63,6 +49,7 @@ protected:
 private:
     const CCrossword* Puzzle() const;
     void UpdateScrollBars();
+    CPoint ScrollPosition() const;
     static QSize ScreenSize();
 
     const CSettings& m_settings;

@@ -1,17 +1,9 @@
-// The arithmetic around the view: the size pane's text and where a fitted window goes.
+// Where the main window goes when it is fitted to the puzzle.
 #include <gtest/gtest.h>
 
 #include "doc/WindowFit.h"
-#include "view/QuenkView.h"
 
 using namespace quenk;
-
-TEST(SizePane, SidesAreNegativeOnlyAgainstTheDragAndLongerThanOne) {
-    EXPECT_EQ(FormatSizePane({3, 2, 7, 2, true, false}), "-5x1");   // column 7 dragged to 3
-    EXPECT_EQ(FormatSizePane({4, 1, 4, 3, false, true}), "1x-3");   // one column dragged up
-    EXPECT_EQ(FormatSizePane({4, 1, 4, 1, true, true}), "1x1");
-    EXPECT_EQ(FormatSizePane({0, 0, 254, 254, true, true}), "-255x-255");
-}
 
 TEST(WindowFit, ClippedSidesMakeRoomForTheirScrollBars) {
     const QRect work(0, 0, 1000, 700);
