@@ -15,35 +15,35 @@ using namespace quenk;
 
 namespace {
 
-void Report(benchmark::State& state, const CSearchEngine& engine, const SearchOutcome& outcome) {
+void Report(benchmark::State& state, const SearchOutcome& outcome) {
     state.counters["solutions"] = double(outcome.nSolutions);
-    state.counters["nodes"] = double(engine.GetNodeCount());
-    state.counters["depth"] = engine.GetMaxDepth();
+    state.counters["nodes"] = double(outcome.nNodes);
+    state.counters["depth"] = outcome.nMaxDepth;
     state.counters["nodes/s"] =
-        benchmark::Counter(double(engine.GetNodeCount()), benchmark::Counter::kIsIterationInvariantRate);
+        benchmark::Counter(double(outcome.nNodes), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 // Every solution, counted only.
 void BM_SearchPermutations(benchmark::State& state) {
-    const auto pPuzzle = test::PermutationPuzzle(int(state.range(0)));
+    const auto puzzle = test::PermutationPuzzle(int(state.range(0)));
     for (auto _ : state) {
         CSearchCollector collector(nullptr);
-        CSearchEngine engine(*pPuzzle);
+        CSearchEngine engine(puzzle);
         const SearchOutcome outcome = engine.Run(collector);
-        Report(state, engine, outcome);
+        Report(state, outcome);
     }
 }
 BENCHMARK(BM_SearchPermutations)->DenseRange(5, 8)->Unit(benchmark::kMillisecond);
 
 // Every solution kept in the list.
 void BM_SearchPermutationsKept(benchmark::State& state) {
-    const auto pPuzzle = test::PermutationPuzzle(int(state.range(0)));
+    const auto puzzle = test::PermutationPuzzle(int(state.range(0)));
     for (auto _ : state) {
-        CSolutionList list(*pPuzzle);
+        CSolutionList list(puzzle);
         CSearchCollector collector(&list);
-        CSearchEngine engine(*pPuzzle);
+        CSearchEngine engine(puzzle);
         const SearchOutcome outcome = engine.Run(collector);
-        Report(state, engine, outcome);
+        Report(state, outcome);
         state.counters["list bytes"] = double(list.GetBytesUsed());
     }
 }
@@ -51,12 +51,12 @@ BENCHMARK(BM_SearchPermutationsKept)->Arg(8)->Unit(benchmark::kMillisecond);
 
 // The first solutions of a large permutation puzzle lie about n * n / 2 guesses deep.
 void BM_SearchDeepFirstSolution(benchmark::State& state) {
-    const auto pPuzzle = test::PermutationPuzzle(int(state.range(0)));
+    const auto puzzle = test::PermutationPuzzle(int(state.range(0)));
     for (auto _ : state) {
         CSearchCollector collector(nullptr, 1);
-        CSearchEngine engine(*pPuzzle);
+        CSearchEngine engine(puzzle);
         const SearchOutcome outcome = engine.Run(collector);
-        Report(state, engine, outcome);
+        Report(state, outcome);
     }
 }
 BENCHMARK(BM_SearchDeepFirstSolution)->Arg(70)->Unit(benchmark::kMillisecond);
@@ -70,9 +70,9 @@ void BM_SearchShared(benchmark::State& state, const char* szPath) {
     }
     for (auto _ : state) {
         CSearchCollector collector(nullptr);
-        CSearchEngine engine(*puzzle->pCrossword);
+        CSearchEngine engine(*puzzle->crossword);
         const SearchOutcome outcome = engine.Run(collector);
-        Report(state, engine, outcome);
+        Report(state, outcome);
     }
 }
 BENCHMARK_CAPTURE(BM_SearchShared, taai2011_0001, "sets/taai2011/taai2011-0001.nono")
@@ -85,10 +85,10 @@ BENCHMARK_CAPTURE(BM_SearchShared, jwilk_038_bike, "puzzles/jwilk-038-bike.nono"
 
 // Keeping 10 000 solutions of a 100 x 100 puzzle.
 void BM_SolutionListAdd(benchmark::State& state) {
-    const auto pPuzzle = test::PermutationPuzzle(100);
+    const auto puzzle = test::PermutationPuzzle(100);
     for (auto _ : state) {
-        CSolutionList list(*pPuzzle);
-        for (int i = 0; i < 10000; ++i) list.Add(*pPuzzle);
+        CSolutionList list(puzzle);
+        for (int i = 0; i < 10000; ++i) list.Add(puzzle);
         benchmark::DoNotOptimize(list.GetCount());
     }
     state.SetItemsProcessed(state.iterations() * 10000);

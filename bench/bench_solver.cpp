@@ -7,105 +7,89 @@
 #include <random>
 #include <vector>
 
+#include "solver/LineSet.h"
 #include "support/Nono.h"
-#include "model/Crossword.h"
-#include "solver/Line.h"
+#include "support/Puzzles.h"
 
 using namespace quenk;
 
 namespace {
 
-std::vector<COLORREF> Palette() {
-    std::vector<COLORREF> p(MAX_COLORS, 0);
-    p[0] = COLOR_WHITE;
-    for (int i = 1; i < MAX_COLORS; ++i) p[size_t(i)] = MakeRGB(std::uint8_t(i * 15), 0, 0);
-    return p;
-}
-
-using Grid = std::vector<std::vector<std::uint8_t>>;
-
 // A random picture: nFill percent of the cells get one of the colours.
-Grid RandomPicture(int w, int h, int nFill, int nColors, unsigned seed) {
+test::Grid RandomPicture(int w, int h, int nFill, int nColors, unsigned seed) {
     std::mt19937 rng(seed);
-    Grid g(size_t(h), std::vector<std::uint8_t>(size_t(w), 0));
-    for (auto& row : g)
-        for (auto& v : row)
-            v = int(rng() % 100) < nFill ? std::uint8_t(1 + rng() % unsigned(nColors - 1)) : 0;
+    test::Grid g(size_t(w * h), 0);
+    for (auto& v : g) v = int(rng() % 100) < nFill ? std::uint8_t(1 + rng() % unsigned(nColors - 1)) : 0;
     return g;
 }
 
 // The puzzle whose numbers the picture gives, with every cell undecided.
-std::unique_ptr<CCrossword> PuzzleOf(const Grid& picture, int nColors) {
-    const auto palette = Palette();
-    auto pc = std::make_unique<CCrossword>(int(picture[0].size()), int(picture.size()), 0, 0,
-                                           nColors, palette.data());
-    pc->m_pCells = picture;
-    pc->ComputeNumbers();
-    for (auto& row : pc->m_pCells) std::fill(row.begin(), row.end(), CELL_EMPTY);
-    return pc;
+CCrossword PuzzleOf(const test::Grid& picture, int w, int nColors) {
+    const auto palette = test::TestPalette();
+    CCrossword c(w, int(picture.size()) / w, 0, 0, nColors, palette.data());
+    std::copy(picture.begin(), picture.end(), c.Cells().begin());
+    c.ComputeNumbers();
+    std::fill(c.Cells().begin(), c.Cells().end(), CELL_EMPTY);
+    return c;
 }
 
 // One two-colour row with a third of its cells revealed from its picture; the pass runs
 // on the same start each iteration.
 void BM_SolveLine(benchmark::State& state) {
     const int n = int(state.range(0));
-    const Grid picture = RandomPicture(n, 1, 65, 3, 11);
-    auto pc = PuzzleOf(picture, 3);
+    const test::Grid picture = RandomPicture(n, 1, 65, 3, 11);
+    CCrossword c = PuzzleOf(picture, n, 3);
     std::mt19937 rng(5);
-    std::vector<std::uint8_t> start(size_t(n), CELL_EMPTY);
+    test::Grid start(size_t(n), CELL_EMPTY);
     for (int i = 0; i < n; ++i) {
-        const std::uint8_t v = picture[0][size_t(i)];
+        const std::uint8_t v = picture[size_t(i)];
         if (rng() % 3 == 0) start[size_t(i)] = v ? v : CELL_CROSS;
     }
-    CRowLine line(pc.get(), 0);
+    CLineSet lines(c);
     for (auto _ : state) {
-        pc->m_pCells[0] = start;
+        std::copy(start.begin(), start.end(), c.Cells().begin());
         bool bChanged = false;
-        benchmark::DoNotOptimize(line.SolveLine(bChanged));
+        benchmark::DoNotOptimize(lines.SolveLine(0, bChanged));
     }
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SolveLine)->Arg(25)->Arg(100)->Arg(255);
 
-void RunSweeps(benchmark::State& state, CCrossword& c) {
-    const auto cleared = c.m_pCells;
-    c.MakeLines();
-    int nCode = 0;
+void RunSweeps(benchmark::State& state, CCrossword c) {
+    const test::Grid cleared = test::CellsOf(c);
+    CLineSet lines(c);
+    ESolveCode code = ESolveCode::SOLVE_STALLED;
     for (auto _ : state) {
-        c.m_pCells = cleared;
-        nCode = c.SolveByLines(false).code;
+        std::copy(cleared.begin(), cleared.end(), c.Cells().begin());
+        code = lines.Sweep().code;
     }
-    c.FreeLines();
-    state.counters["solved"] = nCode == SOLVE_SOLVED ? 1 : 0;
+    state.counters["solved"] = code == ESolveCode::SOLVE_SOLVED ? 1 : 0;
 }
 
 void BM_SolveByLinesGenerated(benchmark::State& state) {
     const int nColors = int(state.range(1));
-    auto pc = PuzzleOf(RandomPicture(255, 255, int(state.range(0)), nColors, 3), nColors);
-    RunSweeps(state, *pc);
+    RunSweeps(state, PuzzleOf(RandomPicture(255, 255, int(state.range(0)), nColors, 3), 255, nColors));
 }
 // Fill ratio percent, colours counting the background.
 BENCHMARK(BM_SolveByLinesGenerated)->Args({70, 2})->Args({50, 2})->Args({60, 4})
     ->Unit(benchmark::kMillisecond);
 
 void BM_SolveByLinesPatterned(benchmark::State& state) {
-    Grid picture(255, std::vector<std::uint8_t>(255, 0));
+    test::Grid picture(255 * 255, 0);
     for (int r = 0; r < 255; ++r)
         for (int col = 0; col < 255; ++col)
-            picture[size_t(r)][size_t(col)] =
-                ((r / 5 + col / 7) % 3 == 0) ? 0 : std::uint8_t(1 + (r * col / 97) % 2);
-    RunSweeps(state, *PuzzleOf(picture, 2));
+            picture[size_t(r * 255 + col)] = ((r / 5 + col / 7) % 3 == 0) ? 0 : std::uint8_t(1 + (r * col / 97) % 2);
+    RunSweeps(state, PuzzleOf(picture, 255, 2));
 }
 BENCHMARK(BM_SolveByLinesPatterned)->Unit(benchmark::kMillisecond);
 
 // A 255 x 255 grid of 8 x 8 squares with one-cell seams: the numbers fix every line, so
 // line deduction solves it completely (blocks stay below the 127 a number can hold).
 void BM_SolveByLinesSquares(benchmark::State& state) {
-    Grid picture(255, std::vector<std::uint8_t>(255, 0));
+    test::Grid picture(255 * 255, 0);
     for (int r = 0; r < 255; ++r)
-        for (int col = 0; col < 255; ++col)
-            picture[size_t(r)][size_t(col)] = (r % 9 == 0 || col % 9 == 0) ? 0 : 1;
-    RunSweeps(state, *PuzzleOf(picture, 2));
+        for (int col = 0; col < 255; ++col) picture[size_t(r * 255 + col)] = (r % 9 == 0 || col % 9 == 0) ? 0 : 1;
+    RunSweeps(state, PuzzleOf(picture, 255, 2));
 }
 BENCHMARK(BM_SolveByLinesSquares)->Unit(benchmark::kMillisecond);
 
@@ -123,7 +107,7 @@ void RegisterCollection() {
                     state.SkipWithError("unreadable");
                     return;
                 }
-                RunSweeps(state, *puzzle->pCrossword);
+                RunSweeps(state, *puzzle->crossword);
             })
             ->Unit(benchmark::kMillisecond);
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The body shared by the reader fuzz targets: the input becomes a file with the format's
-// extension, is loaded, and a loaded puzzle is worked on and saved and loaded again.
+// extension, is loaded, and a loaded puzzle is checked, solved, worked on, and saved and
+// loaded again.
 #include <unistd.h>
 
 #include <cstddef>
@@ -9,6 +10,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzSolver.h"
+#include "formats/FormatDispatch.h"
 #include "formats/FormatLimits.h"
 #include "model/Crossword.h"
 
@@ -51,24 +54,19 @@ inline int FuzzPuzzleFile(const std::uint8_t* pData, std::size_t nSize, const ch
     tm.tm_mday = 1;
     options.m_tmNow = tm;  // the clock is not part of what is fuzzed
 
-    CCrossword crossword(strIn, options);
-    if (crossword.m_nStatus != 0) return 0;
+    const CLoadResult loaded = LoadCrossword(strIn, options);
+    if (!loaded.crossword) return 0;
+    const CCrossword& crossword = *loaded.crossword;
 
-    crossword.AlignNumbers();
-    auto pCopy = crossword.Clone(false);
-    auto pPicture = crossword.Clone(true);
-    pPicture->ComputeNumbers();
-    pCopy->ComputeNumbers();
+    RunSolverOn(crossword);
+    CCrossword picture = crossword.Clone(true);
+    picture.ComputeNumbers();
     (void)FormatLimitText(CheckFormatLimits(strIn, crossword, true));
 
-    crossword.Save(strOut, options);
-    CCrossword again(strOut, options);
-    if (again.m_nStatus != 0) __builtin_trap();  // what we write we must read
-    if (bExactRoundTrip &&
-        (again.m_pCells != crossword.m_pCells || again.m_pTopNumbers != crossword.m_pTopNumbers ||
-         again.m_pLeftNumbers != crossword.m_pLeftNumbers || again.m_crColors != crossword.m_crColors ||
-         again.m_nColors != crossword.m_nColors))
-        __builtin_trap();
+    SaveCrossword(crossword, strOut, options);
+    const CLoadResult again = LoadCrossword(strOut, options);
+    if (!again.crossword) __builtin_trap();  // what we write we must read
+    if (bExactRoundTrip && !(*again.crossword == crossword)) __builtin_trap();
     return 0;
 }
 

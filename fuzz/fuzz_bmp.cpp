@@ -1,6 +1,7 @@
 // Bitmap import on arbitrary bytes. Byte 0 chooses the cell size, byte 1 the answer to
-// the question about uneven cells, the rest is the file. Whatever imports must survive
-// an export and a second import unchanged.
+// the question about uneven cells, the rest is the file. Whatever imports is checked and
+// solved as an opened puzzle would be, and must survive an export and a second import
+// unchanged.
 #include <unistd.h>
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzSolver.h"
 #include "formats/BmpExport.h"
 #include "formats/BmpImport.h"
 #include "formats/SafeFile.h"
@@ -38,12 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     try {
         const CBmpImportResult result = ImportBmp(strIn, p, [&] { return bFix; });
         (void)BmpImportMessage(result);
-        if (result.m_nOutcome == BMP_IMPORTED) {
-            const CCrossword& c = *result.m_pCrossword;
+        if (result.m_nOutcome == EBmpImportOutcome::BMP_IMPORTED) {
+            const CCrossword& c = *result.m_crossword;
+            fuzz::RunSolverOn(c);
             ExportBmp(c, strOut, 1);
             const CBmpImportResult again = ImportBmp(strOut, 1, nullptr);
-            if (again.m_nOutcome != BMP_IMPORTED) std::abort();
-            const CCrossword& d = *again.m_pCrossword;
+            if (again.m_nOutcome != EBmpImportOutcome::BMP_IMPORTED) std::abort();
+            const CCrossword& d = *again.m_crossword;
             if (d.m_nWidth != c.m_nWidth || d.m_nHeight != c.m_nHeight) std::abort();
             for (int r = 0; r < c.m_nHeight; ++r)
                 for (int col = 0; col < c.m_nWidth; ++col)

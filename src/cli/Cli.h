@@ -1,7 +1,7 @@
 #pragma once
 // Shared pieces of the command-line tool's commands.
 #include <functional>
-#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -24,8 +24,8 @@ enum {
 
 using Args = std::vector<std::string>;
 
-// Loads a puzzle; on failure prints the load message to stderr and returns null.
-std::unique_ptr<CCrossword> LoadPuzzle(const std::string& strPath);
+// Loads a puzzle; on failure prints the load message to stderr and returns nothing.
+std::optional<CCrossword> LoadPuzzle(const std::string& strPath);
 // The grid, one line per row: . empty, x cross, 1-9 and A-F colours 1 to 15, ? anything else.
 void PrintGrid(const CCrossword& crossword, std::ostream& out);
 // The text printed by --help.
@@ -46,8 +46,6 @@ bool TakeFile(Args& args, const char* szCommand, std::string& strFile, int& nExi
 bool SaveOrReport(const std::function<void()>& save);
 // Any argument still starting with "--" is an unknown option.
 bool HasUnknownOption(const Args& args, std::string& strOption);
-// Options shared by every load and save: the colour of one-colour formats, the version text.
-const CFormatOptions& FormatOptions();
 
 // Commands: each takes the arguments after its name and returns the exit code.
 int RunInfo(Args args);

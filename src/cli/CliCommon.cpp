@@ -5,7 +5,6 @@
 #include "Cli.h"
 #include "formats/FormatDispatch.h"
 #include "formats/SafeFile.h"
-#include "text/Version.h"
 
 namespace quenk::cli {
 
@@ -96,30 +95,19 @@ bool HasUnknownOption(const Args& args, std::string& strOption) {
     return false;
 }
 
-const CFormatOptions& FormatOptions() {
-    static const CFormatOptions options = [] {
-        CFormatOptions o;
-        o.m_strVersion = GetVersionString();
-        return o;
-    }();
-    return options;
-}
-
-std::unique_ptr<CCrossword> LoadPuzzle(const std::string& strPath) {
-    auto pCrossword = std::make_unique<CCrossword>(strPath, FormatOptions());
-    if (pCrossword->m_nStatus != STATUS_OK) {
-        std::cerr << LoadStatusMessage(pCrossword->m_nStatus) << "\n";
-        return nullptr;
-    }
-    return pCrossword;
+std::optional<CCrossword> LoadPuzzle(const std::string& strPath) {
+    CLoadResult result = LoadCrossword(strPath);
+    if (!result.crossword) std::cerr << LoadStatusMessage(result.nStatus) << "\n";
+    return std::move(result.crossword);
 }
 
 void PrintGrid(const CCrossword& crossword, std::ostream& out) {
     static const char kDigits[] = "0123456789ABCDEF";
     std::string strLine;
-    for (const auto& row : crossword.m_pCells) {
+    for (int r = 0; r < crossword.m_nHeight; ++r) {
         strLine.clear();
-        for (const std::uint8_t v : row) {
+        for (int c = 0; c < crossword.m_nWidth; ++c) {
+            const std::uint8_t v = crossword.GetCell(r, c);
             if (v == CELL_EMPTY)
                 strLine += '.';
             else if (v == CELL_CROSS)

@@ -14,13 +14,13 @@ namespace quenk::cli {
 namespace {
 
 // Saves after the format-limit checks; a question counts as No unless bYes.
-int SaveChecked(CCrossword& crossword, const std::string& strPath, bool bYes) {
+int SaveChecked(const CCrossword& crossword, const std::string& strPath, bool bYes) {
     const CLimitDecision decision = CheckFormatLimits(strPath, crossword, true);
-    if (decision.m_eAction == LIMIT_REFUSE || (decision.m_eAction == LIMIT_ASK && !bYes)) {
+    if (decision.m_eAction == ELimitAction::LIMIT_REFUSE || (decision.m_eAction == ELimitAction::LIMIT_ASK && !bYes)) {
         std::cerr << FormatLimitText(decision) << "\n";
         return EXIT_REFUSED;
     }
-    return SaveOrReport([&] { crossword.Save(strPath, FormatOptions()); }) ? EXIT_OK : EXIT_WRITE_FAILED;
+    return SaveOrReport([&] { SaveCrossword(crossword, strPath); }) ? EXIT_OK : EXIT_WRITE_FAILED;
 }
 
 // Reads "--cell P" (1 to 255); false on a bad value.
@@ -37,9 +37,9 @@ int RunConvert(Args args) {
     std::string strOption;
     if (HasUnknownOption(args, strOption)) return UsageError("unknown option " + strOption);
     if (args.size() != 2) return UsageError("convert takes IN and OUT");
-    const auto pCrossword = LoadPuzzle(args[0]);
-    if (!pCrossword) return EXIT_LOAD_FAILED;
-    return SaveChecked(*pCrossword, args[1], bYes);
+    const auto crossword = LoadPuzzle(args[0]);
+    if (!crossword) return EXIT_LOAD_FAILED;
+    return SaveChecked(*crossword, args[1], bYes);
 }
 
 int RunImportBmp(Args args) {
@@ -52,20 +52,20 @@ int RunImportBmp(Args args) {
 
     CBmpImportResult result;
     try {
-        result = ImportBmp(args[0], int(nCellSize), [bYes] { return bYes; }, FormatOptions());
+        result = ImportBmp(args[0], int(nCellSize), [bYes] { return bYes; });
     } catch (const CFileError&) {
-        std::cerr << LoadStatusMessage(STATUS_FILE_ERROR) << "\n";
+        std::cerr << LoadStatusMessage(ELoadStatus::STATUS_FILE_ERROR) << "\n";
         return EXIT_LOAD_FAILED;
     }
-    if (result.m_nOutcome == BMP_DECLINED) {
+    if (result.m_nOutcome == EBmpImportOutcome::BMP_DECLINED) {
         std::cerr << LoadAppString(IDS_BMP_FIX_BLOCKS) << "\n";
         return EXIT_REFUSED;
     }
-    if (result.m_nOutcome != BMP_IMPORTED) {
+    if (result.m_nOutcome != EBmpImportOutcome::BMP_IMPORTED) {
         std::cerr << BmpImportMessage(result) << "\n";
         return EXIT_REFUSED;
     }
-    return SaveChecked(*result.m_pCrossword, args[1], bYes);
+    return SaveChecked(*result.m_crossword, args[1], bYes);
 }
 
 int RunExportBmp(Args args) {
@@ -74,10 +74,10 @@ int RunExportBmp(Args args) {
     std::string strOption;
     if (HasUnknownOption(args, strOption)) return UsageError("unknown option " + strOption);
     if (args.size() != 2) return UsageError("export-bmp takes IN and OUT.bmp");
-    const auto pCrossword = LoadPuzzle(args[0]);
-    if (!pCrossword) return EXIT_LOAD_FAILED;
-    return SaveOrReport([&] { ExportBmp(*pCrossword, args[1], int(nCellSize)); }) ? EXIT_OK
-                                                                                  : EXIT_WRITE_FAILED;
+    const auto crossword = LoadPuzzle(args[0]);
+    if (!crossword) return EXIT_LOAD_FAILED;
+    return SaveOrReport([&] { ExportBmp(*crossword, args[1], int(nCellSize)); }) ? EXIT_OK
+                                                                                 : EXIT_WRITE_FAILED;
 }
 
 }  // namespace quenk::cli

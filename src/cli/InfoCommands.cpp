@@ -11,9 +11,9 @@ int WithOnePuzzle(Args& args, const char* szCommand, void (*pfnShow)(const CCros
     std::string strFile;
     int nExit = EXIT_OK;
     if (!TakeFile(args, szCommand, strFile, nExit)) return nExit;
-    const auto pCrossword = LoadPuzzle(strFile);
-    if (!pCrossword) return EXIT_LOAD_FAILED;
-    pfnShow(*pCrossword);
+    const auto crossword = LoadPuzzle(strFile);
+    if (!crossword) return EXIT_LOAD_FAILED;
+    pfnShow(*crossword);
     return EXIT_OK;
 }
 }  // namespace

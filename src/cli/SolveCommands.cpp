@@ -2,13 +2,17 @@
 #include <climits>
 #include <functional>
 #include <iostream>
+#include <memory>
 
 #include "Cli.h"
-#include "formats/SafeFile.h"
+#include "formats/FormatDispatch.h"
+#include "solver/NumberCheck.h"
 #include "solver/SearchCollector.h"
 #include "solver/SearchEngine.h"
 #include "solver/SolutionList.h"
+#include "solver/SolutionCheck.h"
 #include "solver/SolveOutcome.h"
+#include "solver/SweepSolver.h"
 #include "text/AppStrings.h"
 
 namespace quenk::cli {
@@ -20,15 +24,15 @@ public:
     CPrintingObserver(CSolutionList* pList, std::int64_t nMax, bool bQuiet)
         : m_collector(pList, nMax), m_bQuiet(bQuiet) {}
 
-    std::int32_t OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
-        const std::int32_t nReply = m_collector.OnSolution(solution, nIndex);
-        if (nReply != SOLUTION_NOT_KEPT && !m_bQuiet) {
+    ESolutionReply OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
+        const ESolutionReply nReply = m_collector.OnSolution(solution, nIndex);
+        if (nReply != ESolutionReply::SOLUTION_NOT_KEPT && !m_bQuiet) {
             PrintGrid(solution, std::cout);
             std::cout << '\n';
         }
         return nReply;
     }
-    bool ShouldStop() override { return false; }
+    bool ShouldStop(std::int64_t) override { return false; }
 
 private:
     CSearchCollector m_collector;
@@ -41,9 +45,9 @@ int RunCheck(Args args) {
     std::string strFile;
     int nExit = EXIT_OK;
     if (!TakeFile(args, "check", strFile, nExit)) return nExit;
-    const auto pCrossword = LoadPuzzle(strFile);
-    if (!pCrossword) return EXIT_LOAD_FAILED;
-    if (const auto fault = pCrossword->CheckNumbers()) {
+    auto crossword = LoadPuzzle(strFile);
+    if (!crossword) return EXIT_LOAD_FAILED;
+    if (const auto fault = CheckNumbers(*crossword)) {
         std::cout << FormatNumberFault(*fault) << '\n';
         return EXIT_FAILED;
     }
@@ -57,25 +61,26 @@ int RunSolve(Args args) {
     std::string strFile;
     int nExit = EXIT_OK;
     if (!TakeFile(args, "solve", strFile, nExit)) return nExit;
-    const auto pCrossword = LoadPuzzle(strFile);
-    if (!pCrossword) return EXIT_LOAD_FAILED;
+    auto crossword = LoadPuzzle(strFile);
+    if (!crossword) return EXIT_LOAD_FAILED;
 
     CNumberFault fault;
-    const SolveResult result = pCrossword->SolveByLines(true, &fault);
-    if (result.code == SOLVE_REJECTED)
+    const SolveResult result = SolveByLines(*crossword, true, &fault);
+    if (result.code == ESolveCode::SOLVE_REJECTED)
         std::cout << FormatNumberFault(fault) << '\n';
     else
-        std::cout << SolveOutcomeMessage(result, pCrossword->m_nHeight) << '\n';
-    PrintGrid(*pCrossword, std::cout);
+        std::cout << SolveOutcomeMessage(result, crossword->m_nHeight) << '\n';
+    PrintGrid(*crossword, std::cout);
     if (!strOut.empty() &&
-        !SaveOrReport([&] { pCrossword->Save(strOut, FormatOptions()); }))
+        !SaveOrReport([&] { SaveCrossword(*crossword, strOut); }))
         return EXIT_WRITE_FAILED;
     switch (result.code) {
-    case SOLVE_SOLVED: return EXIT_OK;
-    case SOLVE_STALLED: return EXIT_FAILED;
-    case SOLVE_CONTRADICTION: return EXIT_CONTRADICTION;
-    default: return EXIT_REJECTED;
+    case ESolveCode::SOLVE_SOLVED: return EXIT_OK;
+    case ESolveCode::SOLVE_STALLED: return EXIT_FAILED;
+    case ESolveCode::SOLVE_CONTRADICTION: return EXIT_CONTRADICTION;
+    case ESolveCode::SOLVE_REJECTED: break;
     }
+    return EXIT_REJECTED;
 }
 
 int RunSolutions(Args args) {
@@ -89,27 +94,27 @@ int RunSolutions(Args args) {
     std::string strFile;
     int nExit = EXIT_OK;
     if (!TakeFile(args, "solutions", strFile, nExit)) return nExit;
-    const auto pCrossword = LoadPuzzle(strFile);
-    if (!pCrossword) return EXIT_LOAD_FAILED;
+    auto crossword = LoadPuzzle(strFile);
+    if (!crossword) return EXIT_LOAD_FAILED;
 
     // Like the menu command: faulty numbers start no search.
-    if (const auto fault = pCrossword->CheckNumbers()) {
+    if (const auto fault = CheckNumbers(*crossword)) {
         std::cout << FormatNumberFault(*fault) << '\n';
         return EXIT_REJECTED;
     }
     // Solutions are kept only when they are to be saved; the names need their count first.
     std::unique_ptr<CSolutionList> pList;
-    if (!strSave.empty()) pList = std::make_unique<CSolutionList>(*pCrossword);
+    if (!strSave.empty()) pList = std::make_unique<CSolutionList>(*crossword);
     CPrintingObserver observer(pList.get(), nMax, bQuiet);
-    CSearchEngine engine(*pCrossword);
+    CSearchEngine engine(*crossword);
     const SearchOutcome outcome = engine.Run(observer);
 
     std::cout << "solutions: " << outcome.nSolutions << '\n';
-    if (outcome.code == SEARCH_STOPPED) std::cout << "stopped\n";
-    if (outcome.reason == SEARCH_STOP_BUDGET)
+    if (outcome.code == ESearchCode::SEARCH_STOPPED) std::cout << "stopped\n";
+    if (outcome.reason == ESearchStop::SEARCH_STOP_BUDGET)
         std::cerr << "quenk-cli: no memory left to keep more solutions\n";
     std::cout.flush();
-    if (pList && !SaveOrReport([&] { pList->SaveAll(strSave, FormatOptions()); }))
+    if (pList && !SaveOrReport([&] { pList->SaveAll(strSave); }))
         return EXIT_WRITE_FAILED;
     return EXIT_OK;
 }
@@ -118,9 +123,9 @@ int RunVerify(Args args) {
     std::string strFile;
     int nExit = EXIT_OK;
     if (!TakeFile(args, "verify", strFile, nExit)) return nExit;
-    const auto pCrossword = LoadPuzzle(strFile);
-    if (!pCrossword) return EXIT_LOAD_FAILED;
-    const bool bRight = pCrossword->CheckSolution();
+    auto crossword = LoadPuzzle(strFile);
+    if (!crossword) return EXIT_LOAD_FAILED;
+    const bool bRight = CheckSolution(*crossword);
     std::cout << LoadAppString(bRight ? IDS_SOLUTION_RIGHT : IDS_SOLUTION_WRONG) << '\n';
     return bRight ? EXIT_OK : EXIT_FAILED;
 }

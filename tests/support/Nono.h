@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -17,8 +16,8 @@ namespace quenk::test {
 struct CNonoPuzzle {
     std::string strId;
     std::string strKnown;                            // the "# known:" comment
-    std::unique_ptr<CCrossword> pCrossword;          // numbers set, every cell undecided
-    std::vector<std::vector<std::uint8_t>> goal;     // empty when the file has none
+    std::optional<CCrossword> crossword;             // numbers set, every cell undecided
+    std::vector<std::uint8_t> goal;                  // row by row; empty when the file has none
 };
 
 namespace nono_detail {
@@ -75,20 +74,20 @@ inline std::optional<CNonoPuzzle> ReadNono(const std::filesystem::path& path) {
     for (auto& r : rows) nLeft = std::max(nLeft, r.size());
     for (auto& c : columns) nTop = std::max(nTop, c.size());
     if (nLeft > 255 || nTop > 255) return std::nullopt;
-    puzzle.pCrossword = std::make_unique<CCrossword>(w, h, int(nLeft), int(nTop), nColors, palette.data());
-    for (int r = 0; r < h; ++r) FillSlots(puzzle.pCrossword->m_pLeftNumbers[size_t(r)], rows[size_t(r)]);
-    for (int c = 0; c < w; ++c) FillSlots(puzzle.pCrossword->m_pTopNumbers[size_t(c)], columns[size_t(c)]);
+    puzzle.crossword.emplace(w, h, int(nLeft), int(nTop), nColors, palette.data());
+    for (int r = 0; r < h; ++r) FillSlots(puzzle.crossword->m_pLeftNumbers[size_t(r)], rows[size_t(r)]);
+    for (int c = 0; c < w; ++c) FillSlots(puzzle.crossword->m_pTopNumbers[size_t(c)], columns[size_t(c)]);
 
     if (std::getline(in, line) && line == "goal:") {
         const std::string strDigits = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-        for (int r = 0; r < h && std::getline(in, line); ++r) {
-            std::vector<std::uint8_t> row;
+        int nRows = 0;
+        for (; nRows < h && std::getline(in, line); ++nRows) {
+            const size_t nBefore = puzzle.goal.size();
             for (char ch : line)
-                if (strDigits.find(ch) != std::string::npos) row.push_back(std::uint8_t(strDigits.find(ch)));
-            if (int(row.size()) != w) return std::nullopt;
-            puzzle.goal.push_back(std::move(row));
+                if (strDigits.find(ch) != std::string::npos) puzzle.goal.push_back(std::uint8_t(strDigits.find(ch)));
+            if (int(puzzle.goal.size() - nBefore) != w) return std::nullopt;
         }
-        if (int(puzzle.goal.size()) != h) puzzle.goal.clear();
+        if (nRows != h) puzzle.goal.clear();
     }
     return puzzle;
 }

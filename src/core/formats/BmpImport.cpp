@@ -15,7 +15,7 @@ namespace {
 
 CBmpImportResult Refuse(const CBmpHeader& header, unsigned nMessageId, int nArgument = 0) {
     CBmpImportResult result;
-    result.m_nOutcome = BMP_REFUSED;
+    result.m_nOutcome = EBmpImportOutcome::BMP_REFUSED;
     result.m_nMessageId = nMessageId;
     result.m_nArgument = nArgument;
     result.m_header = header;
@@ -78,7 +78,7 @@ CBmpImportResult ImportBmp(const std::string& strPath, int nCellSize, const BmpF
 
     if (!scan.m_bBlocksUniform && !(askFix && askFix())) {
         CBmpImportResult result;
-        result.m_nOutcome = BMP_DECLINED;
+        result.m_nOutcome = EBmpImportOutcome::BMP_DECLINED;
         result.m_header = header;
         return result;
     }
@@ -93,22 +93,20 @@ CBmpImportResult ImportBmp(const std::string& strPath, int nCellSize, const BmpF
     }
 
     const int nColumns = int(header.m_nWidth / p), nRows = int(header.m_nHeight / p);
-    auto pCrossword = std::make_unique<CCrossword>(nColumns, nRows, 0, 0, palette.m_nColors,
-                                                   palette.m_crTable.data());
-    for (int r = 0; r < nRows; ++r)
-        for (int c = 0; c < nColumns; ++c)
-            pCrossword->SetCell(r, c, PaletteIndex(palette, scan.m_crCells[std::size_t(r) * nColumns + c]));
-    pCrossword->ComputeNumbers();
+    CCrossword crossword(nColumns, nRows, 0, 0, palette.m_nColors, palette.m_crTable.data());
+    const auto cells = crossword.Cells();
+    for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = PaletteIndex(palette, scan.m_crCells[i]);
+    crossword.ComputeNumbers();
 
     CBmpImportResult result;
-    result.m_nOutcome = BMP_IMPORTED;
-    result.m_pCrossword = std::move(pCrossword);
+    result.m_nOutcome = EBmpImportOutcome::BMP_IMPORTED;
+    result.m_crossword = std::move(crossword);
     result.m_header = header;
     return result;
 }
 
 std::string BmpImportMessage(const CBmpImportResult& result) {
-    if (result.m_nOutcome != BMP_REFUSED) return {};
+    if (result.m_nOutcome != EBmpImportOutcome::BMP_REFUSED) return {};
     const std::string strText = LoadAppString(result.m_nMessageId);
     if (result.m_nMessageId == IDS_BMP_BAD_DEPTH) return FormatText(strText, result.m_nArgument);
     return strText;

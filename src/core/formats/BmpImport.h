@@ -1,25 +1,24 @@
 #pragma once
 // Importing a Windows bitmap as a new puzzle: every p x p square of pixels is one cell.
 #include <functional>
-#include <memory>
+#include <optional>
 #include <string>
 
 #include "formats/BmpHeader.h"
 #include "formats/FormatOptions.h"
+#include "model/Crossword.h"
 
 namespace quenk {
 
-class CCrossword;
-
-enum EBmpImportOutcome {
-    BMP_IMPORTED,  // m_pCrossword holds the new puzzle
+enum class EBmpImportOutcome {
+    BMP_IMPORTED,  // m_crossword holds the new puzzle
     BMP_REFUSED,   // m_nMessageId (and m_nArgument) say why
     BMP_DECLINED,  // the caller answered No to the question whether to even out the cells
 };
 
 struct CBmpImportResult {
-    EBmpImportOutcome m_nOutcome = BMP_REFUSED;
-    std::unique_ptr<CCrossword> m_pCrossword;
+    EBmpImportOutcome m_nOutcome = EBmpImportOutcome::BMP_REFUSED;
+    std::optional<CCrossword> m_crossword;
     unsigned m_nMessageId = 0;  // a refusal's message
     int m_nArgument = 0;        // the bits per pixel for the unsupported-depth message
     CBmpHeader m_header;        // as read, with the defaults filled in by the checks

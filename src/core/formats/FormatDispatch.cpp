@@ -8,10 +8,28 @@
 #include "formats/Jcw.h"
 #include "formats/Ppiff.h"
 #include "formats/SafeFile.h"
-#include "model/Crossword.h"
 #include "text/AppStrings.h"
 
 namespace quenk {
+
+namespace {
+
+// JCC comes first: it is the format of every extension no other entry claims.
+const CFormatInfo kFormats[] = {
+    {EFormat::JCC, {".jcc"}, 0, true, true, ReadJcc, WriteJcc},
+    {EFormat::JCR, {".jcr"}, IDS_LIMIT_MULTICOLOR, true, false, ReadJcr, WriteJcr},
+    {EFormat::JCW, {".jcw"}, IDS_LIMIT_MULTICOLOR, false, true, ReadJcw, WriteJcw},
+    {EFormat::JCP, {".jcp"}, IDS_LIMIT_MULTICOLOR, true, false, ReadJcp, WriteJcp},
+    {EFormat::PPIFF, {".pp", ".ppc", ".pps"}, IDS_LIMIT_PPIFF_MONO, true, true, ReadPpiff, WritePpiff},
+};
+
+}  // namespace
+
+const CFormatInfo& FormatInfo(EFormat eFormat) {
+    for (const CFormatInfo& info : kFormats)
+        if (info.eFormat == eFormat) return info;
+    return kFormats[0];
+}
 
 std::string PathFindExtension(const std::string& strPath) {
     const auto nName = strPath.find_last_of('/');
@@ -23,33 +41,25 @@ std::string PathFindExtension(const std::string& strPath) {
 EFormat FormatFromPath(const std::string& strPath) {
     std::string strExt = PathFindExtension(strPath);
     for (char& ch : strExt) ch = char(std::tolower(static_cast<unsigned char>(ch)));
-    if (strExt == ".jcr") return EFormat::JCR;
-    if (strExt == ".jcw") return EFormat::JCW;
-    if (strExt == ".jcp") return EFormat::JCP;
-    if (strExt == ".pp" || strExt == ".ppc" || strExt == ".pps") return EFormat::PPIFF;
+    for (const CFormatInfo& info : kFormats)
+        for (const char* pszExt : info.extensions)
+            if (pszExt && strExt == pszExt) return info.eFormat;
     return EFormat::JCC;
 }
 
-std::uint32_t LoadByExtension(CCrossword& crossword, const std::string& strPath,
-                              const CFormatOptions& options) {
-    // Nothing of an earlier puzzle survives a load that fails before its reader starts.
-    crossword.ReleaseArrays();
-    bool bRead = false;
+CLoadResult LoadCrossword(const std::string& strPath, const CFormatOptions& options) {
+    CStagingPuzzle staging;
     try {
         CSafeFile file(strPath, CSafeFile::EMode::Read);
-        switch (FormatFromPath(strPath)) {
-            case EFormat::JCR: bRead = ReadJcr(crossword, file, options); break;
-            case EFormat::JCW: bRead = ReadJcw(crossword, file, options); break;
-            case EFormat::JCP: bRead = ReadJcp(crossword, file, options); break;
-            case EFormat::PPIFF: bRead = ReadPpiff(crossword, file, options); break;
-            case EFormat::JCC: bRead = ReadJcc(crossword, file); break;
-        }
+        if (!FormatInfo(FormatFromPath(strPath)).pfnRead(staging, file, options))
+            return {ELoadStatus::STATUS_BAD_FORMAT, std::nullopt};
     } catch (const CFileError&) {
-        return STATUS_FILE_ERROR;
+        return {ELoadStatus::STATUS_FILE_ERROR, std::nullopt};
     }
-    if (!bRead) return STATUS_BAD_FORMAT;
-    crossword.AlignNumbers();
-    return STATUS_OK;
+    std::optional<CCrossword> crossword = CCrossword::FromStaging(std::move(staging));
+    if (!crossword) return {ELoadStatus::STATUS_BAD_FORMAT, std::nullopt};
+    crossword->AlignNumbers();
+    return {ELoadStatus::STATUS_OK, std::move(crossword)};
 }
 
 void WriteFileAtomically(const std::string& strPath, const std::function<void(CSafeFile&)>& writer) {
@@ -58,28 +68,21 @@ void WriteFileAtomically(const std::string& strPath, const std::function<void(CS
     file.Commit();
 }
 
-void SaveByExtension(const CCrossword& crossword, const std::string& strPath,
-                     const CFormatOptions& options) {
-    WriteFileAtomically(strPath, [&](CSafeFile& file) {
-        switch (FormatFromPath(strPath)) {
-            case EFormat::JCR: WriteJcr(crossword, file); break;
-            case EFormat::JCW: WriteJcw(crossword, file); break;
-            case EFormat::JCP: WriteJcp(crossword, file); break;
-            case EFormat::PPIFF: WritePpiff(crossword, file, options); break;
-            case EFormat::JCC: WriteJcc(crossword, file); break;
-        }
-    });
+void SaveCrossword(const CCrossword& crossword, const std::string& strPath,
+                   const CFormatOptions& options) {
+    const CFormatInfo& info = FormatInfo(FormatFromPath(strPath));
+    WriteFileAtomically(strPath, [&](CSafeFile& file) { info.pfnWrite(crossword, file, options); });
 }
 
-std::string LoadStatusMessage(std::uint32_t nStatus) {
+std::string LoadStatusMessage(ELoadStatus nStatus) {
     switch (nStatus) {
-        case STATUS_OK: return {};
-        case STATUS_BAD_SHAPE: return LoadAppString(IDS_CREATE_ERROR) + "!";
-        case STATUS_BAD_FORMAT:
+        case ELoadStatus::STATUS_OK: return {};
+        case ELoadStatus::STATUS_BAD_SHAPE: return LoadAppString(IDS_CREATE_ERROR) + "!";
+        case ELoadStatus::STATUS_BAD_FORMAT:
             return LoadAppString(IDS_CREATE_ERROR) + ":\n" + LoadAppString(IDS_INVALID_FORMAT);
-        default:
-            return LoadAppString(IDS_CREATE_ERROR) + ":\n" + LoadAppString(IDS_CANNOT_OPEN_FILE);
+        case ELoadStatus::STATUS_FILE_ERROR: break;
     }
+    return LoadAppString(IDS_CREATE_ERROR) + ":\n" + LoadAppString(IDS_CANNOT_OPEN_FILE);
 }
 
 }  // namespace quenk

@@ -8,14 +8,14 @@ namespace quenk {
 
 class CCrossword;
 
-enum ELimitAction {
+enum class ELimitAction {
     LIMIT_PROCEED,  // save without asking
     LIMIT_REFUSE,   // show the message with an OK button and do not save
     LIMIT_ASK,      // ask Yes/No with a question icon; save only on Yes
 };
 
 struct CLimitDecision {
-    ELimitAction m_eAction = LIMIT_PROCEED;
+    ELimitAction m_eAction = ELimitAction::LIMIT_PROCEED;
     unsigned m_nMessageId = 0;    // an IDS_LIMIT_* string id, 0 with LIMIT_PROCEED
     std::string m_strArgument;    // fills the message's "%s": the extension, upper case, no dot
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Types.h"
+#include "text/Version.h"
 
 namespace quenk {
 
@@ -12,7 +13,7 @@ struct CFormatOptions {
     // Colour 1 of a puzzle read from a format that stores no colours.
     COLORREF m_crMonoColor = DEFAULT_MONO_COLOR;
     // Version text written into the comment line of PPIFF files.
-    std::string m_strVersion = "5.3";
+    std::string m_strVersion = GetVersionString();
     // Local time for that comment line; when empty the clock is read.
     std::optional<std::tm> m_tmNow;
 };

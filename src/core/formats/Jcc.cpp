@@ -12,6 +12,7 @@ namespace quenk {
 namespace {
 
 constexpr std::size_t HEAD_SIZE = 75;
+constexpr char SIGNATURE[5] = {'Q', 'U', 'E', 'N', 'K'};
 
 void ReadSlots(CSafeFile& file, std::vector<std::vector<NUMBERCELL>>& lines) {
     std::vector<std::uint8_t> bytes;
@@ -22,49 +23,51 @@ void ReadSlots(CSafeFile& file, std::vector<std::vector<NUMBERCELL>>& lines) {
     }
 }
 
+void WriteSlots(CByteWriter& out, const std::vector<std::vector<NUMBERCELL>>& lines) {
+    for (const auto& line : lines)
+        for (const NUMBERCELL& n : line) {
+            out.Byte(n.value);
+            out.Byte(n.color);
+        }
+}
+
 }  // namespace
 
-bool ReadJcc(CCrossword& crossword, CSafeFile& file) {
-    crossword.ReleaseArrays();
+bool ReadJcc(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions&) {
     std::uint8_t head[HEAD_SIZE];
     file.ReadExact(head, sizeof head);
-
-    std::memcpy(crossword.m_szSignature, head, 5);
-    crossword.m_nColors = head[5];
+    if (std::memcmp(head, SIGNATURE, sizeof SIGNATURE) != 0) return false;
+    staging.m_nColors = head[5];
+    if (staging.m_nColors < 2 || staging.m_nColors > MAX_COLORS) return false;
     for (int i = 0; i < MAX_COLORS; ++i) {
         const std::uint8_t* p = head + 6 + 4 * i;
-        crossword.m_crColors[size_t(i)] =
+        staging.m_crColors[size_t(i)] =
             COLORREF(p[0]) | COLORREF(p[1]) << 8 | COLORREF(p[2]) << 16 | COLORREF(p[3]) << 24;
     }
-    crossword.UpdateDarkFlags();
-    crossword.m_nWidth = head[70];
-    crossword.m_nHeight = head[71];
-    crossword.m_nLeftDepth = head[72];
-    crossword.m_nTopDepth = head[73];
-    crossword.m_bEmptyPicture = head[74];
+    staging.m_nWidth = head[70];
+    staging.m_nHeight = head[71];
+    staging.m_nLeftDepth = head[72];
+    staging.m_nTopDepth = head[73];
+    const bool bEmptyPicture = head[74] != 0;
 
-    if (std::memcmp(head, "QUENK", 5) != 0) return false;
-    if (crossword.m_nColors < 2 || crossword.m_nColors > MAX_COLORS) return false;
-
-    if (crossword.m_nTopDepth != 0) {
-        crossword.AllocateTopNumbers();
-        ReadSlots(file, crossword.m_pTopNumbers);
+    if (staging.m_nTopDepth != 0) {
+        staging.AllocateTopNumbers();
+        ReadSlots(file, staging.m_pTopNumbers);
     }
-    if (crossword.m_nLeftDepth != 0) {
-        crossword.AllocateLeftNumbers();
-        ReadSlots(file, crossword.m_pLeftNumbers);
+    if (staging.m_nLeftDepth != 0) {
+        staging.AllocateLeftNumbers();
+        ReadSlots(file, staging.m_pLeftNumbers);
     }
-    crossword.AllocateCells();
-    if (!crossword.m_bEmptyPicture) {
-        for (auto& row : crossword.m_pCells) file.ReadExact(row.data(), row.size());
-    }
-    if (crossword.m_nLeftDepth == 0 && crossword.m_nTopDepth == 0) crossword.ComputeNumbers();
+    staging.AllocateCells();
+    if (!bEmptyPicture) file.ReadExact(staging.m_aCells.data(), staging.m_aCells.size());
+    staging.m_bNumbersFromPicture = staging.m_nLeftDepth == 0 && staging.m_nTopDepth == 0;
     return true;
 }
 
-void WriteJcc(const CCrossword& crossword, CSafeFile& file) {
+void WriteJcc(const CCrossword& crossword, CSafeFile& file, const CFormatOptions&) {
+    const bool bEmptyPicture = IsBlankPicture(crossword);
     CByteWriter out(file);
-    out.Bytes(crossword.m_szSignature, 5);
+    out.Bytes(SIGNATURE, sizeof SIGNATURE);
     out.Byte(crossword.m_nColors);
     for (const COLORREF c : crossword.m_crColors) {
         out.Byte(std::uint8_t(c));
@@ -76,24 +79,10 @@ void WriteJcc(const CCrossword& crossword, CSafeFile& file) {
     out.Byte(crossword.m_nHeight);
     out.Byte(crossword.m_nLeftDepth);
     out.Byte(crossword.m_nTopDepth);
-    out.Byte(crossword.m_bEmptyPicture);
-
-    for (int c = 0; c < crossword.m_nWidth; ++c)
-        for (int i = 0; i < crossword.m_nTopDepth; ++i) {
-            const NUMBERCELL n = TopSlot(crossword, c, i);
-            out.Byte(n.value);
-            out.Byte(n.color);
-        }
-    for (int r = 0; r < crossword.m_nHeight; ++r)
-        for (int i = 0; i < crossword.m_nLeftDepth; ++i) {
-            const NUMBERCELL n = LeftSlot(crossword, r, i);
-            out.Byte(n.value);
-            out.Byte(n.color);
-        }
-    if (!crossword.m_bEmptyPicture) {
-        for (int r = 0; r < crossword.m_nHeight; ++r)
-            for (int c = 0; c < crossword.m_nWidth; ++c) out.Byte(CellAt(crossword, r, c));
-    }
+    out.Byte(bEmptyPicture ? 1 : 0);
+    WriteSlots(out, crossword.m_pTopNumbers);
+    WriteSlots(out, crossword.m_pLeftNumbers);
+    if (!bEmptyPicture) out.Bytes(crossword.Cells().data(), crossword.Cells().size());
     out.Flush();
 }
 

@@ -4,11 +4,13 @@ namespace quenk {
 
 class CCrossword;
 class CSafeFile;
+struct CFormatOptions;
+struct CStagingPuzzle;
 
 // Returns false for a wrong signature or colour count; a short file throws CFileError.
-bool ReadJcc(CCrossword& crossword, CSafeFile& file);
-// Writes the puzzle as it stands (marks, crosses, unaligned numbers); m_bEmptyPicture must
-// be current.
-void WriteJcc(const CCrossword& crossword, CSafeFile& file);
+bool ReadJcc(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options);
+// Writes the puzzle as it stands (marks, crosses, unaligned numbers); the cells are left
+// out when every one is 0.
+void WriteJcc(const CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
 
 }  // namespace quenk

@@ -1,5 +1,6 @@
 #include "formats/Jcp.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,13 +21,13 @@ constexpr std::string_view LINE_END = "\r\n";
 // Splits off the next nCount lines; false when a line end is missing or a line holds more
 // numbers than a one-byte depth can count.
 bool TakeLines(std::string_view& body, int nCount, std::vector<std::string_view>& lines,
-               std::uint8_t& nDepth) {
+               int& nDepth) {
     nDepth = 0;
     for (int i = 0; i < nCount; ++i) {
         const auto nEnd = body.find(LINE_END);
         if (nEnd == std::string_view::npos || nEnd > MAX_SIZE) return false;
         lines.push_back(body.substr(0, nEnd));
-        if (nEnd > nDepth) nDepth = std::uint8_t(nEnd);
+        nDepth = std::max(nDepth, int(nEnd));
         body.remove_prefix(nEnd + LINE_END.size());
     }
     return true;
@@ -45,14 +46,12 @@ void FillSlots(std::vector<std::vector<NUMBERCELL>>& area, const std::string_vie
 
 }  // namespace
 
-bool ReadJcp(CCrossword& crossword, CSafeFile& file, const CFormatOptions& options) {
-    crossword.ReleaseArrays();
-    crossword.SetMonoPalette(options.m_crMonoColor);
-    crossword.m_bEmptyPicture = 1;
+bool ReadJcp(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options) {
+    staging.SetMonoPalette(options.m_crMonoColor);
     std::uint8_t head[2];
     file.ReadExact(head, sizeof head);
-    crossword.m_nHeight = std::uint8_t(head[0] - DIGIT_ZERO);
-    crossword.m_nWidth = std::uint8_t(head[1] - DIGIT_ZERO);
+    staging.m_nHeight = std::uint8_t(head[0] - DIGIT_ZERO);
+    staging.m_nWidth = std::uint8_t(head[1] - DIGIT_ZERO);
 
     // Two or three bytes hold no line end after the header.
     const std::uint64_t nLength = file.GetLength();
@@ -62,40 +61,41 @@ bool ReadJcp(CCrossword& crossword, CSafeFile& file, const CFormatOptions& optio
     std::string strBody(std::size_t(nLength - 4), '\0');
     file.ReadExact(strBody.data(), strBody.size());
 
-    const int H = crossword.m_nHeight, W = crossword.m_nWidth;
+    const int H = staging.m_nHeight, W = staging.m_nWidth;
     std::vector<std::string_view> lines;
     lines.reserve(std::size_t(H + W));
     std::string_view body = strBody;
-    if (!TakeLines(body, H, lines, crossword.m_nLeftDepth)) return false;
-    if (!TakeLines(body, W, lines, crossword.m_nTopDepth)) return false;
+    if (!TakeLines(body, H, lines, staging.m_nLeftDepth)) return false;
+    if (!TakeLines(body, W, lines, staging.m_nTopDepth)) return false;
 
-    if (crossword.m_nLeftDepth != 0) {
-        crossword.AllocateLeftNumbers();
-        FillSlots(crossword.m_pLeftNumbers, lines.data());
+    if (staging.m_nLeftDepth != 0) {
+        staging.AllocateLeftNumbers();
+        FillSlots(staging.m_pLeftNumbers, lines.data());
     }
-    if (crossword.m_nTopDepth != 0) {
-        crossword.AllocateTopNumbers();
-        FillSlots(crossword.m_pTopNumbers, lines.data() + H);
+    if (staging.m_nTopDepth != 0) {
+        staging.AllocateTopNumbers();
+        FillSlots(staging.m_pTopNumbers, lines.data() + H);
     }
-    crossword.AllocateCells();
+    staging.AllocateCells();
     return true;
 }
 
-void WriteJcp(const CCrossword& crossword, CSafeFile& file) {
+void WriteJcp(const CCrossword& crossword, CSafeFile& file, const CFormatOptions&) {
     CByteWriter out(file);
-    const int W = crossword.m_nWidth, H = crossword.m_nHeight;
-    out.Byte(std::uint8_t(H + DIGIT_ZERO));
-    out.Byte(std::uint8_t(W + DIGIT_ZERO));
+    out.Byte(std::uint8_t(crossword.m_nHeight + DIGIT_ZERO));
+    out.Byte(std::uint8_t(crossword.m_nWidth + DIGIT_ZERO));
     out.Text(std::string(LINE_END));
-    auto writeLine = [&](auto slotAt, int nLine, int nDepth) {
-        for (int i = 0; i < nDepth; ++i) {
-            const NUMBERCELL n = slotAt(crossword, nLine, i);
-            if (n.value != 0) out.Byte(std::uint8_t((n.value & NUMBER_VALUE) + DIGIT_ZERO));
+    // An area of depth 0 still has its lines, all of them empty.
+    auto writeArea = [&](const std::vector<std::vector<NUMBERCELL>>& area, int nLines) {
+        for (int i = 0; i < nLines; ++i) {
+            if (std::size_t(i) < area.size())
+                for (const NUMBERCELL& n : area[size_t(i)])
+                    if (n.value != 0) out.Byte(std::uint8_t((n.value & NUMBER_VALUE) + DIGIT_ZERO));
+            out.Text(std::string(LINE_END));
         }
-        out.Text(std::string(LINE_END));
     };
-    for (int r = 0; r < H; ++r) writeLine(LeftSlot, r, crossword.m_nLeftDepth);
-    for (int c = 0; c < W; ++c) writeLine(TopSlot, c, crossword.m_nTopDepth);
+    writeArea(crossword.m_pLeftNumbers, crossword.m_nHeight);
+    writeArea(crossword.m_pTopNumbers, crossword.m_nWidth);
     out.Flush();
 }
 

@@ -6,10 +6,11 @@ namespace quenk {
 class CCrossword;
 class CSafeFile;
 struct CFormatOptions;
+struct CStagingPuzzle;
 
 // Never refuses a file; a short one throws CFileError.
-bool ReadJcr(CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
+bool ReadJcr(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options);
 // Writes the number values without marks; palette, number colours and cells are lost.
-void WriteJcr(const CCrossword& crossword, CSafeFile& file);
+void WriteJcr(const CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
 
 }  // namespace quenk

@@ -5,10 +5,11 @@ namespace quenk {
 class CCrossword;
 class CSafeFile;
 struct CFormatOptions;
+struct CStagingPuzzle;
 
 // Never refuses a file; a short one throws CFileError. The numbers are computed.
-bool ReadJcw(CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
+bool ReadJcw(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options);
 // Only cells of colour 1 are kept; numbers, crosses and other colours are lost.
-void WriteJcw(const CCrossword& crossword, CSafeFile& file);
+void WriteJcw(const CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
 
 }  // namespace quenk

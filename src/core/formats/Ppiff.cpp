@@ -99,7 +99,7 @@ bool ParseToken(std::string_view token, std::vector<NUMBERCELL>& slots) {
 
 // The largest count over nCount tokens; false when the tokens run out or a count does not
 // fit a one-byte depth.
-bool MeasureDepth(CTokenizer& tokens, int nCount, std::uint8_t& nDepth) {
+bool MeasureDepth(CTokenizer& tokens, int nCount, int& nDepth) {
     int nMax = 0;
     std::string_view token;
     for (int i = 0; i < nCount; ++i) {
@@ -107,7 +107,7 @@ bool MeasureDepth(CTokenizer& tokens, int nCount, std::uint8_t& nDepth) {
         nMax = std::max(nMax, CountNumbers(token));
     }
     if (nMax > MAX_SIZE) return false;
-    nDepth = std::uint8_t(nMax);
+    nDepth = nMax;
     return true;
 }
 
@@ -129,51 +129,49 @@ std::uint8_t CellFromChar(char ch, bool& bValid) {
 
 }  // namespace
 
-bool ReadPpiff(CCrossword& crossword, CSafeFile& file, const CFormatOptions& options) {
-    crossword.ReleaseArrays();
-    crossword.SetMonoPalette(options.m_crMonoColor);
+bool ReadPpiff(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options) {
+    staging.SetMonoPalette(options.m_crMonoColor);
     const std::uint64_t nLength = file.GetLength();
     if (nLength > MAX_TEXT_FILE) return false;
     std::string strText(std::size_t(nLength), '\0');
     file.ReadExact(strText.data(), strText.size());
-    crossword.m_bEmptyPicture = 1;
     // The text ends at a zero byte, as a C string would.
     std::string_view text(strText.c_str());
 
     CTokenizer head(text, 0);
     std::string_view token;
-    crossword.m_nWidth = std::uint8_t(head.Next(token) ? ParseInt(token) : 0);
-    crossword.m_nHeight = std::uint8_t(head.Next(token) ? ParseInt(token) : 0);
+    // Sizes keep their low byte.
+    staging.m_nWidth = std::uint8_t(head.Next(token) ? ParseInt(token) : 0);
+    staging.m_nHeight = std::uint8_t(head.Next(token) ? ParseInt(token) : 0);
 
     // The numbers start at the first line end: the rest of the first line is a comment.
     const auto nBody = text.find_first_of("\r\n");
     if (nBody == std::string_view::npos) return false;
-    crossword.m_nLeftDepth = 0;
-    crossword.m_nTopDepth = 0;
     {
         CTokenizer tokens(text, nBody);
-        if (!MeasureDepth(tokens, crossword.m_nWidth, crossword.m_nTopDepth)) return false;
-        if (!MeasureDepth(tokens, crossword.m_nHeight, crossword.m_nLeftDepth)) return false;
+        if (!MeasureDepth(tokens, staging.m_nWidth, staging.m_nTopDepth)) return false;
+        if (!MeasureDepth(tokens, staging.m_nHeight, staging.m_nLeftDepth)) return false;
     }
 
     CTokenizer tokens(text, nBody);
-    crossword.AllocateTopNumbers();
-    if (!ParseArea(tokens, crossword.m_pTopNumbers)) return false;
-    crossword.AllocateLeftNumbers();
-    if (!ParseArea(tokens, crossword.m_pLeftNumbers)) return false;
+    staging.AllocateTopNumbers();
+    if (!ParseArea(tokens, staging.m_pTopNumbers)) return false;
+    staging.AllocateLeftNumbers();
+    if (!ParseArea(tokens, staging.m_pLeftNumbers)) return false;
     // An area of depth zero keeps no arrays.
-    if (crossword.m_nTopDepth == 0) crossword.m_pTopNumbers.clear();
-    if (crossword.m_nLeftDepth == 0) crossword.m_pLeftNumbers.clear();
+    if (staging.m_nTopDepth == 0) staging.m_pTopNumbers.clear();
+    if (staging.m_nLeftDepth == 0) staging.m_pLeftNumbers.clear();
 
-    crossword.AllocateCells();
+    staging.AllocateCells();
     const auto nEquals = text.find('=', tokens.Position());
     if (nEquals == std::string_view::npos) return true;
 
     CTokenizer picture(text, nEquals + 1);
-    for (auto& row : crossword.m_pCells) {
-        if (!picture.Next(token) || token.size() != row.size()) return false;
+    const std::size_t W = std::size_t(staging.m_nWidth);
+    for (std::size_t nRow = 0; nRow < std::size_t(staging.m_nHeight); ++nRow) {
+        if (!picture.Next(token) || token.size() != W) return false;
         bool bValid = true;
-        for (std::size_t c = 0; c < row.size(); ++c) row[c] = CellFromChar(token[c], bValid);
+        for (std::size_t c = 0; c < W; ++c) staging.m_aCells[nRow * W + c] = CellFromChar(token[c], bValid);
         if (!bValid) return false;
     }
     return true;
@@ -204,19 +202,21 @@ std::string CommentLine(const CFormatOptions& options) {
                       options.m_strVersion.c_str(), nDay, nMonth, nYear, nHour, nMinute, nSecond);
 }
 
-std::string NumberToken(const CCrossword& crossword, NUMBERCELL (*slotAt)(const CCrossword&, int, int),
-                        int nLine, int nDepth) {
+// An area of depth 0 has no slots: every line of it is "-".
+std::string NumberToken(const std::vector<std::vector<NUMBERCELL>>& area, int nLine) {
     std::string token;
-    for (int i = 0; i < nDepth; ++i) {
-        const int v = slotAt(crossword, nLine, i).value & NUMBER_VALUE;
-        if (v == 0 || v >= 100) continue;  // numbers of three digits have no notation here
-        token += v < 10 ? std::to_string(v) : "." + std::to_string(v);
+    if (std::size_t(nLine) < area.size()) {
+        for (const NUMBERCELL& n : area[size_t(nLine)]) {
+            const int v = n.value & NUMBER_VALUE;
+            if (v == 0 || v >= 100) continue;  // numbers of three digits have no notation here
+            if (v >= 10) token += '.';
+            token += std::to_string(v);
+        }
     }
     return token.empty() ? "-" : token;
 }
 
-void AppendBlock(std::string& out, const CCrossword& crossword,
-                 NUMBERCELL (*slotAt)(const CCrossword&, int, int), int nLines, int nDepth) {
+void AppendBlock(std::string& out, const std::vector<std::vector<NUMBERCELL>>& area, int nLines) {
     int nOnLine = 0;
     for (int i = 0; i < nLines; ++i) {
         if (i != 0) {
@@ -227,7 +227,7 @@ void AppendBlock(std::string& out, const CCrossword& crossword,
                 nOnLine = 0;
             }
         }
-        out += NumberToken(crossword, slotAt, i, nDepth);
+        out += NumberToken(area, i);
         ++nOnLine;
     }
 }
@@ -243,14 +243,14 @@ char CellChar(std::uint8_t v) {
 void WritePpiff(const CCrossword& crossword, CSafeFile& file, const CFormatOptions& options) {
     const int W = crossword.m_nWidth, H = crossword.m_nHeight;
     std::string out = std::to_string(W) + " " + std::to_string(H) + CommentLine(options);
-    AppendBlock(out, crossword, TopSlot, W, crossword.m_nTopDepth);
+    AppendBlock(out, crossword.m_pTopNumbers, W);
     out += "\n\n";
-    AppendBlock(out, crossword, LeftSlot, H, crossword.m_nLeftDepth);
-    if (!crossword.m_bEmptyPicture) {
+    AppendBlock(out, crossword.m_pLeftNumbers, H);
+    if (!IsBlankPicture(crossword)) {
         out += "\n=";
         for (int r = 0; r < H; ++r) {
             out += '\n';
-            for (int c = 0; c < W; ++c) out += CellChar(CellAt(crossword, r, c));
+            for (int c = 0; c < W; ++c) out += CellChar(crossword.GetCell(r, c));
         }
     }
     file.Write(Utf8ToCp1251(out));

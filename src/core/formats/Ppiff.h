@@ -6,8 +6,9 @@ namespace quenk {
 class CCrossword;
 class CSafeFile;
 struct CFormatOptions;
+struct CStagingPuzzle;
 
-bool ReadPpiff(CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
+bool ReadPpiff(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options);
 // Writes numbers up to 99 and the cells; the comment line carries the version text and the
 // time of saving. The file is Windows-1251 text with LF line ends.
 void WritePpiff(const CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);

@@ -1,6 +1,5 @@
 #pragma once
-// Small pieces the writers share: a byte buffer in front of the file, and reads of numbers
-// and cells that stay inside the arrays whatever the header fields say.
+// Small pieces the writers share.
 #include <cstdint>
 #include <string>
 
@@ -26,10 +25,7 @@ private:
     std::string m_strData;
 };
 
-// Slot i of column c / row r, or an empty slot where the arrays hold none.
-NUMBERCELL TopSlot(const CCrossword& crossword, int c, int i);
-NUMBERCELL LeftSlot(const CCrossword& crossword, int r, int i);
-// The cell in row r, column c, or CELL_EMPTY where the grid holds none.
-std::uint8_t CellAt(const CCrossword& crossword, int r, int c);
+// Every cell is 0: the formats that may leave the picture out do so.
+bool IsBlankPicture(const CCrossword& crossword);
 
 }  // namespace quenk

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "formats/FormatDispatch.h"
-#include "solver/Line.h"
-
 namespace quenk {
 
 CCrossword::CCrossword(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors,
@@ -16,48 +13,68 @@ CCrossword::CCrossword(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, i
     m_nHeight = std::uint8_t(nHeight);
     m_nLeftDepth = std::uint8_t(nLeftDepth);
     m_nTopDepth = std::uint8_t(nTopDepth);
-    m_bEmptyPicture = 1;
-    m_nStatus = STATUS_OK;
-    if ((m_nLeftDepth == 0) != (m_nTopDepth == 0)) {
-        m_nStatus = STATUS_BAD_SHAPE;
-        return;
-    }
-    if (m_nLeftDepth != 0) {
-        AllocateTopNumbers();
-        AllocateLeftNumbers();
-    }
-    AllocateCells();
+    if (m_nTopDepth != 0) m_pTopNumbers.assign(m_nWidth, std::vector<NUMBERCELL>(m_nTopDepth));
+    if (m_nLeftDepth != 0) m_pLeftNumbers.assign(m_nHeight, std::vector<NUMBERCELL>(m_nLeftDepth));
+    m_aCells.assign(std::size_t(m_nWidth) * m_nHeight, CELL_EMPTY);
 }
 
-CCrossword::CCrossword(const std::string& strPath, const CFormatOptions& options) {
-    Load(strPath, options);
+namespace {
+bool InRange(int n, int nMin, int nMax) { return n >= nMin && n <= nMax; }
+
+bool ShapeFits(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors) {
+    return InRange(nWidth, 1, MAX_SIZE) && InRange(nHeight, 1, MAX_SIZE) &&
+           InRange(nLeftDepth, 0, MAX_SIZE) && InRange(nTopDepth, 0, MAX_SIZE) &&
+           InRange(nColors, 2, MAX_COLORS);
 }
 
-CCrossword::~CCrossword() = default;
+// nLines arrays of nDepth slots each, or none at all when the depth is 0.
+bool AreaFits(const std::vector<std::vector<NUMBERCELL>>& area, int nLines, int nDepth) {
+    if (nDepth == 0) return area.empty();
+    return area.size() == std::size_t(nLines) &&
+           std::all_of(area.begin(), area.end(),
+                       [&](const auto& slots) { return slots.size() == std::size_t(nDepth); });
+}
+}  // namespace
 
-void CCrossword::Load(const std::string& strPath, const CFormatOptions& options) {
-    m_pLines.clear();
-    m_nStatus = LoadByExtension(*this, strPath, options);
+std::optional<CCrossword> CCrossword::Create(int nWidth, int nHeight, int nLeftDepth, int nTopDepth,
+                                             int nColors, const COLORREF* pColors) {
+    if (!ShapeFits(nWidth, nHeight, nLeftDepth, nTopDepth, nColors)) return std::nullopt;
+    if ((nLeftDepth == 0) != (nTopDepth == 0)) return std::nullopt;
+    return CCrossword(nWidth, nHeight, nLeftDepth, nTopDepth, nColors, pColors);
 }
 
-std::unique_ptr<CCrossword> CCrossword::Clone(bool bPictureOnly) const {
-    std::unique_ptr<CCrossword> pCopy(new CCrossword());
-    pCopy->m_nColors = m_nColors;
-    pCopy->m_crColors = m_crColors;
-    pCopy->UpdateDarkFlags();
-    pCopy->m_nWidth = m_nWidth;
-    pCopy->m_nHeight = m_nHeight;
-    if (!bPictureOnly) {
-        // Copies the source's shape as it is, one depth zero included.
-        pCopy->m_nLeftDepth = m_nLeftDepth;
-        pCopy->m_nTopDepth = m_nTopDepth;
-        pCopy->m_pTopNumbers = m_pTopNumbers;
-        pCopy->m_pLeftNumbers = m_pLeftNumbers;
+std::optional<CCrossword> CCrossword::FromStaging(CStagingPuzzle&& staging) {
+    const CStagingPuzzle& s = staging;
+    // A grid without cells has nothing to draw, solve or export: it is no puzzle.
+    if (!ShapeFits(s.m_nWidth, s.m_nHeight, s.m_nLeftDepth, s.m_nTopDepth, s.m_nColors) ||
+        !AreaFits(s.m_pTopNumbers, s.m_nWidth, s.m_nTopDepth) ||
+        !AreaFits(s.m_pLeftNumbers, s.m_nHeight, s.m_nLeftDepth) ||
+        s.m_aCells.size() != std::size_t(s.m_nWidth) * std::size_t(s.m_nHeight))
+        return std::nullopt;
+    CCrossword puzzle;
+    puzzle.m_nColors = std::uint8_t(s.m_nColors);
+    puzzle.m_crColors = s.m_crColors;
+    puzzle.UpdateDarkFlags();
+    puzzle.m_nWidth = std::uint8_t(s.m_nWidth);
+    puzzle.m_nHeight = std::uint8_t(s.m_nHeight);
+    puzzle.m_nLeftDepth = std::uint8_t(s.m_nLeftDepth);
+    puzzle.m_nTopDepth = std::uint8_t(s.m_nTopDepth);
+    puzzle.m_pTopNumbers = std::move(staging.m_pTopNumbers);
+    puzzle.m_pLeftNumbers = std::move(staging.m_pLeftNumbers);
+    puzzle.m_aCells = std::move(staging.m_aCells);
+    if (s.m_bNumbersFromPicture) puzzle.ComputeNumbers();
+    return puzzle;
+}
+
+CCrossword CCrossword::Clone(bool bPictureOnly) const {
+    CCrossword copy = *this;
+    if (bPictureOnly) {
+        copy.m_nLeftDepth = 0;
+        copy.m_nTopDepth = 0;
+        copy.m_pTopNumbers.clear();
+        copy.m_pLeftNumbers.clear();
     }
-    pCopy->m_pCells = m_pCells;
-    pCopy->m_bEmptyPicture = 1;
-    pCopy->m_nStatus = STATUS_OK;
-    return pCopy;
+    return copy;
 }
 
 void CCrossword::UpdateDarkFlags() {
@@ -113,25 +130,23 @@ void CCrossword::ComputeNumbers() {
     const int W = m_nWidth, H = m_nHeight;
     int nTop = 0, nLeft = 0;
     for (int c = 0; c < W; ++c)
-        nTop = std::max(nTop, CountBlocks(H, [&](int r) { return m_pCells[size_t(r)][size_t(c)]; }));
+        nTop = std::max(nTop, CountBlocks(H, [&](int r) { return GetCell(r, c); }));
     for (int r = 0; r < H; ++r)
-        nLeft = std::max(nLeft, CountBlocks(W, [&](int c) { return m_pCells[size_t(r)][size_t(c)]; }));
+        nLeft = std::max(nLeft, CountBlocks(W, [&](int c) { return GetCell(r, c); }));
 
     m_nTopDepth = std::uint8_t(nTop);
     m_pTopNumbers.clear();
     if (nTop != 0) {
-        AllocateTopNumbers();
+        m_pTopNumbers.assign(size_t(W), std::vector<NUMBERCELL>(size_t(nTop)));
         for (int c = 0; c < W; ++c)
-            FillLineNumbers(m_pTopNumbers[size_t(c)], H,
-                            [&](int p) { return m_pCells[size_t(H - 1 - p)][size_t(c)]; });
+            FillLineNumbers(m_pTopNumbers[size_t(c)], H, [&](int p) { return GetCell(H - 1 - p, c); });
     }
     m_nLeftDepth = std::uint8_t(nLeft);
     m_pLeftNumbers.clear();
     if (nLeft != 0) {
-        AllocateLeftNumbers();
+        m_pLeftNumbers.assign(size_t(H), std::vector<NUMBERCELL>(size_t(nLeft)));
         for (int r = 0; r < H; ++r)
-            FillLineNumbers(m_pLeftNumbers[size_t(r)], W,
-                            [&](int p) { return m_pCells[size_t(r)][size_t(W - 1 - p)]; });
+            FillLineNumbers(m_pLeftNumbers[size_t(r)], W, [&](int p) { return GetCell(r, W - 1 - p); });
     }
     UpdateDarkFlags();
 }
@@ -162,12 +177,11 @@ bool CCrossword::ClearMarks(IUndoRecorder* pRecorder, bool bClearMarks, bool bCl
         bChanged = true;
     };
     if (bClearCrosses) {
-        for (auto& row : m_pCells)
-            for (auto& cell : row)
-                if (cell == CELL_CROSS) {
-                    beforeChange();
-                    cell = CELL_EMPTY;
-                }
+        for (auto& cell : m_aCells)
+            if (cell == CELL_CROSS) {
+                beforeChange();
+                cell = CELL_EMPTY;
+            }
     }
     if (bClearMarks) {
         for (auto* pArea : {&m_pTopNumbers, &m_pLeftNumbers})
@@ -179,17 +193,6 @@ bool CCrossword::ClearMarks(IUndoRecorder* pRecorder, bool bClearMarks, bool bCl
                     }
     }
     return bChanged;
-}
-
-void CCrossword::Save(const std::string& strPath, const CFormatOptions& options) {
-    m_bEmptyPicture = 1;
-    for (const auto& row : m_pCells) {
-        if (std::any_of(row.begin(), row.end(), [](std::uint8_t v) { return v != 0; })) {
-            m_bEmptyPicture = 0;
-            break;
-        }
-    }
-    SaveByExtension(*this, strPath, options);
 }
 
 COLORREF CCrossword::GetCellColor(std::uint8_t nValue) const {
@@ -206,31 +209,11 @@ bool CCrossword::IsDarkIndex(std::uint8_t nColorIndex) const {
 }
 
 void CCrossword::SetMonoPalette(COLORREF crMonoColor) {
-    const char kSignature[5] = {'Q', 'U', 'E', 'N', 'K'};
-    std::copy(kSignature, kSignature + 5, m_szSignature);
     m_nColors = 2;
     m_crColors.fill(0);
     m_crColors[0] = COLOR_WHITE;
     m_crColors[1] = crMonoColor;
     UpdateDarkFlags();
-}
-
-void CCrossword::ReleaseArrays() {
-    m_pTopNumbers.clear();
-    m_pLeftNumbers.clear();
-    m_pCells.clear();
-}
-
-void CCrossword::AllocateCells() {
-    m_pCells.assign(m_nHeight, std::vector<std::uint8_t>(m_nWidth, CELL_EMPTY));
-}
-
-void CCrossword::AllocateTopNumbers() {
-    m_pTopNumbers.assign(m_nWidth, std::vector<NUMBERCELL>(m_nTopDepth));
-}
-
-void CCrossword::AllocateLeftNumbers() {
-    m_pLeftNumbers.assign(m_nHeight, std::vector<NUMBERCELL>(m_nLeftDepth));
 }
 
 }  // namespace quenk

@@ -2,32 +2,57 @@
 // blocks that agree with the decided cells, what they imply, and two local rules.
 //
 // The pass runs thousands of times per solve and at every node of the search, so it works on
-// the flat copies m_aValue/m_aColor/m_aCell, keeps the two arrangements on the stack and
+// flat copies of the line's numbers and cells, keeps the two arrangements on the stack and
 // allocates nothing.
 #include <algorithm>
 
-#include "solver/Line.h"
+#include "solver/LineSet.h"
 
 namespace quenk {
 
 namespace {
+
 // Same-colour neighbours need one background cell between them; different colours may touch.
 inline int Gap(const std::uint8_t* pColor, int k) { return pColor[k] == pColor[k + 1] ? 1 : 0; }
-}  // namespace
 
-void CLine::LoadLine() {
-    ReadCells(m_aCell);
-    std::copy(m_aCell, m_aCell + m_nLength, m_aCellBefore);
-    for (int k = 0; k < m_nCount; ++k) {
-        const NUMBERCELL number = GetNumber(k);
-        m_aColor[k] = number.color;
-        m_aValue[k] = number.value;
-    }
-}
+// One pass over one line with at least one number.
+class CLinePass {
+public:
+    CLinePass(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount, std::uint8_t* pCell,
+              int nLength)
+        : m_aValue(pValue), m_aColor(pColor), m_aCell(pCell), m_nCount(nCount), m_nLength(nLength) {}
+
+    // False for a contradiction (the cells are then as they were); otherwise bChanged tells
+    // whether a cell got a new value.
+    bool Run(bool& bChanged);
+
+private:
+    // Start positions of the blocks in one extreme arrangement.
+    using Placement = std::uint8_t[256];
+
+    bool PlaceLeft(int k, int p, Placement& aL) const;
+    bool PlaceRight(int k, int p, Placement& aR) const;
+    bool ArrangeLeft(Placement& aL) const;
+    bool ArrangeRight(Placement& aR) const;
+    bool SetRange(int nFrom, int nTo, std::uint8_t nValue);
+    bool DeduceFromArrangements(const Placement& aL, const Placement& aR);
+    void FindCandidates(int s, int e, const Placement& aL, const Placement& aR, int& nLo,
+                        int& nHi) const;
+    bool FindEnclosedRun(int nFrom, int& s, int& e) const;
+    bool FindColorRun(int nFrom, int& s, int& e) const;
+    bool FillSmallGaps(const Placement& aL, const Placement& aR);
+    bool CloseCompleteBlocks(const Placement& aL, const Placement& aR);
+
+    const std::uint8_t* m_aValue;
+    const std::uint8_t* m_aColor;
+    std::uint8_t* m_aCell;
+    int m_nCount;
+    int m_nLength;
+};
 
 // Blocks k.. packed to the left from p. Sums are kept in int so that a packing running past
 // the line fails even where a start would not fit in a byte.
-bool CLine::PlaceLeft(int k, int p, Placement& aL) const {
+bool CLinePass::PlaceLeft(int k, int p, Placement& aL) const {
     const int nCount = m_nCount;
     if (k < 0 || k >= nCount || p < 0 || p >= m_nLength) return false;
     int nStart = p;
@@ -41,7 +66,7 @@ bool CLine::PlaceLeft(int k, int p, Placement& aL) const {
 }
 
 // Blocks k down to 0 packed to the right, block k starting at p.
-bool CLine::PlaceRight(int k, int p, Placement& aR) const {
+bool CLinePass::PlaceRight(int k, int p, Placement& aR) const {
     if (k < 0 || k >= m_nCount || p < 0 || p >= m_nLength) return false;
     aR[k] = std::uint8_t(p);
     for (int j = k - 1; j >= 0; --j) {
@@ -54,7 +79,7 @@ bool CLine::PlaceRight(int k, int p, Placement& aR) const {
 
 // Leftmost arrangement agreeing with the decided cells. Every restart moves the first block
 // it changes strictly to the right and keeps the blocks before it, so the loop ends.
-bool CLine::ArrangeLeft(Placement& aL) const {
+bool CLinePass::ArrangeLeft(Placement& aL) const {
     const int n = m_nLength;
     const int nCount = m_nCount;
     int k = 0;
@@ -95,7 +120,7 @@ bool CLine::ArrangeLeft(Placement& aL) const {
 }
 
 // Rightmost arrangement, the mirror image of ArrangeLeft.
-bool CLine::ArrangeRight(Placement& aR) const {
+bool CLinePass::ArrangeRight(Placement& aR) const {
     const int n = m_nLength;
     const int nCount = m_nCount;
     int k = nCount - 1;
@@ -134,7 +159,7 @@ bool CLine::ArrangeRight(Placement& aR) const {
 }
 
 // Sets positions nFrom..nTo-1; reports whether any of them changed.
-bool CLine::SetRange(int nFrom, int nTo, std::uint8_t nValue) {
+bool CLinePass::SetRange(int nFrom, int nTo, std::uint8_t nValue) {
     bool bChanged = false;
     for (int i = nFrom; i < nTo; ++i) {
         if (m_aCell[i] != nValue) {
@@ -145,7 +170,7 @@ bool CLine::SetRange(int nFrom, int nTo, std::uint8_t nValue) {
     return bChanged;
 }
 
-bool CLine::DeduceFromArrangements(const Placement& aL, const Placement& aR) {
+bool CLinePass::DeduceFromArrangements(const Placement& aL, const Placement& aR) {
     const int nLast = m_nCount - 1;
     bool bChanged = SetRange(0, aL[0], CELL_CROSS);
     bChanged |= SetRange(aR[nLast] + m_aValue[nLast], m_nLength, CELL_CROSS);
@@ -157,7 +182,7 @@ bool CLine::DeduceFromArrangements(const Placement& aL, const Placement& aR) {
 }
 
 // Numbers nLo..nHi-1 may lie in positions s..e-1 (a superset of those that can).
-void CLine::FindCandidates(int s, int e, const Placement& aL, const Placement& aR, int& nLo,
+void CLinePass::FindCandidates(int s, int e, const Placement& aL, const Placement& aR, int& nLo,
                            int& nHi) const {
     nHi = m_nCount;
     for (int k = 0; k < m_nCount; ++k) {
@@ -176,7 +201,7 @@ void CLine::FindCandidates(int s, int e, const Placement& aL, const Placement& a
 }
 
 // Next run of undecided cells with a cross right before and right after it.
-bool CLine::FindEnclosedRun(int nFrom, int& s, int& e) const {
+bool CLinePass::FindEnclosedRun(int nFrom, int& s, int& e) const {
     const int n = m_nLength;
     int i = nFrom;
     for (;;) {
@@ -195,7 +220,7 @@ bool CLine::FindEnclosedRun(int nFrom, int& s, int& e) const {
 }
 
 // Next run of one colour that does not touch the end of the line.
-bool CLine::FindColorRun(int nFrom, int& s, int& e) const {
+bool CLinePass::FindColorRun(int nFrom, int& s, int& e) const {
     const int n = m_nLength;
     int i = nFrom;
     while (i < n && (m_aCell[i] == CELL_EMPTY || m_aCell[i] == CELL_CROSS)) ++i;
@@ -209,7 +234,7 @@ bool CLine::FindColorRun(int nFrom, int& s, int& e) const {
 }
 
 // An enclosed run shorter than every number that may lie there holds no block.
-bool CLine::FillSmallGaps(const Placement& aL, const Placement& aR) {
+bool CLinePass::FillSmallGaps(const Placement& aL, const Placement& aR) {
     bool bChanged = false;
     int s = 0;
     int e = 0;
@@ -228,7 +253,7 @@ bool CLine::FillSmallGaps(const Placement& aL, const Placement& aR) {
 
 // A colour run as long as the longest number that may cover it is a whole block: close it
 // with crosses on the sides where that number needs a gap.
-bool CLine::CloseCompleteBlocks(const Placement& aL, const Placement& aR) {
+bool CLinePass::CloseCompleteBlocks(const Placement& aL, const Placement& aR) {
     const int nLast = m_nCount - 1;
     bool bChanged = false;
     int s = 0;
@@ -262,27 +287,40 @@ bool CLine::CloseCompleteBlocks(const Placement& aL, const Placement& aR) {
     return bChanged;
 }
 
-bool CLine::SolveLine(bool& bChanged) {
-    if (m_nCount == 0) {
-        // No numbers: the whole line is background, whatever it holds.
-        ReadCells(m_aCell);
-        std::copy(m_aCell, m_aCell + m_nLength, m_aCellBefore);
-        if (SetRange(0, m_nLength, CELL_CROSS)) {
-            WriteCells(m_aCell);
-            bChanged = true;
-        }
-        return true;
-    }
-    LoadLine();
+bool CLinePass::Run(bool& bChanged) {
     Placement aL;
     Placement aR;
     if (!ArrangeLeft(aL) || !ArrangeRight(aR)) return false;
+    bChanged = DeduceFromArrangements(aL, aR);
+    if (!bChanged) bChanged = FillSmallGaps(aL, aR);
+    if (!bChanged) bChanged = CloseCompleteBlocks(aL, aR);
+    return true;
+}
 
-    bool bPass = DeduceFromArrangements(aL, aR);
-    if (!bPass) bPass = FillSmallGaps(aL, aR);
-    if (!bPass) bPass = CloseCompleteBlocks(aL, aR);
-    WriteCells(m_aCell);
-    if (bPass) bChanged = true;
+}  // namespace
+
+bool CLineSet::SolveLine(int i, bool& bChanged) {
+    const CLine& line = m_aLines[size_t(i)];
+    const int n = line.m_nLength;
+    std::uint8_t* pGrid = m_pPuzzle->Cells().data() + line.m_nStart;
+    const std::int32_t nStep = line.m_nStep;
+    for (int p = 0; p < n; ++p) m_aCell[size_t(p)] = pGrid[p * nStep];
+    std::copy(m_aCell.begin(), m_aCell.begin() + n, m_aCellBefore.begin());
+
+    bool bPass = false;
+    if (line.m_nCount == 0) {
+        // No numbers: the whole line is background, whatever it holds.
+        std::fill(m_aCell.begin(), m_aCell.begin() + n, CELL_CROSS);
+        bPass = !std::equal(m_aCell.begin(), m_aCell.begin() + n, m_aCellBefore.begin());
+    } else {
+        const std::int32_t nFrom = m_aNumbers[size_t(i)];
+        CLinePass pass(m_aValues.data() + nFrom, m_aColors.data() + nFrom, line.m_nCount, m_aCell.data(), n);
+        if (!pass.Run(bPass)) return false;
+    }
+    if (bPass) {
+        for (int p = 0; p < n; ++p) pGrid[p * nStep] = m_aCell[size_t(p)];
+        bChanged = true;
+    }
     return true;
 }
 

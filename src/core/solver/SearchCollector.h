@@ -14,11 +14,12 @@ public:
     // pList may be null when only the count matters; nMax 0 means no limit.
     CSearchCollector(CSolutionList* pList, std::int64_t nMax = 0) : m_pList(pList), m_nMax(nMax) {}
 
-    std::int32_t OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
-        if (m_pList && !m_pList->Add(solution)) return SOLUTION_NOT_KEPT;
-        return (m_nMax > 0 && nIndex >= m_nMax) ? SOLUTION_KEPT_STOP : SOLUTION_KEPT;
+    ESolutionReply OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
+        if (m_pList && !m_pList->Add(solution)) return ESolutionReply::SOLUTION_NOT_KEPT;
+        return (m_nMax > 0 && nIndex >= m_nMax) ? ESolutionReply::SOLUTION_KEPT_STOP
+                                                : ESolutionReply::SOLUTION_KEPT;
     }
-    bool ShouldStop() override { return m_bStop.load(std::memory_order_relaxed); }
+    bool ShouldStop(std::int64_t) override { return m_bStop.load(std::memory_order_relaxed); }
 
     // Callable from any thread; noticed at the search's next node that would guess.
     void RequestStop() { m_bStop.store(true, std::memory_order_relaxed); }

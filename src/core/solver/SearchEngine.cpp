@@ -2,41 +2,28 @@
 
 #include <algorithm>
 
-#include "solver/Line.h"
 #include "text/StringIds.h"
 
 namespace quenk {
 
-CSearchEngine::CSearchEngine(const CCrossword& puzzle) : m_pCopy(puzzle.Clone(false)) {}
+CSearchEngine::CSearchEngine(const CCrossword& puzzle) : m_copy(puzzle), m_lines(m_copy) {}
 
-CSearchEngine::~CSearchEngine() = default;
+std::uint8_t CSearchEngine::CellAt(int nCell) const { return m_copy.Cells()[size_t(nCell)]; }
 
-std::uint8_t CSearchEngine::CellAt(int nCell) const {
-    const int W = m_pCopy->m_nWidth;
-    return m_pCopy->m_pCells[size_t(nCell / W)][size_t(nCell % W)];
-}
-
-void CSearchEngine::SetCellAt(int nCell, std::uint8_t nValue) {
-    const int W = m_pCopy->m_nWidth;
-    m_pCopy->m_pCells[size_t(nCell / W)][size_t(nCell % W)] = nValue;
-}
+void CSearchEngine::SetCellAt(int nCell, std::uint8_t nValue) { m_copy.Cells()[size_t(nCell)] = nValue; }
 
 int CSearchEngine::RecordDecided(int nLimit) {
     // Every cell at or after nLimit was decided before this node was entered, and
     // deduction only ever decides undecided cells, so the scan can stop there.
     int nLast = -1;
-    const int W = m_pCopy->m_nWidth;
-    for (int nCell = 0, r = 0; nCell < nLimit; ++r) {
-        const std::uint8_t* pRow = m_pCopy->m_pCells[size_t(r)].data();
-        const int nEnd = std::min(W, nLimit - nCell);
-        for (int c = 0; c < nEnd; ++c, ++nCell) {
-            if (!m_aOpen[size_t(nCell)]) continue;
-            if (pRow[c] == CELL_EMPTY) {
-                nLast = nCell;
-            } else {
-                m_aOpen[size_t(nCell)] = 0;
-                m_aTrail[size_t(m_nTrail++)] = nCell;
-            }
+    const std::uint8_t* pCells = m_copy.Cells().data();
+    for (int nCell = 0; nCell < nLimit; ++nCell) {
+        if (!m_aOpen[size_t(nCell)]) continue;
+        if (pCells[nCell] == CELL_EMPTY) {
+            nLast = nCell;
+        } else {
+            m_aOpen[size_t(nCell)] = 0;
+            m_aTrail[size_t(m_nTrail++)] = nCell;
         }
     }
     return nLast;
@@ -55,11 +42,8 @@ SearchOutcome CSearchEngine::Run(ISearchObserver& observer) {
     if (m_bRan) return outcome;
     m_bRan = true;
 
-    CCrossword& puzzle = *m_pCopy;
-    const int nCells = int(puzzle.m_nWidth) * int(puzzle.m_nHeight);
-    // A palette of one entry (a one-colour bitmap import) still leaves background to try.
-    const int nValues = std::clamp(int(puzzle.m_nColors), 1, MAX_COLORS);
-    puzzle.MakeLines();
+    const int nCells = int(m_copy.Cells().size());
+    const int nValues = m_copy.m_nColors;
 
     // Sized once: each cell enters the trail at most once per path, and each guess on a
     // path takes a different cell that was undecided at the start.
@@ -79,22 +63,22 @@ SearchOutcome CSearchEngine::Run(ISearchObserver& observer) {
     bool bStop = false;
     for (;;) {
         // Enter a node: the parent's guess (if any) is in place.
-        const SolveResult result = puzzle.SolveByLines(false);
-        ++m_nNodes;
+        const SolveResult result = m_lines.Sweep();
+        ++outcome.nNodes;
         const int nGuess = RecordDecided(nLimit);
 
         bool bLeaf = true;
-        if (result.code == SOLVE_SOLVED) {
-            const std::int32_t nReply = observer.OnSolution(puzzle, outcome.nSolutions + 1);
-            if (nReply != SOLUTION_NOT_KEPT) ++outcome.nSolutions;
-            if (nReply != SOLUTION_KEPT) {
-                outcome.reason =
-                    nReply == SOLUTION_NOT_KEPT ? SEARCH_STOP_BUDGET : SEARCH_STOP_REQUEST;
+        if (result.code == ESolveCode::SOLVE_SOLVED) {
+            const ESolutionReply nReply = observer.OnSolution(m_copy, outcome.nSolutions + 1);
+            if (nReply != ESolutionReply::SOLUTION_NOT_KEPT) ++outcome.nSolutions;
+            if (nReply != ESolutionReply::SOLUTION_KEPT) {
+                outcome.reason = nReply == ESolutionReply::SOLUTION_NOT_KEPT ? ESearchStop::SEARCH_STOP_BUDGET
+                                                                            : ESearchStop::SEARCH_STOP_REQUEST;
                 bStop = true;
             }
-        } else if (result.code == SOLVE_STALLED && nGuess >= 0) {
-            if (observer.ShouldStop()) {
-                outcome.reason = SEARCH_STOP_REQUEST;
+        } else if (result.code == ESolveCode::SOLVE_STALLED && nGuess >= 0) {
+            if (observer.ShouldStop(outcome.nNodes)) {
+                outcome.reason = ESearchStop::SEARCH_STOP_REQUEST;
                 bStop = true;
             } else {
                 bLeaf = false;
@@ -107,7 +91,7 @@ SearchOutcome CSearchEngine::Run(ISearchObserver& observer) {
             m_aOpen[size_t(nGuess)] = 0;
             m_aTrail[size_t(m_nTrail++)] = nGuess;
             m_aFrames[size_t(nDepth++)] = CFrame{nGuess, 1, m_nTrail};
-            m_nMaxDepth = std::max(m_nMaxDepth, nDepth);
+            outcome.nMaxDepth = std::max(outcome.nMaxDepth, nDepth);
             SetCellAt(nGuess, CELL_CROSS);
             nLimit = nGuess;
             continue;
@@ -129,8 +113,7 @@ SearchOutcome CSearchEngine::Run(ISearchObserver& observer) {
         if (!bNext) break;
     }
 
-    puzzle.FreeLines();
-    outcome.code = bStop ? SEARCH_STOPPED : SEARCH_FINISHED;
+    outcome.code = bStop ? ESearchCode::SEARCH_STOPPED : ESearchCode::SEARCH_FINISHED;
     outcome.nStatusId = bStop ? IDS_SEARCH_INTERRUPTED : IDS_SEARCH_FINISHED;
     return outcome;
 }

@@ -1,26 +1,26 @@
 #pragma once
 // The all-solutions search: depth-first over guesses, line deduction at every node.
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "model/Crossword.h"
+#include "solver/LineSet.h"
 
 namespace quenk {
 
 // Replies to a solution found.
-enum : std::int32_t {
+enum class ESolutionReply {
     SOLUTION_KEPT = 0,       // go on
     SOLUTION_KEPT_STOP = 1,  // kept; stop the search now (a count limit was reached)
     SOLUTION_NOT_KEPT = 2,   // no room for it; stop now, it does not count
 };
 
 // How a search ended.
-enum : std::int32_t {
+enum class ESearchCode {
     SEARCH_FINISHED = 0,  // every solution was found
     SEARCH_STOPPED = 1,   // ended early; the solutions found so far stand
 };
-enum : std::int32_t {
+enum class ESearchStop {
     SEARCH_STOP_NONE = 0,
     SEARCH_STOP_REQUEST = 1,  // ShouldStop or SOLUTION_KEPT_STOP
     SEARCH_STOP_BUDGET = 2,   // SOLUTION_NOT_KEPT
@@ -31,17 +31,21 @@ class ISearchObserver {
 public:
     virtual ~ISearchObserver() = default;
     // A solution; nIndex counts the kept ones from 1 in the order found. The puzzle is the
-    // search's working copy, valid only during the call. Returns a SOLUTION_* reply.
-    virtual std::int32_t OnSolution(const CCrossword& solution, std::int64_t nIndex) = 0;
+    // search's working copy, valid only during the call.
+    virtual ESolutionReply OnSolution(const CCrossword& solution, std::int64_t nIndex) = 0;
     // Asked at every node that is about to guess, after its deduction; true ends the search.
-    virtual bool ShouldStop() = 0;
+    // nNodes counts the nodes visited so far, for a progress display: the observer keeps
+    // what it needs, so no other thread ever reads the engine's counters.
+    virtual bool ShouldStop(std::int64_t nNodes) = 0;
 };
 
 struct SearchOutcome {
-    std::int32_t code = SEARCH_FINISHED;
-    std::int32_t reason = SEARCH_STOP_NONE;
+    ESearchCode code = ESearchCode::SEARCH_FINISHED;
+    ESearchStop reason = ESearchStop::SEARCH_STOP_NONE;
     std::int64_t nSolutions = 0;
-    unsigned nStatusId = 0;  // IDS_SEARCH_FINISHED or IDS_SEARCH_INTERRUPTED
+    unsigned nStatusId = 0;    // IDS_SEARCH_FINISHED or IDS_SEARCH_INTERRUPTED
+    std::int64_t nNodes = 0;   // nodes visited
+    std::int32_t nMaxDepth = 0;  // most nested guesses on one path
 };
 
 // Runs on a private copy of the puzzle made at construction; owns no thread, so the caller
@@ -58,17 +62,14 @@ struct SearchOutcome {
 class CSearchEngine {
 public:
     explicit CSearchEngine(const CCrossword& puzzle);
-    ~CSearchEngine();
     CSearchEngine(const CSearchEngine&) = delete;
     CSearchEngine& operator=(const CSearchEngine&) = delete;
 
     SearchOutcome Run(ISearchObserver& observer);
 
     // The working copy: after a search that ended at the root (solved or contradictory by
-    // deduction alone) it shows what deduction reached.
-    const CCrossword& GetSearchCopy() const { return *m_pCopy; }
-    std::int64_t GetNodeCount() const { return m_nNodes; }
-    int GetMaxDepth() const { return m_nMaxDepth; }  // most nested guesses on one path
+    // deduction alone) it shows what deduction reached. Read it only once Run has returned.
+    const CCrossword& GetSearchCopy() const { return m_copy; }
 
 private:
     struct CFrame {
@@ -85,13 +86,12 @@ private:
     void SetCellAt(int nCell, std::uint8_t nValue);
     std::uint8_t CellAt(int nCell) const;
 
-    std::unique_ptr<CCrossword> m_pCopy;
+    CCrossword m_copy;
+    CLineSet m_lines;                      // of m_copy, for the whole run
     std::vector<std::uint8_t> m_aOpen;     // 1 while a cell is undecided on the current path
     std::vector<std::int32_t> m_aTrail;    // cells decided along the current path
     std::vector<CFrame> m_aFrames;         // one per guess on the current path
     int m_nTrail = 0;
-    std::int64_t m_nNodes = 0;
-    int m_nMaxDepth = 0;
     bool m_bRan = false;
 };
 

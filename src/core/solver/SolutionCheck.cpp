@@ -1,42 +1,33 @@
-// Whether the grid satisfies every number: runs of colour against the line's numbers.
-#include "model/Crossword.h"
+#include "solver/SolutionCheck.h"
+
 #include "solver/Line.h"
 
 namespace quenk {
 
 namespace {
-// Undecided cells and crosses both count as background here.
-bool LineMatches(const CLine& line) {
+bool LineMatches(const CLine& line, const std::uint8_t* pGrid) {
     const int n = line.m_nLength;
+    const auto cellAt = [&](int i) { return pGrid[line.m_nStart + i * line.m_nStep]; };
     int k = 0;
     int i = 0;
     for (;;) {
-        while (i < n && !IsFilledCell(line.GetCell(i))) ++i;
+        while (i < n && !IsFilledCell(cellAt(i))) ++i;
         if (i == n) return k == line.m_nCount;
-        const std::uint8_t c = line.GetCell(i);
+        if (k == line.m_nCount) return false;  // a run beyond the last number
+        const std::uint8_t c = cellAt(i);
         const int nStart = i;
-        while (i < n && line.GetCell(i) == c) ++i;
-        // Past the last number GetNumber gives (0, 0), which matches no run.
-        const NUMBERCELL number = line.GetNumber(k);
-        const bool bMatch = number.color == c && number.value == i - nStart;
-        if (i == n) return bMatch && k == line.m_nCount - 1;
-        if (!bMatch) return false;
-        ++k;
+        while (i < n && cellAt(i) == c) ++i;
+        const NUMBERCELL number = line.GetNumber(k++);
+        if (number.color != c || number.value != i - nStart) return false;
     }
 }
 }  // namespace
 
-bool CCrossword::CheckSolution() {
-    MakeLines();
-    bool bRight = true;
-    for (const auto& pLine : m_pLines) {
-        if (!LineMatches(*pLine)) {
-            bRight = false;
-            break;
-        }
-    }
-    FreeLines();
-    return bRight;
+bool CheckSolution(const CCrossword& crossword) {
+    const std::uint8_t* pGrid = crossword.Cells().data();
+    for (const CLine& line : MakeLines(crossword))
+        if (!LineMatches(line, pGrid)) return false;
+    return true;
 }
 
 }  // namespace quenk

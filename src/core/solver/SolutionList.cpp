@@ -1,22 +1,21 @@
 #include "solver/SolutionList.h"
 
 #include <algorithm>
-#include <cstring>
 #include <stdexcept>
+
+#include "formats/FormatDispatch.h"
 
 namespace quenk {
 
 CSolutionList::CSolutionList(const CCrossword& puzzle, std::size_t nBudgetBytes)
-    : m_pTemplate(puzzle.Clone(false)),
-      m_nCellBytes(std::size_t(puzzle.m_nWidth) * puzzle.m_nHeight),
+    : m_template(puzzle),
+      m_nCellBytes(puzzle.Cells().size()),
       m_nBudget(nBudgetBytes) {}
 
 CSolutionList::~CSolutionList() = default;
 
 bool CSolutionList::Add(const CCrossword& solution) {
-    if (solution.m_nWidth != m_pTemplate->m_nWidth ||
-        solution.m_nHeight != m_pTemplate->m_nHeight ||
-        solution.m_pCells.size() != m_pTemplate->m_nHeight)
+    if (solution.m_nWidth != m_template.m_nWidth || solution.m_nHeight != m_template.m_nHeight)
         return false;
     std::lock_guard<std::mutex> guard(m_lock);
     const std::size_t nUsed = m_nCount * m_nCellBytes;
@@ -29,7 +28,8 @@ bool CSolutionList::Add(const CCrossword& solution) {
         // Doubling, but never past the budget, so the arena stays within it.
         m_aArena.reserve(std::min(std::max(nNeeded, 2 * m_aArena.capacity()), m_nBudget));
     }
-    for (const auto& row : solution.m_pCells) m_aArena.insert(m_aArena.end(), row.begin(), row.end());
+    const auto cells = solution.Cells();
+    m_aArena.insert(m_aArena.end(), cells.begin(), cells.end());
     ++m_nCount;
     return true;
 }
@@ -51,21 +51,17 @@ std::size_t CSolutionList::GetBytesUsed() const {
 
 void CSolutionList::CopyCells(std::size_t i, CCrossword& target) const {
     if (i >= m_nCount) throw std::out_of_range("no such solution");
-    if (target.m_nWidth != m_pTemplate->m_nWidth || target.m_nHeight != m_pTemplate->m_nHeight)
+    if (target.m_nWidth != m_template.m_nWidth || target.m_nHeight != m_template.m_nHeight)
         throw std::invalid_argument("solution of another size");
-    const std::uint8_t* pCells = m_aArena.data() + i * m_nCellBytes;
-    const std::size_t W = m_pTemplate->m_nWidth;
-    for (auto& row : target.m_pCells) {
-        std::copy(pCells, pCells + W, row.begin());
-        pCells += W;
-    }
+    const auto first = m_aArena.begin() + std::ptrdiff_t(i * m_nCellBytes);
+    std::copy(first, first + std::ptrdiff_t(m_nCellBytes), target.Cells().begin());
 }
 
-std::unique_ptr<CCrossword> CSolutionList::GetSolution(std::size_t i) const {
+CCrossword CSolutionList::GetSolution(std::size_t i) const {
+    CCrossword solution = m_template;
     std::lock_guard<std::mutex> guard(m_lock);
-    auto pSolution = m_pTemplate->Clone(false);
-    CopyCells(i, *pSolution);
-    return pSolution;
+    CopyCells(i, solution);
+    return solution;
 }
 
 void CSolutionList::CopyCellsTo(std::size_t i, CCrossword& target) const {
@@ -75,7 +71,7 @@ void CSolutionList::CopyCellsTo(std::size_t i, CCrossword& target) const {
 
 void CSolutionList::Save(std::size_t i, const std::string& strPath,
                          const CFormatOptions& options) const {
-    GetSolution(i)->Save(strPath, options);
+    SaveCrossword(GetSolution(i), strPath, options);
 }
 
 void CSolutionList::SaveAll(const std::string& strChosen, const CFormatOptions& options) const {

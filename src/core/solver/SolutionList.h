@@ -3,7 +3,6 @@
 // so only the cells are stored, one block of width x height bytes per solution in one arena.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -25,7 +24,8 @@ public:
     CSolutionList& operator=(const CSolutionList&) = delete;
 
     // Appends the cells of a solution of the same size. Returns false, keeping nothing,
-    // when the budget has no room for it; IsFull then stays true until something is removed.
+    // for another size, or when the budget has no room for it; IsFull then stays true until
+    // something is removed. Every member may be called from any thread at any time.
     bool Add(const CCrossword& solution);
 
     std::size_t GetCount() const;
@@ -33,7 +33,8 @@ public:
     std::size_t GetBytesUsed() const;
 
     // Solution i (from 0) as a whole puzzle: the numbers with that solution's cells.
-    std::unique_ptr<CCrossword> GetSolution(std::size_t i) const;
+    // Throws std::out_of_range when there is no solution i.
+    CCrossword GetSolution(std::size_t i) const;
     // Copies the cells of solution i into a puzzle of the same size (the document's).
     void CopyCellsTo(std::size_t i, CCrossword& target) const;
     // Saves solution i; the format follows the extension. Throws CFileError on failure.
@@ -48,7 +49,7 @@ private:
     void CopyCells(std::size_t i, CCrossword& target) const;  // lock held
 
     mutable std::mutex m_lock;  // appends come from the search thread, browsing from another
-    std::unique_ptr<CCrossword> m_pTemplate;
+    const CCrossword m_template;
     std::size_t m_nCellBytes;
     std::size_t m_nBudget;
     std::vector<std::uint8_t> m_aArena;

@@ -4,7 +4,7 @@
 
 namespace quenk {
 
-enum : std::int32_t {
+enum class ESolveCode {
     SOLVE_REJECTED = 0,       // the clue check found a fault
     SOLVE_CONTRADICTION = 1,  // line `line` admits no arrangement
     SOLVE_STALLED = 2,        // line deduction stops with undecided cells
@@ -12,8 +12,8 @@ enum : std::int32_t {
 };
 
 struct SolveResult {
-    std::int32_t code = SOLVE_STALLED;
-    std::int32_t line = 0;  // index into the line array (rows first) for a contradiction
+    ESolveCode code = ESolveCode::SOLVE_STALLED;
+    std::int32_t line = 0;  // with a contradiction: the line, rows first, then columns
 };
 
 }  // namespace quenk

@@ -12,17 +12,8 @@ std::string FormatVersion(std::uint16_t nMajor, std::uint16_t nMinor, std::uint1
 }
 
 std::string GetVersionString() {
-#if defined(QUENK_VERSION_MAJOR) && defined(QUENK_VERSION_MINOR)
-#ifndef QUENK_VERSION_PATCH
-#define QUENK_VERSION_PATCH 0
-#endif
-#ifndef QUENK_VERSION_TWEAK
-#define QUENK_VERSION_TWEAK 0
-#endif
+    // The build defines the four parts from the project's version.
     return FormatVersion(QUENK_VERSION_MAJOR, QUENK_VERSION_MINOR, QUENK_VERSION_PATCH, QUENK_VERSION_TWEAK);
-#else
-    return {};
-#endif
 }
 
 }  // namespace quenk

@@ -10,7 +10,7 @@ namespace quenk {
 // 5.3.0.7 -> "5.307".
 std::string FormatVersion(std::uint16_t nMajor, std::uint16_t nMinor, std::uint16_t nPatch, std::uint16_t nTweak);
 
-// The version text of this build; empty when the build carries no version.
+// The version text of this build.
 std::string GetVersionString();
 
 }  // namespace quenk

@@ -5,23 +5,12 @@
 #include "BmpTestSupport.h"
 #include "formats/BmpExport.h"
 #include "formats/SafeFile.h"
-#include "model/Crossword.h"
+#include "support/Puzzles.h"
 
 using namespace quenk;
 using namespace quenk::test;
 
 namespace {
-
-using Grid = std::vector<std::vector<std::uint8_t>>;
-
-std::unique_ptr<CCrossword> Puzzle(const Grid& cells, int nColors) {
-    std::array<COLORREF, MAX_COLORS> pal{};
-    pal[0] = COLOR_WHITE;
-    for (int i = 1; i < MAX_COLORS; ++i) pal[std::size_t(i)] = MakeRGB(std::uint8_t(16 * i), std::uint8_t(200 - i), std::uint8_t(i));
-    auto pc = std::make_unique<CCrossword>(int(cells[0].size()), int(cells.size()), 0, 0, nColors, pal.data());
-    pc->m_pCells = cells;
-    return pc;
-}
 
 BmpBytes Export(const CTempDir& dir, const CCrossword& c, int p) {
     const std::string strPath = dir.File("out.bmp");
@@ -33,10 +22,10 @@ BmpBytes Export(const CTempDir& dir, const CCrossword& c, int p) {
 
 TEST(BmpExport, OneCellIsA122ByteFile) {
     CTempDir dir;
-    auto pc = Puzzle({{1}}, 2);
-    pc->m_crColors[1] = MakeRGB(0x11, 0x22, 0x33);
-    pc->m_crColors[2] = MakeRGB(9, 9, 9);  // unused entries stay out of the file
-    const BmpBytes b = Export(dir, *pc, 1);
+    auto pc = PuzzleFromPicture({"1"}, 2, true);
+    pc.m_crColors[1] = MakeRGB(0x11, 0x22, 0x33);
+    pc.m_crColors[2] = MakeRGB(9, 9, 9);  // unused entries stay out of the file
+    const BmpBytes b = Export(dir, pc, 1);
     BmpBytes expected = {'B', 'M', 122, 0, 0, 0, 0, 0, 0, 0, 118, 0, 0, 0,  // file header
                          40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 4, 0,   // size, w, h, planes, bits
                          0, 0, 0, 0, 4, 0, 0, 0};                           // compression, image size
@@ -52,21 +41,23 @@ TEST(BmpExport, OneCellIsA122ByteFile) {
 TEST(BmpExport, RowsArePackedBottomUpWithBackgroundPadding) {
     CTempDir dir;
     // Crosses, empty cells and values naming no colour are all background.
-    const BmpBytes b = Export(dir, *Puzzle({{1, 2, CELL_CROSS}, {CELL_EMPTY, 3, 200}}, 4), 1);
+    auto pc = PuzzleFromPicture({"12x", ".3."}, 4, true);
+    pc.SetCell(1, 2, 200);
+    const BmpBytes b = Export(dir, pc, 1);
     ASSERT_EQ(b.size(), 118u + 8u);
     EXPECT_EQ(Get32(b, 2), 126u);
     EXPECT_EQ(Get32(b, 34), 8u);
     const BmpBytes pixels(b.begin() + 118, b.end());
     EXPECT_EQ(pixels, (BmpBytes{0xF2, 0xFF, 0xFF, 0xFF, /* top row */ 0x01, 0xFF, 0xFF, 0xFF}));
     // Colour 3 at index 2; 3..14 black with four colours.
-    EXPECT_EQ(Get32(b, 54 + 8), std::uint32_t(16 * 3) << 16 | std::uint32_t(197) << 8 | 3);
+    EXPECT_EQ(Get32(b, 54 + 8), Bgr(pc.m_crColors[3]));
     EXPECT_EQ(Get32(b, 54 + 12), 0u);
     EXPECT_EQ(Get32(b, 54 + 60), 0x00FFFFFFu);
 }
 
 TEST(BmpExport, CellSizeRepeatsPixelsAndRows) {
     CTempDir dir;
-    const BmpBytes b = Export(dir, *Puzzle({{1, 0, 2}}, 3), 3);  // 9 x 3 pixels
+    const BmpBytes b = Export(dir, PuzzleFromPicture({"1.2"}, 3, true), 3);  // 9 x 3 pixels
     EXPECT_EQ(Get32(b, 18), 9u);
     EXPECT_EQ(Get32(b, 22), 3u);
     ASSERT_EQ(b.size(), 118u + 3 * 8);
@@ -76,10 +67,11 @@ TEST(BmpExport, CellSizeRepeatsPixelsAndRows) {
 
 TEST(BmpExport, FailedExportLeavesTheOldFile) {
     CTempDir dir;
-    EXPECT_THROW(ExportBmp(*Puzzle({{1}}, 2), dir.File("no/such/dir.bmp"), 1), CFileError);
+    const auto pc = PuzzleFromPicture({"1"}, 2, true);
+    EXPECT_THROW(ExportBmp(pc, dir.File("no/such/dir.bmp"), 1), CFileError);
     const std::string strPath = dir.File("old.bmp");
     WriteText(strPath, "old");
-    ExportBmp(*Puzzle({{1}}, 2), strPath, 1);
+    ExportBmp(pc, strPath, 1);
     EXPECT_EQ(ReadBytes(strPath).size(), 122u);
 }
 
@@ -91,33 +83,31 @@ TEST(BmpRoundTrip, ExportThenImportKeepsThePicture) {
     for (int nCase = 0; nCase < 40; ++nCase) {
         const int nColors = 2 + int(rng() % 15);
         const int w = 1 + int(rng() % 9), h = 1 + int(rng() % 9), p = 1 + int(rng() % 3);
-        Grid cells(static_cast<std::size_t>(h), std::vector<std::uint8_t>(static_cast<std::size_t>(w)));
-        for (auto& row : cells)
-            for (auto& v : row) {
-                const unsigned k = rng() % unsigned(nColors + 1);
-                v = k == unsigned(nColors) ? CELL_CROSS : std::uint8_t(k);
-            }
-        auto pc = Puzzle(cells, nColors);
-        ExportBmp(*pc, dir.File("rt.bmp"), p);
+        const auto palette = TestPalette();
+        CCrossword pc(w, h, 0, 0, nColors, palette.data());
+        for (auto& v : pc.Cells()) {
+            const unsigned k = rng() % unsigned(nColors + 1);
+            v = k == unsigned(nColors) ? CELL_CROSS : std::uint8_t(k);
+        }
+        ExportBmp(pc, dir.File("rt.bmp"), p);
         const auto result = ImportBmp(dir.File("rt.bmp"), p, nullptr);
-        ASSERT_EQ(result.m_nOutcome, BMP_IMPORTED);
-        const CCrossword& c = *result.m_pCrossword;
+        ASSERT_EQ(result.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
+        const CCrossword& c = *result.m_crossword;
         ASSERT_EQ(c.m_nWidth, w);
         ASSERT_EQ(c.m_nHeight, h);
         EXPECT_EQ(c.m_crColors[0], COLOR_WHITE);
         std::vector<COLORREF> order = {COLOR_WHITE};
         for (int r = 0; r < h; ++r)
             for (int col = 0; col < w; ++col) {
-                const COLORREF cr = pc->GetCellColor(cells[std::size_t(r)][std::size_t(col)]);
+                const COLORREF cr = pc.GetCellColor(pc.GetCell(r, col));
                 if (std::find(order.begin(), order.end(), cr) == order.end()) order.push_back(cr);
                 EXPECT_EQ(c.GetCellColor(c.GetCell(r, col)), cr);
             }
         for (std::size_t i = 1; i < order.size(); ++i) EXPECT_EQ(c.m_crColors[i], order[i]);
         for (std::size_t i = std::max<std::size_t>(order.size(), 2); i < 16; ++i) EXPECT_EQ(c.m_crColors[i], 0u);
         // The numbers are those the imported picture implies.
-        auto expected = c.Clone(true);
-        expected->ComputeNumbers();
-        EXPECT_EQ(c.m_pLeftNumbers, expected->m_pLeftNumbers);
-        EXPECT_EQ(c.m_pTopNumbers, expected->m_pTopNumbers);
+        CCrossword expected = c.Clone(true);
+        expected.ComputeNumbers();
+        EXPECT_EQ(c, expected);
     }
 }

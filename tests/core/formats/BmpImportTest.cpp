@@ -6,7 +6,7 @@
 #include "BmpTestSupport.h"
 #include "formats/BmpPicture.h"
 #include "formats/SafeFile.h"
-#include "model/Crossword.h"
+#include "support/Puzzles.h"
 #include "text/AppStrings.h"
 
 using namespace quenk;
@@ -15,7 +15,6 @@ using namespace quenk::test;
 namespace {
 
 constexpr COLORREF W = COLOR_WHITE, K = 0, R = MakeRGB(255, 0, 0), G = MakeRGB(0, 255, 0);
-using Cells = std::vector<std::vector<std::uint8_t>>;
 
 ColorGrid Filled(int w, int h, COLORREF cr) { return ColorGrid(std::size_t(h), std::vector<COLORREF>(std::size_t(w), cr)); }
 
@@ -61,10 +60,10 @@ TEST(BmpImport, RefusalsInTheirOrder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto result = ImportBytes(dir, c.bytes, c.p);
-        EXPECT_EQ(result.m_nOutcome, BMP_REFUSED);
+        EXPECT_EQ(result.m_nOutcome, EBmpImportOutcome::BMP_REFUSED);
         EXPECT_EQ(result.m_nMessageId, c.id);
         EXPECT_EQ(result.m_nArgument, c.arg);
-        EXPECT_EQ(result.m_pCrossword, nullptr);
+        EXPECT_FALSE(result.m_crossword);
     }
     // height x row bytes = 2^32 + 2768: a 32-bit computation would take this 2822-byte
     // file for a 37062 x 38628 picture.
@@ -72,7 +71,7 @@ TEST(BmpImport, RefusalsInTheirOrder) {
     wrap.resize(54 + 2768);
     EXPECT_EQ(ImportBytes(dir, Patched(Patched(wrap, 18, 37062), 22, 38628), 174).m_nMessageId, IDS_BMP_BAD_FILE);
     // Cell size 0 from a broken setting acts as 1.
-    EXPECT_EQ(ImportBytes(dir, Plain24(2, 2), 0).m_nOutcome, BMP_IMPORTED);
+    EXPECT_EQ(ImportBytes(dir, Plain24(2, 2), 0).m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
 }
 
 TEST(BmpImport, RefusalTextsAreTheStringTableOnesWithTheDepthFilledIn) {
@@ -82,7 +81,7 @@ TEST(BmpImport, RefusalTextsAreTheStringTableOnesWithTheDepthFilledIn) {
     EXPECT_EQ(BmpImportMessage(result), "Неподходящее количество цветов: 16 бит.");
     result.m_nMessageId = IDS_BMP_TOO_LARGE;
     EXPECT_EQ(BmpImportMessage(result), LoadAppString(IDS_BMP_TOO_LARGE));
-    result.m_nOutcome = BMP_DECLINED;
+    result.m_nOutcome = EBmpImportOutcome::BMP_DECLINED;
     EXPECT_EQ(BmpImportMessage(result), "");
 }
 
@@ -95,12 +94,12 @@ TEST(BmpImport, HeaderVariants) {
     table[15] = W;
     const BmpBytes zeros = Patched(Patched(Patched(Indexed(4, table, {{3, 15, 3}}).Bytes(), 10, 0), 26, 0, 2), 14, 0);
     const auto result = ImportBytes(dir, zeros, 1);
-    ASSERT_EQ(result.m_nOutcome, BMP_IMPORTED);
+    ASSERT_EQ(result.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
     EXPECT_EQ(result.m_header.m_nOffBits, 118u);
     EXPECT_EQ(result.m_header.m_nPlanes, 1u);
     EXPECT_EQ(result.m_header.m_nHeaderSize, 40u);
-    EXPECT_EQ(result.m_pCrossword->m_crColors[1], R);
-    EXPECT_EQ(result.m_pCrossword->m_pCells, (Cells{{1, 0, 1}}));
+    EXPECT_EQ(result.m_crossword->m_crColors[1], R);
+    EXPECT_EQ(CellsOf(*result.m_crossword), (Grid{1, 0, 1}));
 
     // A 124-byte header moves the two-entry table after it.
     const BmpBytes small = Indexed(1, {K, W}, {{0, 1, 1, 0}}).Bytes();
@@ -108,9 +107,9 @@ TEST(BmpImport, HeaderVariants) {
     bytes.resize(14 + 124, 0);
     bytes.insert(bytes.end(), small.begin() + 54, small.end());
     const auto large = ImportBytes(dir, Patched(Patched(bytes, 14, 124), 10, 14 + 124 + 8), 1);
-    ASSERT_EQ(large.m_nOutcome, BMP_IMPORTED);
-    EXPECT_EQ(large.m_pCrossword->m_crColors[0], W);
-    EXPECT_EQ(large.m_pCrossword->m_pCells, (Cells{{1, 0, 0, 1}}));
+    ASSERT_EQ(large.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
+    EXPECT_EQ(large.m_crossword->m_crColors[0], W);
+    EXPECT_EQ(CellsOf(*large.m_crossword), (Grid{1, 0, 0, 1}));
 }
 
 TEST(BmpImport, ShortColourTable) {
@@ -118,17 +117,17 @@ TEST(BmpImport, ShortColourTable) {
     // Two stored entries of 256: index 7 has no entry and reads as black; the last stored
     // entry is the background.
     const auto result = ImportBytes(dir, Indexed(8, {R, W}, {{0, 1, 7, 1}}).Bytes(), 1);
-    ASSERT_EQ(result.m_nOutcome, BMP_IMPORTED);
-    const CCrossword& c = *result.m_pCrossword;
+    ASSERT_EQ(result.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
+    const CCrossword& c = *result.m_crossword;
     EXPECT_EQ(c.m_nColors, 3);
     EXPECT_EQ(c.m_crColors, (std::array<COLORREF, MAX_COLORS>{W, R, K}));
-    EXPECT_EQ(c.m_pCells, (Cells{{1, 0, 2, 0}}));
+    EXPECT_EQ(CellsOf(c), (Grid{1, 0, 2, 0}));
     // No room for a table at all: every index is black on a white background.
     const auto none = ImportBytes(dir, Indexed(4, {}, {{0, 15}, {3, 9}}).Bytes(), 1);
-    ASSERT_EQ(none.m_nOutcome, BMP_IMPORTED);
-    EXPECT_EQ(none.m_pCrossword->m_crColors[0], W);
-    EXPECT_EQ(none.m_pCrossword->m_crColors[1], K);
-    EXPECT_EQ(none.m_pCrossword->m_pCells, (Cells{{1, 1}, {1, 1}}));
+    ASSERT_EQ(none.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
+    EXPECT_EQ(none.m_crossword->m_crColors[0], W);
+    EXPECT_EQ(none.m_crossword->m_crColors[1], K);
+    EXPECT_EQ(CellsOf(*none.m_crossword), (Grid{1, 1, 1, 1}));
 }
 
 TEST(BmpImport, SixteenColoursAcceptedSeventeenRefused) {
@@ -137,11 +136,11 @@ TEST(BmpImport, SixteenColoursAcceptedSeventeenRefused) {
     row.push_back(W);  // the background
     CTempDir dir;
     const auto ok = ImportBytes(dir, Bmp24({std::vector<COLORREF>(row.begin() + 1, row.end())}).Bytes(), 1);
-    ASSERT_EQ(ok.m_nOutcome, BMP_IMPORTED);
-    EXPECT_EQ(ok.m_pCrossword->m_nColors, 16);
-    EXPECT_EQ(ok.m_pCrossword->m_crColors[15], MakeRGB(150, 0, 0));
+    ASSERT_EQ(ok.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
+    EXPECT_EQ(ok.m_crossword->m_nColors, 16);
+    EXPECT_EQ(ok.m_crossword->m_crColors[15], MakeRGB(150, 0, 0));
     const auto tooMany = ImportBytes(dir, Bmp24({row}).Bytes(), 1);
-    EXPECT_EQ(tooMany.m_nOutcome, BMP_REFUSED);
+    EXPECT_EQ(tooMany.m_nOutcome, EBmpImportOutcome::BMP_REFUSED);
     EXPECT_EQ(tooMany.m_nMessageId, IDS_BMP_TOO_MANY_COLORS);
     // The question about uneven cells comes before the count of colours; No declines.
     int nAsked = 0;
@@ -150,8 +149,8 @@ TEST(BmpImport, SixteenColoursAcceptedSeventeenRefused) {
     twoRows[0][1] = G;
     const auto declined = ImportBytes(dir, Bmp24(twoRows).Bytes(), 2, false, &nAsked);
     EXPECT_EQ(nAsked, 1);
-    EXPECT_EQ(declined.m_nOutcome, BMP_DECLINED);
-    EXPECT_EQ(declined.m_pCrossword, nullptr);
+    EXPECT_EQ(declined.m_nOutcome, EBmpImportOutcome::BMP_DECLINED);
+    EXPECT_FALSE(declined.m_crossword);
 }
 
 TEST(BmpImport, WidthLimitScalesWithCellSize) {
@@ -159,10 +158,10 @@ TEST(BmpImport, WidthLimitScalesWithCellSize) {
     ColorGrid pic = Filled(510, 2, W);
     pic[0][508] = pic[0][509] = pic[1][508] = pic[1][509] = K;
     const auto result = ImportBytes(dir, Bmp24(pic).Bytes(), 2);
-    ASSERT_EQ(result.m_nOutcome, BMP_IMPORTED);
-    EXPECT_EQ(result.m_pCrossword->m_nWidth, 255);
-    EXPECT_EQ(result.m_pCrossword->m_nHeight, 1);
-    EXPECT_EQ(result.m_pCrossword->m_pCells[0][254], 1);
+    ASSERT_EQ(result.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
+    EXPECT_EQ(result.m_crossword->m_nWidth, 255);
+    EXPECT_EQ(result.m_crossword->m_nHeight, 1);
+    EXPECT_EQ(result.m_crossword->GetCell(0, 254), 1);
 }
 
 TEST(BmpImport, BackgroundOnlyPictureGetsASecondColourAndNoNumbers) {
@@ -172,8 +171,8 @@ TEST(BmpImport, BackgroundOnlyPictureGetsASecondColourAndNoNumbers) {
     CFormatOptions options;
     options.m_crMonoColor = R;
     const auto result = ImportBmp(strPath, 1, nullptr, options);
-    ASSERT_EQ(result.m_nOutcome, BMP_IMPORTED);
-    const CCrossword& c = *result.m_pCrossword;
+    ASSERT_EQ(result.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
+    const CCrossword& c = *result.m_crossword;
     EXPECT_EQ(c.m_nColors, 2);
     EXPECT_EQ(c.m_crColors[0], W);
     EXPECT_EQ(c.m_crColors[1], R);
@@ -181,7 +180,7 @@ TEST(BmpImport, BackgroundOnlyPictureGetsASecondColourAndNoNumbers) {
     EXPECT_EQ(c.m_nTopDepth, 0);
     // The mono colour equal to the background would make the two colours one.
     options.m_crMonoColor = W;
-    EXPECT_EQ(ImportBmp(strPath, 1, nullptr, options).m_pCrossword->m_crColors[1], K);
+    EXPECT_EQ(ImportBmp(strPath, 1, nullptr, options).m_crossword->m_crColors[1], K);
 }
 
 TEST(BmpImport, FileErrors) {
@@ -191,7 +190,7 @@ TEST(BmpImport, FileErrors) {
     const std::string strPath = dir.File("ro.bmp");
     WriteBytes(strPath, Bmp24({{W, K}}).Bytes());
     ::chmod(strPath.c_str(), 0444);
-    EXPECT_EQ(ImportBmp(strPath, 1, nullptr).m_nOutcome, BMP_IMPORTED);
+    EXPECT_EQ(ImportBmp(strPath, 1, nullptr).m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
 }
 
 // The import reads one cell row at a time; it must decide exactly as if it had the
@@ -231,11 +230,11 @@ TEST(BmpImport, StreamingMatchesWholePictureImport) {
             EXPECT_EQ(result.m_nMessageId, IDS_BMP_TOO_MANY_COLORS);
             continue;
         }
-        ASSERT_EQ(result.m_nOutcome, BMP_IMPORTED);
-        const CCrossword& c = *result.m_pCrossword;
+        ASSERT_EQ(result.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
+        const CCrossword& c = *result.m_crossword;
         ASSERT_EQ(c.m_nColors, std::max(ref.nColors, 2));
         for (int i = 0; i < ref.nColors; ++i) EXPECT_EQ(c.m_crColors[std::size_t(i)], ref.palette[std::size_t(i)]);
-        EXPECT_EQ(c.m_pCells, ref.cells);
+        EXPECT_EQ(CellsOf(c), ref.cells);
         ++nChecked;
     }
     EXPECT_GT(nChecked, 100);

@@ -81,9 +81,9 @@ TEST(BmpInterop, ImportsWhatImageMagickWrites) {
         EXPECT_EQ(Get32(bytes, 14), 40u);  // the classic information header
         ASSERT_EQ(bytes[28], c.nBits);
         const auto result = ImportBmp(strBmp, c.p, [] { return true; });
-        ASSERT_EQ(result.m_nOutcome, BMP_IMPORTED) << result.m_nMessageId;
+        ASSERT_EQ(result.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED) << result.m_nMessageId;
         // Whatever entry the file makes the background, every cell shows its colour.
-        const CCrossword& x = *result.m_pCrossword;
+        const CCrossword& x = *result.m_crossword;
         ColorGrid cells(std::size_t(x.m_nHeight));
         for (int r = 0; r < x.m_nHeight; ++r)
             for (int col = 0; col < x.m_nWidth; ++col) cells[std::size_t(r)].push_back(x.GetCellColor(x.GetCell(r, col)));
@@ -97,7 +97,8 @@ TEST(BmpInterop, ImageMagickReadsWhatWeExport) {
     pal[0] = MakeRGB(250, 240, 230);
     for (int i = 1; i < 5; ++i) pal[std::size_t(i)] = MakeRGB(std::uint8_t(60 * i), std::uint8_t(30 * i), std::uint8_t(255 - 50 * i));
     CCrossword c(5, 3, 0, 0, 5, pal.data());
-    c.m_pCells = {{1, 2, 3, 4, 0}, {CELL_CROSS, 4, 4, 1, 1}, {0, 0, 3, 2, 1}};
+    const std::vector<std::uint8_t> cells = {1, 2, 3, 4, 0, CELL_CROSS, 4, 4, 1, 1, 0, 0, 3, 2, 1};
+    std::copy(cells.begin(), cells.end(), c.Cells().begin());
     CTempDir dir;
     for (int p : {1, 2, 3}) {
         SCOPED_TRACE(p);

@@ -86,7 +86,7 @@ struct CReferenceImport {
     bool bBlocksUniform = true;
     int nColors = 0;  // 0: too many colours
     std::vector<COLORREF> palette;
-    std::vector<std::vector<std::uint8_t>> cells;
+    std::vector<std::uint8_t> cells;  // row by row
 };
 
 inline CReferenceImport ReferenceImport(ColorGrid pic, int p, COLORREF crBackground) {
@@ -118,13 +118,11 @@ inline CReferenceImport ReferenceImport(ColorGrid pic, int p, COLORREF crBackgro
                 for (int x = c * p; x < c * p + p; ++x) pic[y][x] = best->first;
         }
     ref.nColors = int(ref.palette.size());
-    for (int r = 0; r < h / p; ++r) {
-        ref.cells.emplace_back();
+    for (int r = 0; r < h / p; ++r)
         for (int c = 0; c < w / p; ++c) {
             const auto it = std::find(ref.palette.begin(), ref.palette.end(), pic[r * p][c * p]);
-            ref.cells.back().push_back(std::uint8_t(it - ref.palette.begin()));
+            ref.cells.push_back(std::uint8_t(it - ref.palette.begin()));
         }
-    }
     return ref;
 }
 

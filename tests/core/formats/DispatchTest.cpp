@@ -32,14 +32,14 @@ TEST(FormatDispatch, LoadStatusAndItsMessage) {
     CTempDir dir;
     const std::string jcr("\x02\x02\x02\x01\x02\x01\x02\x00\x01\x00", 10);
     std::filesystem::create_directory(dir.File("folder.pp"));
-    auto pc = MonoPuzzle({{1, 0}, {1, 1}});
-    pc->Save(dir.File("folder.pp/puzzle"));  // JCC, whatever the folder is called
+    SaveCrossword(PuzzleFromPicture({"1.", "11"}), dir.File("folder.pp/puzzle"));  // JCC, whatever the folder is called
     ASSERT_EQ(::mkfifo(dir.File("pipe.jcc").c_str(), 0600), 0);  // opening must not wait for a writer
 
+    using enum ELoadStatus;
     const struct {
         std::string name;
         std::string data;  // written first unless empty
-        std::uint32_t status;
+        ELoadStatus status;
     } cases[] = {
         {"PUZZLE.JCR", jcr, STATUS_OK},
         {"puzzle.Jcr", jcr, STATUS_OK},
@@ -53,8 +53,9 @@ TEST(FormatDispatch, LoadStatusAndItsMessage) {
     };
     for (const auto& c : cases) {
         if (!c.data.empty()) WriteText(dir.File(c.name), c.data);
-        const std::string strPath = c.name[0] == '/' ? c.name : dir.File(c.name);
-        EXPECT_EQ(CCrossword(strPath).m_nStatus, c.status) << c.name;
+        const CLoadResult result = LoadCrossword(c.name[0] == '/' ? c.name : dir.File(c.name));
+        EXPECT_EQ(result.nStatus, c.status) << c.name;
+        EXPECT_EQ(result.crossword.has_value(), c.status == STATUS_OK) << c.name;
     }
     EXPECT_EQ(LoadStatusMessage(STATUS_OK), "");
     EXPECT_EQ(LoadStatusMessage(STATUS_BAD_SHAPE), "Ошибка при создании кроссворда!");
@@ -62,37 +63,51 @@ TEST(FormatDispatch, LoadStatusAndItsMessage) {
     EXPECT_EQ(LoadStatusMessage(STATUS_FILE_ERROR), "Ошибка при создании кроссворда:\nНевозможно открыть файл.");
 }
 
+// A grid of no cells has nothing to show, solve or export: whatever format says so, the
+// file is refused.
+TEST(FormatDispatch, SizesOfZeroAreNoPuzzle) {
+    CTempDir dir;
+    const std::string jccHead = std::string("QUENK\x02", 6) + std::string(64, '\0');
+    const std::pair<const char*, std::string> files[] = {
+        {"a.jcc", jccHead + std::string("\x00\x03\x00\x00\x01", 5)},
+        {"b.jcc", jccHead + std::string("\x02\x00\x00\x00\x01", 5)},
+        {"c.jcr", std::string("\x00\x03\x01\x01\x00\x00\x00", 7)},
+        {"d.jcw", std::string("\x00\x00", 2)},
+        {"e.jcp", "00\r\n"},
+        {"f.pp", "0 3\n- - -\n"},
+    };
+    for (const auto& [pszName, strData] : files)
+        EXPECT_EQ(LoadStatus(dir, pszName, strData), ELoadStatus::STATUS_BAD_FORMAT) << pszName;
+}
+
 TEST(FormatLimits, Decisions) {
-    auto mono = MonoPuzzle({{1}});
-    auto p = MonoPalette();
-    CCrossword colour(1, 1, 0, 0, 3, p.data());
+    const auto mono = PuzzleFromPicture({"1"});
+    const auto colour = PuzzleFromPicture({"12"}, 3);
+    using enum ELimitAction;
     const struct {
         const char* path;
         bool bColour, bWarn;
         ELimitAction action;
         unsigned id;
-        const char* arg;
     } cases[] = {
-        {"a.jcw", true, false, LIMIT_REFUSE, IDS_LIMIT_MULTICOLOR, "JCW"},
-        {"a.Jcr", true, true, LIMIT_REFUSE, IDS_LIMIT_MULTICOLOR, "JCR"},
-        {"a.jcp", false, true, LIMIT_ASK, IDS_LIMIT_NUMBERS_ONLY, "JCP"},
-        {"a.jcp", false, false, LIMIT_PROCEED, 0, ""},
-        {"a.jcw", false, true, LIMIT_ASK, IDS_LIMIT_PICTURE_ONLY, "JCW"},
-        {"a.pps", true, false, LIMIT_REFUSE, IDS_LIMIT_PPIFF_MONO, ""},
-        {"a.pp", false, true, LIMIT_PROCEED, 0, ""},
-        {"a.jcc", true, true, LIMIT_PROCEED, 0, ""},
-        {"dir.jcw/a", true, true, LIMIT_PROCEED, 0, ""},
+        {"a.jcw", true, false, LIMIT_REFUSE, IDS_LIMIT_MULTICOLOR},
+        {"a.Jcr", true, true, LIMIT_REFUSE, IDS_LIMIT_MULTICOLOR},
+        {"a.jcp", false, true, LIMIT_ASK, IDS_LIMIT_NUMBERS_ONLY},
+        {"a.jcp", false, false, LIMIT_PROCEED, 0},
+        {"a.jcw", false, true, LIMIT_ASK, IDS_LIMIT_PICTURE_ONLY},
+        {"a.pps", true, false, LIMIT_REFUSE, IDS_LIMIT_PPIFF_MONO},
+        {"a.pp", false, true, LIMIT_PROCEED, 0},
+        {"a.jcc", true, true, LIMIT_PROCEED, 0},
+        {"dir.jcw/a", true, true, LIMIT_PROCEED, 0},
     };
     for (const auto& c : cases) {
-        const CLimitDecision d = CheckFormatLimits(c.path, c.bColour ? colour : *mono, c.bWarn);
+        const CLimitDecision d = CheckFormatLimits(c.path, c.bColour ? colour : mono, c.bWarn);
         EXPECT_EQ(d.m_eAction, c.action) << c.path;
         EXPECT_EQ(d.m_nMessageId, c.id) << c.path;
-        EXPECT_EQ(d.m_strArgument, c.arg) << c.path;
     }
-    EXPECT_EQ(FormatLimitText(CheckFormatLimits("x.jcw", colour, true)),
+    // The message names the format by the extension as typed, upper case.
+    EXPECT_EQ(FormatLimitText(CheckFormatLimits("x.jCw", colour, true)),
               "Формат JCW не позволяет сохранять многоцветные кроссворды!");
-    EXPECT_EQ(FormatLimitText(CheckFormatLimits("x.ppc", colour, true)),
-              "На данный момент в формате PPIFF поддерживается только\nсохранение одноцветного кроссворда.");
 }
 
 TEST(AtomicSave, FailedSavesLeaveTheOldFileAndNoLitter) {
@@ -109,11 +124,11 @@ TEST(AtomicSave, FailedSavesLeaveTheOldFileAndNoLitter) {
                  std::logic_error);
     EXPECT_EQ(ReadText(strPath), "precious");
 
-    auto pc = MonoPuzzle({{1, 1}});
-    EXPECT_THROW(pc->Save(dir.File("no/such/folder/x.jcc")), CFileError);
+    const auto pc = PuzzleFromPicture({"11"}, 2, true);
+    EXPECT_THROW(SaveCrossword(pc, dir.File("no/such/folder/x.jcc")), CFileError);
     // The final rename fails on a folder.
     std::filesystem::create_directory(dir.File("taken.pp"));
-    EXPECT_THROW(pc->Save(dir.File("taken.pp")), CFileError);
+    EXPECT_THROW(SaveCrossword(pc, dir.File("taken.pp")), CFileError);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("taken.pp")));
 
     std::vector<std::string> names;
@@ -124,18 +139,18 @@ TEST(AtomicSave, FailedSavesLeaveTheOldFileAndNoLitter) {
 
 TEST(AtomicSave, SavesThroughLinksAndUnderLongNames) {
     CTempDir dir;
-    auto pc = MonoPuzzle({{1, 0}});
+    const auto pc = PuzzleFromPicture({"1."}, 2, true);
     // A link stays a link; the file it names gets the puzzle.
     WriteText(dir.File("real.jcc"), "old");
     std::filesystem::create_symlink("real.jcc", dir.File("link.jcc"));
-    pc->Save(dir.File("link.jcc"));
+    SaveCrossword(pc, dir.File("link.jcc"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.jcc")));
-    EXPECT_EQ(CCrossword(dir.File("real.jcc")).m_pCells, pc->m_pCells);
+    EXPECT_EQ(LoadCrossword(dir.File("real.jcc")).crossword, pc);
 
     // A name at the length limit leaves no room for a longer temporary name beside it.
     const std::string strLong = dir.File(std::string(251, 'x') + ".jcc");
-    pc->Save(strLong);
-    EXPECT_EQ(CCrossword(strLong).m_nStatus, STATUS_OK);
+    SaveCrossword(pc, strLong);
+    EXPECT_EQ(LoadCrossword(strLong).nStatus, ELoadStatus::STATUS_OK);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
 }
 
@@ -150,10 +165,10 @@ TEST(AtomicSave, DoesWhatAPlainOpenWouldAllow) {
     WriteText(strReadOnly, "old");
     WriteText(strWritable, "old");
     ASSERT_EQ(::chmod(strReadOnly.c_str(), 0444), 0);
-    auto pc = MonoPuzzle({{1, 0}});
+    const auto pc = PuzzleFromPicture({"1."}, 2, true);
     const auto saves = [&](const std::string& strPath) {
         try {
-            pc->Save(strPath);
+            SaveCrossword(pc, strPath);
             return true;
         } catch (const CFileError&) {
             return false;
@@ -182,5 +197,5 @@ TEST(AtomicSave, DoesWhatAPlainOpenWouldAllow) {
     EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0) << nStatus;
     ::chmod(dir.File("closed").c_str(), 0755);
     EXPECT_EQ(ReadText(strReadOnly), "old");
-    EXPECT_EQ(CCrossword(strWritable).m_pCells, pc->m_pCells);
+    EXPECT_EQ(LoadCrossword(strWritable).crossword, pc);
 }

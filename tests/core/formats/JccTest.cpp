@@ -20,19 +20,15 @@ const std::string kSmall = Head() + std::string("\x03\x02\x01\x01\x00" "\x01\x01
 
 TEST(JccFormat, SmallPuzzleByteForByte) {
     CTempDir dir;
-    auto pc = MonoPuzzle({{1, 1, 0}, {0, 1, 0}});
-    EXPECT_EQ(Saved(*pc, dir, "small.jcc"), kSmall);
-    auto back = Load(dir, "back.jcc", kSmall + "trailing bytes are ignored");
-    ASSERT_EQ(back->m_nStatus, STATUS_OK);
-    EXPECT_EQ(back->m_pCells, pc->m_pCells);
-    EXPECT_EQ(back->m_pTopNumbers, pc->m_pTopNumbers);
-    EXPECT_EQ(back->m_pLeftNumbers, pc->m_pLeftNumbers);
+    const auto pc = PuzzleFromPicture({"11.", ".1."}, 2, true);
+    EXPECT_EQ(Saved(pc, dir, "small.jcc"), kSmall);
+    EXPECT_EQ(Load(dir, "back.jcc", kSmall + "trailing bytes are ignored").crossword, pc);
 }
 
 TEST(JccFormat, TruncatedAnywhereIsAFileErrorNotAFormatError) {
     CTempDir dir;
     for (std::size_t n = 0; n < kSmall.size(); ++n)
-        EXPECT_EQ(LoadStatus(dir, "cut.jcc", kSmall.substr(0, n)), STATUS_FILE_ERROR) << "length " << n;
+        EXPECT_EQ(LoadStatus(dir, "cut.jcc", kSmall.substr(0, n)), ELoadStatus::STATUS_FILE_ERROR) << "length " << n;
 }
 
 TEST(JccFormat, WrongSignatureOrColourCountIsRefused) {
@@ -40,35 +36,35 @@ TEST(JccFormat, WrongSignatureOrColourCountIsRefused) {
     for (int i = 0; i < 5; ++i) {
         std::string b = kSmall;
         b[size_t(i)] ^= 0x20;
-        EXPECT_EQ(LoadStatus(dir, "sig.jcc", b), STATUS_BAD_FORMAT) << "byte " << i;
+        EXPECT_EQ(LoadStatus(dir, "sig.jcc", b), ELoadStatus::STATUS_BAD_FORMAT) << "byte " << i;
     }
     for (const int nColors : {0, 1, 17, 255, 16}) {
         std::string b = kSmall;
         b[5] = char(nColors);
-        EXPECT_EQ(LoadStatus(dir, "n.jcc", b), nColors == 16 ? STATUS_OK : STATUS_BAD_FORMAT) << nColors;
+        EXPECT_EQ(LoadStatus(dir, "n.jcc", b), nColors == 16 ? ELoadStatus::STATUS_OK : ELoadStatus::STATUS_BAD_FORMAT)
+            << nColors;
     }
 }
 
 TEST(JccFormat, PictureAndNumberBlocksAreOptional) {
     CTempDir dir;
     // All cells 0: flag 1 and no cell block.
-    auto p = MonoPalette();
-    CCrossword blank(4, 3, 2, 2, 2, p.data());
-    const std::string bytes = Saved(blank, dir, "blank.jcc");
+    const auto p = TestPalette(2);
+    const std::string bytes = Saved(CCrossword(4, 3, 2, 2, 2, p.data()), dir, "blank.jcc");
     EXPECT_EQ(bytes.size(), 75u + 2 * 4 * 2 + 2 * 3 * 2);
     EXPECT_EQ(bytes[74], 1);
 
     // Both depths 0 and a picture: the numbers are computed from it.
-    auto pc = Load(dir, "pic.jcc", Head() + std::string("\x03\x02\x00\x00\x00" "\x01\x01\x00\x00\x01\x00", 11));
-    ASSERT_EQ(pc->m_nStatus, STATUS_OK);
+    auto pc = Load(dir, "pic.jcc", Head() + std::string("\x03\x02\x00\x00\x00" "\x01\x01\x00\x00\x01\x00", 11)).crossword;
+    ASSERT_TRUE(pc);
     EXPECT_EQ(pc->m_nTopDepth, 1);
     EXPECT_EQ(Values(pc->m_pTopNumbers[1]), Ints{2});
 
     // Both depths 0 and flag 1: an empty grid without numbers.
-    pc = Load(dir, "empty.jcc", Head() + std::string("\x03\x02\x00\x00\x01", 5));
-    ASSERT_EQ(pc->m_nStatus, STATUS_OK);
+    pc = Load(dir, "empty.jcc", Head() + std::string("\x03\x02\x00\x00\x01", 5)).crossword;
+    ASSERT_TRUE(pc);
     EXPECT_TRUE(pc->m_pTopNumbers.empty());
-    EXPECT_EQ(pc->m_pCells, Grid(2, std::vector<std::uint8_t>(3, 0)));
+    EXPECT_EQ(CellsOf(*pc), Grid(6, 0));
 }
 
 TEST(JccFormat, HalfSolvedColourPuzzleComesBackExactly) {
@@ -76,17 +72,15 @@ TEST(JccFormat, HalfSolvedColourPuzzleComesBackExactly) {
     std::array<COLORREF, MAX_COLORS> palette{};
     for (int i = 0; i < MAX_COLORS; ++i) palette[size_t(i)] = MakeRGB(std::uint8_t(i * 16), 7, std::uint8_t(255 - i));
     CCrossword pc(5, 3, 3, 2, 4, palette.data());
-    pc.m_pCells = {{1, 2, 2, CELL_CROSS, 0}, {3, 0, CELL_CROSS, 1, 1}, {0, 0, 0, 0, 200}};
+    const Grid cells = {1, 2, 2, CELL_CROSS, 0, 3, 0, CELL_CROSS, 1, 1, 0, 0, 0, 0, 200};
+    std::copy(cells.begin(), cells.end(), pc.Cells().begin());
     pc.m_pTopNumbers[0] = {{3, 1}, {1 | NUMBER_MARK, 3}};
     pc.m_pLeftNumbers[1] = {{1, 3}, {0, 0}, {2 | NUMBER_MARK, 1}};
     Saved(pc, dir, "half.jcc");
 
-    CCrossword back(dir.File("half.jcc"));
-    ASSERT_EQ(back.m_nStatus, STATUS_OK);
-    EXPECT_EQ(back.m_nColors, 4);
-    EXPECT_EQ(back.m_crColors, palette);
-    EXPECT_EQ(back.m_pCells, pc.m_pCells);
-    EXPECT_EQ(back.m_pTopNumbers, pc.m_pTopNumbers);
+    const auto back = LoadCrossword(dir.File("half.jcc")).crossword;
+    ASSERT_TRUE(back);
     // The gap closes towards the grid on loading; marks and colours stay.
-    EXPECT_EQ(back.m_pLeftNumbers[1], (std::vector<NUMBERCELL>{{0, 0}, {1, 3}, {2 | NUMBER_MARK, 1}}));
+    pc.m_pLeftNumbers[1] = {{0, 0}, {1, 3}, {2 | NUMBER_MARK, 1}};
+    EXPECT_EQ(*back, pc);
 }

@@ -30,38 +30,38 @@ const std::string kComment =
 
 TEST(PpiffFormat, SmallPuzzleInSevenLines) {
     CTempDir dir;
-    auto pc = MonoPuzzle({{1, 1, 0}, {0, 1, 0}});
-    EXPECT_EQ(Saved(*pc, dir, "small.pp", FixedClock()), "3 2" + kComment + "1 2 -\n\n2 1\n=\n00?\n?0?");
+    EXPECT_EQ(Saved(PuzzleFromPicture({"11.", ".1."}, 2, true), dir, "small.pp", FixedClock()),
+              "3 2" + kComment + "1 2 -\n\n2 1\n=\n00?\n?0?");
 }
 
 TEST(PpiffFormat, RoundTripKeepsNumbersUpTo99AndThreeCellStates) {
     CTempDir dir;
-    auto p = MonoPalette();
-    CCrossword pc(4, 2, 3, 2, 2, p.data());
+    auto pc = PuzzleFromPicture({"1x.7", ".11x"}, 2, true);
+    pc.m_nTopDepth = 2;
+    pc.m_nLeftDepth = 3;
     pc.m_pTopNumbers = {{{0, 0}, {1, 1}}, {{12, 1}, {99, 1}}, {{0, 0}, {9 | NUMBER_MARK, 1}}, {{100, 1}, {2, 1}}};
     pc.m_pLeftNumbers = {{{10, 1}, {3, 1}, {1, 1}}, {{0, 0}, {0, 0}, {0, 0}}};
-    pc.m_pCells = {{1, CELL_CROSS, 0, 7}, {0, 1, 1, CELL_CROSS}};
     EXPECT_EQ(Saved(pc, dir, "rt.ppc", FixedClock()), "4 2" + kComment + "1 .12.99 9 2\n\n.1031 -\n=\n0.??\n?00.");
 
-    CCrossword back(dir.File("rt.ppc"));
-    ASSERT_EQ(back.m_nStatus, STATUS_OK);
-    EXPECT_EQ(Values(back.m_pTopNumbers[1]), (Ints{12, 99}));
-    EXPECT_EQ(Values(back.m_pTopNumbers[2]), (Ints{0, 9}));  // mark lost
-    EXPECT_EQ(Values(back.m_pTopNumbers[3]), (Ints{0, 2}));  // 100 left out
-    EXPECT_EQ(back.m_pLeftNumbers[0], pc.m_pLeftNumbers[0]);
-    EXPECT_EQ(back.m_pCells, (Grid{{1, CELL_CROSS, 0, 0}, {0, 1, 1, CELL_CROSS}}));
+    const auto back = LoadCrossword(dir.File("rt.ppc")).crossword;
+    ASSERT_TRUE(back);
+    EXPECT_EQ(Values(back->m_pTopNumbers[1]), (Ints{12, 99}));
+    EXPECT_EQ(Values(back->m_pTopNumbers[2]), (Ints{0, 9}));  // mark lost
+    EXPECT_EQ(Values(back->m_pTopNumbers[3]), (Ints{0, 2}));  // 100 left out
+    EXPECT_EQ(back->m_pLeftNumbers[0], pc.m_pLeftNumbers[0]);
+    EXPECT_EQ(CellsOf(*back), (Grid{1, CELL_CROSS, 0, 0, 0, 1, 1, CELL_CROSS}));
 }
 
 TEST(PpiffFormat, FiveTokensALineAndNoPictureWhenBlank) {
     CTempDir dir;
-    auto p = MonoPalette();
+    const auto p = TestPalette(2);
     CCrossword pc(11, 1, 1, 1, 2, p.data());
     for (int c = 0; c < 11; ++c) pc.m_pTopNumbers[size_t(c)][0] = {std::uint8_t(c % 9 + 1), 1};
     EXPECT_EQ(Saved(pc, dir, "eleven.pp", FixedClock()), "11 1" + kComment + "1 2 3 4 5\n6 7 8 9 1\n2\n\n-");
-    CCrossword back(dir.File("eleven.pp"));
-    ASSERT_EQ(back.m_nStatus, STATUS_OK);
-    EXPECT_EQ(back.m_pTopNumbers, pc.m_pTopNumbers);
-    EXPECT_EQ(back.m_pCells, Grid{std::vector<std::uint8_t>(11, 0)});
+    const auto back = LoadCrossword(dir.File("eleven.pp")).crossword;
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->m_pTopNumbers, pc.m_pTopNumbers);
+    EXPECT_EQ(CellsOf(*back), CellsOf(pc));
 }
 
 TEST(PpiffFormat, TokenLayoutDoesNotMatter) {
@@ -69,10 +69,7 @@ TEST(PpiffFormat, TokenLayoutDoesNotMatter) {
     for (const char* text : {"3 2 ; comment\n1 2 -\n\n2 1\n=\n00?\n?0?",
                              "3 2\r\n1\r\n2\r\n-\r\n2\r\n1\r\n=\r\n00?\r\n?0?\r\n",
                              "3\t2\r1 2 - 2 1 junk before = 00? ?0? and after"}) {
-        auto pc = Load(dir, "layout.pp", text);
-        ASSERT_EQ(pc->m_nStatus, STATUS_OK) << text;
-        EXPECT_EQ(pc->m_pCells, (Grid{{1, 1, 0}, {0, 1, 0}})) << text;
-        EXPECT_EQ(Values(pc->m_pTopNumbers[1]), Ints{2}) << text;
+        EXPECT_EQ(Load(dir, "layout.pp", text).crossword, PuzzleFromPicture({"11.", ".1."}, 2, true)) << text;
     }
 }
 
@@ -87,34 +84,34 @@ TEST(PpiffFormat, NumberTokens) {
     };
     for (const auto& c : cases) {
         // The second column reserves three slots.
-        auto pc = Load(dir, "tok.pp", std::string("2 1\n") + c.token + " 111\n-\n");
-        ASSERT_EQ(pc->m_nStatus, c.values.empty() ? STATUS_BAD_FORMAT : STATUS_OK) << c.token;
-        if (!c.values.empty()) {
+        const auto pc = Load(dir, "tok.pp", std::string("2 1\n") + c.token + " 111\n-\n").crossword;
+        ASSERT_EQ(pc.has_value(), !c.values.empty()) << c.token;
+        if (pc) {
             EXPECT_EQ(Values(pc->m_pTopNumbers[0]), c.values) << c.token;
         }
     }
     // Odd dot tokens can hold more numbers than the counting pass expects: refused when the
     // slots cannot take them, loaded as they stand when they can.
-    EXPECT_EQ(LoadStatus(dir, "over.pp", "2 1\n..12 1\n-\n"), STATUS_BAD_FORMAT);
-    auto pc = Load(dir, "odd.pp", "2 1\n..12 111\n-\n");
-    ASSERT_EQ(pc->m_nStatus, STATUS_OK);
+    EXPECT_EQ(LoadStatus(dir, "over.pp", "2 1\n..12 1\n-\n"), ELoadStatus::STATUS_BAD_FORMAT);
+    const auto pc = Load(dir, "odd.pp", "2 1\n..12 111\n-\n").crossword;
+    ASSERT_TRUE(pc);
     EXPECT_EQ(Values(pc->m_pTopNumbers[0]), (Ints{0, 237, 2}));
 }
 
 TEST(PpiffFormat, PictureAndHeaderFaults) {
     CTempDir dir;
-    auto pc = Load(dir, "pic.pp", "4 1\n- - - -\n-\n=\n00?.");
-    ASSERT_EQ(pc->m_nStatus, STATUS_OK);
-    EXPECT_EQ(pc->m_pCells, (Grid{{1, 1, 0, CELL_CROSS}}));
+    const auto pc = Load(dir, "pic.pp", "4 1\n- - - -\n-\n=\n00?.").crossword;
+    ASSERT_TRUE(pc);
+    EXPECT_EQ(CellsOf(*pc), (Grid{1, 1, 0, CELL_CROSS}));
 
     for (const std::string& text : std::vector<std::string>{"4 1\n- - - -\n-\n=\n00?", "4 1\n- - - -\n-\n=\n00?.0",
                                    "4 1\n- - - -\n-\n=\n00?x", "4 1\n- - - -\n-\n=", "1 1 1 1",
                                    "3 1\n1 1\n", "", std::string("1 1\n1\0 1\n", 9)})
-        EXPECT_EQ(LoadStatus(dir, "bad.pp", text), STATUS_BAD_FORMAT) << text;
+        EXPECT_EQ(LoadStatus(dir, "bad.pp", text), ELoadStatus::STATUS_BAD_FORMAT) << text;
 
     // Sizes keep their low byte; a number past int saturates the way atoi does.
-    EXPECT_EQ(Load(dir, "wrap.pp", "257 1\n-\n-\n")->m_nWidth, 1);
-    std::string text = "99999999999999999999 0\n";
-    for (int i = 0; i < 255; ++i) text += "- ";
-    EXPECT_EQ(Load(dir, "huge.pp", text)->m_nWidth, 255);
+    EXPECT_EQ(Load(dir, "wrap.pp", "257 1\n-\n-\n").crossword->m_nWidth, 1);
+    std::string text = "99999999999999999999 1\n";
+    for (int i = 0; i < 256; ++i) text += "- ";
+    EXPECT_EQ(Load(dir, "huge.pp", text).crossword->m_nWidth, 255);
 }

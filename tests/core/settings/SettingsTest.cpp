@@ -36,18 +36,6 @@ std::vector<ByteArray> Blocks(const CSettings& s) { return {s.Options1(), s.Opti
 
 }  // namespace
 
-TEST(Settings, DefaultsWhenNothingIsStored) {
-    for (bool bContainer : {true, false}) {
-        CMemorySettingsStore store(bContainer);
-        const CSettings s = Load(store);
-        EXPECT_EQ(Blocks(s), (std::vector<ByteArray>{{0, 1, 1, 12, 3, 3, 1, 1, 1},
-                                                     {0x00, 0xC0, 0x00, 0x00},
-                                                     {0, 1, 1, 1, 1, 1, 1, 1, 100},
-                                                     {1}}));
-        EXPECT_EQ(s.m_strLanguage, "");
-    }
-}
-
 TEST(Settings, SaveWritesWhatWasLoaded) {
     const CSettings s = Changed();
     EXPECT_FALSE(s.m_bRasterFont);

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "core/solver/LineNotation.h"
+#include "solver/LineSet.h"
 
 using namespace quenk;
 using namespace quenk::test;
@@ -12,12 +13,11 @@ namespace {
 
 struct PassResult { bool bOk = false; bool bChanged = false; std::string cells; };
 
-PassResult RunPass(const std::vector<NUMBERCELL>& numbers, const std::vector<std::uint8_t>& cells,
-                   bool bChangedBefore = false) {
-    auto pc = OneRowPuzzle(numbers, cells);
+PassResult RunPass(const std::vector<NUMBERCELL>& numbers, const Grid& cells, bool bChangedBefore = false) {
+    CCrossword puzzle = OneRowPuzzle(numbers, cells);
     PassResult r{false, bChangedBefore, ""};
-    r.bOk = CRowLine(pc.get(), 0).SolveLine(r.bChanged);
-    r.cells = FormatCells(pc->m_pCells[0]);
+    r.bOk = CLineSet(puzzle).SolveLine(0, r.bChanged);
+    r.cells = FormatCells(CellsOf(puzzle));
     return r;
 }
 

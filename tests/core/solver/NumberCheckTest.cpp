@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
-#include "core/solver/LineNotation.h"
+#include "solver/NumberCheck.h"
+#include "support/Puzzles.h"
 
 using namespace quenk;
 using namespace quenk::test;
 
 namespace {
 
+using enum ENumberFault;
+
 // A puzzle with explicit slots; lines not set here stay empty.
-std::unique_ptr<CCrossword> Slots(int w, int h, int nLeft, int nTop, int nColors = 2) {
+CCrossword Slots(int w, int h, int nLeft, int nTop, int nColors = 2) {
     const auto palette = TestPalette();
-    return std::make_unique<CCrossword>(w, h, nLeft, nTop, nColors, palette.data());
+    return CCrossword(w, h, nLeft, nTop, nColors, palette.data());
 }
 
 struct FaultCase {
@@ -18,45 +21,38 @@ struct FaultCase {
     bool bColumns;  // put the line's slots above the grid (else left of it)
     int nLength;    // cells along the line
     std::vector<NUMBERCELL> slots;
-    const char* message;
+    ENumberFault nKind;
+    int nSlot, nValue;
     friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const FaultCase kFaults[] = {
-    {"GapRows", false, 10, {{0, 0}, {3, 1}, {0, 0}, {2, 1}},
-     "Ошибка: Разрыв в числах.\nПоложение: числа слева, строка 2, столбец 2."},
-    {"GapColumns", true, 10, {{0, 0}, {3, 1}, {0, 0}, {2, 1}},
-     "Ошибка: Разрыв в числах.\nПоложение: числа сверху, столбец 2, строка 2."},
-    {"TooLargeRows", false, 200, {{0, 0}, {0, 0}, {2, 1}, {100, 1}},
-     "Ошибка: Слишком большое число.\nПоложение: числа слева, строка 2, столбец 4, число 100."},
-    {"TooLargeColumnsMarked", true, 200, {{0, 0}, {0, 0}, {0x80 | 101, 1}, {1, 1}},
-     "Ошибка: Слишком большое число.\nПоложение: числа сверху, столбец 2, строка 3, число 101."},
-    {"ColourRows", false, 10, {{0, 0}, {0, 0}, {2, 1}, {1, 2}},
-     "Ошибка: Неверный цвет.\nПоложение: числа слева, строка 2, столбец 4, цвет 2."},
-    {"ColourZeroRows", false, 10, {{0, 0}, {0, 0}, {2, 0}, {1, 1}},
-     "Ошибка: Неверный цвет.\nПоложение: числа слева, строка 2, столбец 3, цвет 0."},
-    {"ColourColumns", true, 10, {{0, 0}, {0, 0}, {2, 1}, {1, 5}},
-     "Ошибка: Неверный цвет.\nПоложение: числа сверху, столбец 2, строка 4, цвет 5."},
-    {"ColourOfEmptySlotColumns", true, 10, {{0, 2}, {0, 0}, {2, 1}, {1, 1}},
-     "Ошибка: Неверный цвет.\nПоложение: числа сверху, столбец 2, строка 1, цвет 2."},
-    {"SumRows", false, 5, {{0, 0}, {0, 0}, {3, 1}, {3, 1}},
-     "Ошибка: Слишком большая сумма чисел.\nПоложение: числа слева, строка 2, минимальная "
-     "длина строки 7."},
-    {"SumColumns", true, 5, {{0, 0}, {0, 0}, {3, 1}, {3, 1}},
-     "Ошибка: Слишком большая сумма чисел.\nПоложение: числа сверху, столбец 2, минимальная "
-     "длина столбца 7."},
+    {"GapRows", false, 10, {{0, 0}, {3, 1}, {0, 0}, {2, 1}}, NUMBER_FAULT_GAP, 1, 0},
+    {"GapColumns", true, 10, {{0, 0}, {3, 1}, {0, 0}, {2, 1}}, NUMBER_FAULT_GAP, 1, 0},
+    {"TooLargeRows", false, 200, {{0, 0}, {0, 0}, {2, 1}, {100, 1}}, NUMBER_FAULT_TOO_LARGE, 3, 100},
+    {"TooLargeColumnsMarked", true, 200, {{0, 0}, {0, 0}, {0x80 | 101, 1}, {1, 1}}, NUMBER_FAULT_TOO_LARGE, 2, 101},
+    {"ColourRows", false, 10, {{0, 0}, {0, 0}, {2, 1}, {1, 2}}, NUMBER_FAULT_COLOR, 3, 2},
+    {"ColourZeroRows", false, 10, {{0, 0}, {0, 0}, {2, 0}, {1, 1}}, NUMBER_FAULT_COLOR, 2, 0},
+    {"ColourColumns", true, 10, {{0, 0}, {0, 0}, {2, 1}, {1, 5}}, NUMBER_FAULT_COLOR, 3, 5},
+    {"ColourOfEmptySlotColumns", true, 10, {{0, 2}, {0, 0}, {2, 1}, {1, 1}}, NUMBER_FAULT_COLOR, 0, 2},
+    {"SumRows", false, 5, {{0, 0}, {0, 0}, {3, 1}, {3, 1}}, NUMBER_FAULT_SUM, 0, 7},
+    {"SumColumns", true, 5, {{0, 0}, {0, 0}, {3, 1}, {3, 1}}, NUMBER_FAULT_SUM, 0, 7},
 };
 
 class NumberCheckFaults : public ::testing::TestWithParam<FaultCase> {};
 
-// The faulty line is line 1 (the second), so the message counts lines from 1.
-TEST_P(NumberCheckFaults, FormatsFirstFault) {
+// The faulty line is line 1 (the second).
+TEST_P(NumberCheckFaults, FindsTheFirstFault) {
     const FaultCase& f = GetParam();
     auto pc = f.bColumns ? Slots(3, f.nLength, 4, 4) : Slots(f.nLength, 3, 4, 4);
-    (f.bColumns ? pc->m_pTopNumbers : pc->m_pLeftNumbers)[1] = f.slots;
-    const auto fault = pc->CheckNumbers();
+    (f.bColumns ? pc.m_pTopNumbers : pc.m_pLeftNumbers)[1] = f.slots;
+    const auto fault = CheckNumbers(pc);
     ASSERT_TRUE(fault);
-    EXPECT_EQ(FormatNumberFault(*fault), f.message);
+    EXPECT_EQ(fault->nKind, f.nKind);
+    EXPECT_EQ(fault->bColumns, f.bColumns);
+    EXPECT_EQ(fault->nLine, 1);
+    EXPECT_EQ(fault->nSlot, f.nSlot);
+    EXPECT_EQ(fault->nValue, f.nValue);
 }
 
 INSTANTIATE_TEST_SUITE_P(NumberCheck, NumberCheckFaults, ::testing::ValuesIn(kFaults),
@@ -65,14 +61,17 @@ INSTANTIATE_TEST_SUITE_P(NumberCheck, NumberCheckFaults, ::testing::ValuesIn(kFa
 TEST(NumberCheck, ColourSumsDifferOverRowsAndColumns) {
     // Rows total 10, columns 12, every line sound on its own.
     auto pc = Slots(6, 2, 1, 1);
-    pc->m_pLeftNumbers[0][0] = {5, 1};
-    pc->m_pLeftNumbers[1][0] = {5, 1};
-    for (int c = 0; c < 6; ++c) pc->m_pTopNumbers[size_t(c)][0] = {2, 1};
-    auto fault = pc->CheckNumbers();
+    pc.m_pLeftNumbers[0][0] = {5, 1};
+    pc.m_pLeftNumbers[1][0] = {5, 1};
+    for (int c = 0; c < 6; ++c) pc.m_pTopNumbers[size_t(c)][0] = {2, 1};
+    const auto fault = CheckNumbers(pc);
     ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->nKind, NUMBER_FAULT_COLOR_SUMS);
     EXPECT_EQ(FormatNumberFault(*fault),
               "Ошибка: Различные суммы чисел для цвета №1.\n Значения: слева - 10, сверху - 12");
-    EXPECT_EQ(fault->nKind, NUMBER_FAULT_COLOR_SUMS);
+    // Lines and slots count from 1 in the messages.
+    CNumberFault gap{NUMBER_FAULT_GAP, true, 1, 2, 0, 0, 0};
+    EXPECT_EQ(FormatNumberFault(gap), "Ошибка: Разрыв в числах.\nПоложение: числа сверху, столбец 2, строка 3.");
 }
 
 TEST(NumberCheck, PassingShapes) {
@@ -88,44 +87,44 @@ TEST(NumberCheck, PassingShapes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto pc = Slots(c.nLength, 1, 3, 1, 3);
-        pc->m_pLeftNumbers[0] = c.slots;
+        pc.m_pLeftNumbers[0] = c.slots;
         size_t nColumn = 0;
         for (const auto& slot : c.slots)
-            for (int i = 0; i < (slot.value & NUMBER_VALUE); ++i) pc->m_pTopNumbers[nColumn++][0] = {1, slot.color};
-        auto fault = pc->CheckNumbers();
-        EXPECT_FALSE(fault) << FormatNumberFault(*fault);
+            for (int i = 0; i < (slot.value & NUMBER_VALUE); ++i) pc.m_pTopNumbers[nColumn++][0] = {1, slot.color};
+        const auto fault = CheckNumbers(pc);
+        EXPECT_FALSE(fault) << int(fault->nKind);
     }
 }
 
 TEST(NumberCheck, MarkOnEmptySlotIsCleanedUpToTheFaultyLine) {
     auto pc = Slots(5, 3, 2, 1);
-    pc->m_pLeftNumbers[0] = {{0x80, 1}, {1, 1}};
-    pc->m_pLeftNumbers[1] = {{0x80, 1}, {7, 1}};  // 7 > 5 + 1: sum fault in row 2
-    pc->m_pLeftNumbers[2] = {{0x80, 1}, {1, 1}};
-    auto fault = pc->CheckNumbers();
+    pc.m_pLeftNumbers[0] = {{0x80, 1}, {1, 1}};
+    pc.m_pLeftNumbers[1] = {{0x80, 1}, {7, 1}};  // 7 > 5 + 1: sum fault in row 2
+    pc.m_pLeftNumbers[2] = {{0x80, 1}, {1, 1}};
+    const auto fault = CheckNumbers(pc);
     ASSERT_TRUE(fault);
     EXPECT_EQ(fault->nKind, NUMBER_FAULT_SUM);
     EXPECT_EQ(fault->nLine, 1);
-    EXPECT_EQ(pc->m_pLeftNumbers[0][0], (NUMBERCELL{0, 1}));  // colour byte kept
-    EXPECT_EQ(pc->m_pLeftNumbers[1][0], (NUMBERCELL{0, 1}));
-    EXPECT_EQ(pc->m_pLeftNumbers[2][0].value, 0x80);           // not reached
+    EXPECT_EQ(pc.m_pLeftNumbers[0][0], (NUMBERCELL{0, 1}));  // colour byte kept
+    EXPECT_EQ(pc.m_pLeftNumbers[1][0], (NUMBERCELL{0, 1}));
+    EXPECT_EQ(pc.m_pLeftNumbers[2][0].value, 0x80);           // not reached
 
     // A passing check cleans every line, and the cleaned slot is no number (1 + 1 each way).
     auto pp = Slots(1, 1, 2, 2);
-    pp->m_pLeftNumbers[0] = {{0x80, 1}, {1, 1}};
-    pp->m_pTopNumbers[0] = {{0x80, 1}, {0x81, 1}};
-    EXPECT_FALSE(pp->CheckNumbers());
-    EXPECT_EQ(pp->m_pLeftNumbers[0][0].value, 0);
-    EXPECT_EQ(pp->m_pTopNumbers[0][0].value, 0);
-    EXPECT_EQ(pp->m_pTopNumbers[0][1].value, 0x81);
+    pp.m_pLeftNumbers[0] = {{0x80, 1}, {1, 1}};
+    pp.m_pTopNumbers[0] = {{0x80, 1}, {0x81, 1}};
+    EXPECT_FALSE(CheckNumbers(pp));
+    EXPECT_EQ(pp.m_pLeftNumbers[0][0].value, 0);
+    EXPECT_EQ(pp.m_pTopNumbers[0][0].value, 0);
+    EXPECT_EQ(pp.m_pTopNumbers[0][1].value, 0x81);
 }
 
 TEST(NumberCheck, RowsBeforeColumnsAndGapBeforeSlotTests) {
     auto pc = Slots(10, 2, 3, 3);
-    pc->m_pTopNumbers[0] = {{0, 0}, {0, 0}, {200 & 0x7F, 1}};  // 72: fine
-    pc->m_pTopNumbers[1] = {{120, 1}, {0, 0}, {1, 1}};        // gap and too large
-    pc->m_pLeftNumbers[1] = {{1, 1}, {0, 0}, {120, 1}};       // gap and too large, in a row
-    auto fault = pc->CheckNumbers();
+    pc.m_pTopNumbers[0] = {{0, 0}, {0, 0}, {200 & 0x7F, 1}};  // 72: fine
+    pc.m_pTopNumbers[1] = {{120, 1}, {0, 0}, {1, 1}};        // gap and too large
+    pc.m_pLeftNumbers[1] = {{1, 1}, {0, 0}, {120, 1}};       // gap and too large, in a row
+    const auto fault = CheckNumbers(pc);
     ASSERT_TRUE(fault);
     EXPECT_FALSE(fault->bColumns);
     EXPECT_EQ(fault->nKind, NUMBER_FAULT_GAP);

@@ -8,6 +8,7 @@
 #include "core/solver/SearchTestSupport.h"
 #include "solver/SearchCollector.h"
 #include "solver/SearchEngine.h"
+#include "solver/SolutionCheck.h"
 #include "solver/SolutionList.h"
 #include "text/StringIds.h"
 
@@ -16,6 +17,8 @@ namespace {
 
 using test::CRecordingObserver;
 using test::Grid;
+using enum ESearchCode;
+using enum ESearchStop;
 
 SearchOutcome RunSearch(const CCrossword& puzzle, ISearchObserver& observer) {
     return CSearchEngine(puzzle).Run(observer);
@@ -24,14 +27,14 @@ SearchOutcome RunSearch(const CCrossword& puzzle, ISearchObserver& observer) {
 void ExpectSatisfies(const CCrossword& puzzle, const std::vector<Grid>& grids) {
     for (const Grid& grid : grids) {
         ASSERT_EQ(std::count(grid.begin(), grid.end(), CELL_EMPTY), 0) << "a solution with an undecided cell";
-        EXPECT_TRUE(test::WithCells(puzzle, grid)->CheckSolution());
+        EXPECT_TRUE(CheckSolution(test::WithCells(puzzle, grid)));
     }
 }
 
 TEST(SearchEngine, TwoByTwoDiagonalsComeBackgroundFirst) {
-    auto pPuzzle = test::PuzzleFromPicture({"1.", ".1"});
+    const auto puzzle = test::PuzzleFromPicture({"1.", ".1"});
     CRecordingObserver observer;
-    const SearchOutcome outcome = RunSearch(*pPuzzle, observer);
+    const SearchOutcome outcome = RunSearch(puzzle, observer);
     EXPECT_EQ(outcome.code, SEARCH_FINISHED);
     EXPECT_EQ(outcome.reason, SEARCH_STOP_NONE);
     EXPECT_EQ(outcome.nStatusId, unsigned(IDS_SEARCH_FINISHED));
@@ -40,7 +43,7 @@ TEST(SearchEngine, TwoByTwoDiagonalsComeBackgroundFirst) {
     EXPECT_EQ(observer.m_aGrids, (std::vector<Grid>{{CELL_CROSS, 1, 1, CELL_CROSS}, {1, CELL_CROSS, CELL_CROSS, 1}}));
     EXPECT_EQ(observer.m_aIndices, (std::vector<std::int64_t>{1, 2}));
     // The document's puzzle is not touched by the search.
-    EXPECT_EQ(test::CellsOf(*pPuzzle), Grid(4, CELL_EMPTY));
+    EXPECT_EQ(test::CellsOf(puzzle), Grid(4, CELL_EMPTY));
 }
 
 TEST(SearchEngine, EndsAtTheRootWhenDeductionDecides) {
@@ -56,16 +59,16 @@ TEST(SearchEngine, EndsAtTheRootWhenDeductionDecides) {
     };
     for (const auto& tc : cases) {
         SCOPED_TRACE(tc.name);
-        auto pPuzzle = test::PuzzleFromPicture(tc.picture);
-        if (tc.bContradict) pPuzzle->SetCell(0, 0, CELL_CROSS);
+        auto puzzle = test::PuzzleFromPicture(tc.picture);
+        if (tc.bContradict) puzzle.SetCell(0, 0, CELL_CROSS);
         CRecordingObserver observer;
-        CSearchEngine engine(*pPuzzle);
-        const SearchOutcome outcome = engine.Run(observer);
+        const SearchOutcome outcome = RunSearch(puzzle, observer);
         EXPECT_EQ(outcome.code, SEARCH_FINISHED);
         EXPECT_EQ(outcome.nSolutions, tc.nSolutions);
-        EXPECT_EQ(engine.GetMaxDepth(), 0);
+        EXPECT_EQ(outcome.nMaxDepth, 0);
+        EXPECT_EQ(outcome.nNodes, 1);
         EXPECT_EQ(observer.m_nStopTests, 0);
-        ExpectSatisfies(*pPuzzle, observer.m_aGrids);
+        ExpectSatisfies(puzzle, observer.m_aGrids);
     }
 }
 
@@ -82,7 +85,7 @@ TEST(SearchEngine, MatchesExhaustiveEnumerationOnRandomPuzzles) {
         for (auto& row : picture)
             for (auto& ch : row)
                 if (int(rng() % 100) < nDensity) ch = char('0' + 1 + int(rng() % unsigned(nColors - 1)));
-        auto pPuzzle = test::PuzzleFromPicture(picture, nColors);
+        auto puzzle = test::PuzzleFromPicture(picture, nColors);
         // Decide a few cells: mostly as the picture has them, sometimes wrongly. Colours go
         // only where the picture has one, so both of the cell's lines have numbers.
         for (int k = rng() % 3 == 0 ? int(rng() % 4) : 0; k > 0; --k) {
@@ -91,16 +94,16 @@ TEST(SearchEngine, MatchesExhaustiveEnumerationOnRandomPuzzles) {
             std::uint8_t v = ch == '.' ? CELL_CROSS : std::uint8_t(ch - '0');
             if (ch != '.' && rng() % 4 == 0)
                 v = (rng() % 2) ? CELL_CROSS : std::uint8_t(1 + rng() % unsigned(nColors - 1));
-            pPuzzle->SetCell(r, c, v);
+            puzzle.SetCell(r, c, v);
         }
         SCOPED_TRACE(testing::Message() << "case " << nCase << " " << W << "x" << H << " colours " << nColors);
-        const std::vector<Grid> expected = test::ReferenceSolutions(*pPuzzle);
+        const std::vector<Grid> expected = test::ReferenceSolutions(puzzle);
         CRecordingObserver observer;
-        const SearchOutcome outcome = RunSearch(*pPuzzle, observer);
+        const SearchOutcome outcome = RunSearch(puzzle, observer);
         EXPECT_EQ(outcome.code, SEARCH_FINISHED);
         EXPECT_EQ(outcome.nSolutions, std::int64_t(expected.size()));
         ASSERT_EQ(observer.m_aGrids, expected);
-        ExpectSatisfies(*pPuzzle, observer.m_aGrids);
+        ExpectSatisfies(puzzle, observer.m_aGrids);
         nWithSeveral += expected.size() > 1;
         nWithNone += expected.empty();
     }
@@ -110,12 +113,12 @@ TEST(SearchEngine, MatchesExhaustiveEnumerationOnRandomPuzzles) {
 }
 
 TEST(SearchEngine, StopRequestIsNoticedAtTheNextGuessAndKeepsAPrefix) {
-    auto pPuzzle = test::PermutationPuzzle(6);
+    const auto puzzle = test::PermutationPuzzle(6);
     CRecordingObserver all, observer;
-    RunSearch(*pPuzzle, all);
+    RunSearch(puzzle, all);
     ASSERT_EQ(all.m_aGrids.size(), 720u);
     observer.m_nStopAfter = 10;
-    const SearchOutcome outcome = RunSearch(*pPuzzle, observer);
+    const SearchOutcome outcome = RunSearch(puzzle, observer);
     EXPECT_EQ(outcome.code, SEARCH_STOPPED);
     EXPECT_EQ(outcome.reason, SEARCH_STOP_REQUEST);
     EXPECT_EQ(outcome.nStatusId, unsigned(IDS_SEARCH_INTERRUPTED));
@@ -127,9 +130,9 @@ TEST(SearchEngine, StopRequestIsNoticedAtTheNextGuessAndKeepsAPrefix) {
 
     // A count limit stops right after the last one wanted, even when it is the last there is.
     for (std::int64_t nMax : {1, 7, 720}) {
-        CSolutionList list(*pPuzzle);
+        CSolutionList list(puzzle);
         CSearchCollector collector(&list, nMax);
-        const SearchOutcome limited = RunSearch(*pPuzzle, collector);
+        const SearchOutcome limited = RunSearch(puzzle, collector);
         EXPECT_EQ(limited.nSolutions, nMax);
         EXPECT_EQ(list.GetCount(), size_t(nMax));
         EXPECT_EQ(limited.code, SEARCH_STOPPED);
@@ -138,10 +141,10 @@ TEST(SearchEngine, StopRequestIsNoticedAtTheNextGuessAndKeepsAPrefix) {
 }
 
 TEST(SearchEngine, BudgetStopsTheSearchAndKeepsWhatFits) {
-    auto pPuzzle = test::PermutationPuzzle(6);
-    CSolutionList list(*pPuzzle, 36 * 3 + 20);  // room for three solutions of 36 cells
+    const auto puzzle = test::PermutationPuzzle(6);
+    CSolutionList list(puzzle, 36 * 3 + 20);  // room for three solutions of 36 cells
     CSearchCollector collector(&list);
-    const SearchOutcome outcome = RunSearch(*pPuzzle, collector);
+    const SearchOutcome outcome = RunSearch(puzzle, collector);
     EXPECT_EQ(outcome.code, SEARCH_STOPPED);
     EXPECT_EQ(outcome.reason, SEARCH_STOP_BUDGET);
     EXPECT_EQ(outcome.nStatusId, unsigned(IDS_SEARCH_INTERRUPTED));
@@ -152,10 +155,10 @@ TEST(SearchEngine, BudgetStopsTheSearchAndKeepsWhatFits) {
 }
 
 TEST(SearchEngine, StopFromAnotherThread) {
-    auto pPuzzle = test::PermutationPuzzle(10);  // 3 628 800 solutions: far too many to wait for
+    const auto puzzle = test::PermutationPuzzle(10);  // 3 628 800 solutions: far too many to wait for
     CSearchCollector collector(nullptr);
     SearchOutcome outcome;
-    std::thread worker([&] { outcome = RunSearch(*pPuzzle, collector); });
+    std::thread worker([&] { outcome = RunSearch(puzzle, collector); });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     collector.RequestStop();
     worker.join();
@@ -166,11 +169,10 @@ TEST(SearchEngine, StopFromAnotherThread) {
 // A 70 x 70 permutation puzzle reaches its first solution only after about 70 * 70 / 2
 // nested guesses: each row is crossed cell by cell from the right until one cell is left.
 TEST(SearchEngine, DeepGuessChainsNeedNoRecursion) {
-    auto pPuzzle = test::PermutationPuzzle(70);
     CSearchCollector collector(nullptr, 2);
-    CSearchEngine engine(*pPuzzle);
-    EXPECT_EQ(engine.Run(collector).nSolutions, 2);
-    EXPECT_GT(engine.GetMaxDepth(), 2000);
+    const SearchOutcome outcome = RunSearch(test::PermutationPuzzle(70), collector);
+    EXPECT_EQ(outcome.nSolutions, 2);
+    EXPECT_GT(outcome.nMaxDepth, 2000);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "core/solver/SearchTestSupport.h"
 #include "solver/SearchEngine.h"
+#include "solver/SolutionCheck.h"
 #include "support/Nono.h"
 
 namespace quenk {
@@ -30,18 +31,17 @@ TEST(SearchRealPuzzles, VerdictsAgreeWithThePeerSolver) {
         auto puzzle = test::ReadNono(dataDir / tc.path);
         ASSERT_TRUE(puzzle.has_value());
         test::CRecordingObserver observer;
-        const SearchOutcome outcome = CSearchEngine(*puzzle->pCrossword).Run(observer);
-        EXPECT_EQ(outcome.code, SEARCH_FINISHED);
+        const SearchOutcome outcome = CSearchEngine(*puzzle->crossword).Run(observer);
+        EXPECT_EQ(outcome.code, ESearchCode::SEARCH_FINISHED);
         EXPECT_EQ(outcome.nSolutions == 1, tc.bUnique) << outcome.nSolutions;
         EXPECT_GE(outcome.nSolutions, 1);
         EXPECT_EQ(std::set<test::Grid>(observer.m_aGrids.begin(), observer.m_aGrids.end()).size(),
                   observer.m_aGrids.size());
         for (const test::Grid& grid : observer.m_aGrids)
-            EXPECT_TRUE(test::WithCells(*puzzle->pCrossword, grid)->CheckSolution());
+            EXPECT_TRUE(CheckSolution(test::WithCells(*puzzle->crossword, grid)));
         if (!puzzle->goal.empty()) {
-            test::Grid goal;
-            for (const auto& row : puzzle->goal)
-                for (std::uint8_t v : row) goal.push_back(v == 0 ? CELL_CROSS : v);
+            test::Grid goal = puzzle->goal;
+            for (std::uint8_t& v : goal) v = v == 0 ? CELL_CROSS : v;
             EXPECT_NE(std::find(observer.m_aGrids.begin(), observer.m_aGrids.end(), goal),
                       observer.m_aGrids.end());
         }

@@ -1,7 +1,12 @@
 // Keeping, handing out, removing and saving the solutions of a search.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <numeric>
+#include <thread>
+
 #include "core/solver/SearchTestSupport.h"
+#include "formats/FormatDispatch.h"
 #include "solver/SolutionList.h"
 #include "support/TempDir.h"
 
@@ -38,55 +43,46 @@ TEST(SearchSaveAllNames, PadsToTheDigitsOfTheCountAndKeepsTheExtension) {
 class SearchSolutionList : public testing::Test {
 protected:
     void SetUp() override {
-        m_pPuzzle = test::PermutationPuzzle(4);
         // A marked number: solutions keep the puzzle's number slots as they are.
-        m_pPuzzle->m_pLeftNumbers[0].back().value |= NUMBER_MARK;
-        m_aGrids = test::ReferenceSolutions(*m_pPuzzle);
-        m_pList = std::make_unique<CSolutionList>(*m_pPuzzle);
-        for (const Grid& grid : m_aGrids) ASSERT_TRUE(m_pList->Add(*WithCells(grid)));
+        m_puzzle.m_pLeftNumbers[0].back().value |= NUMBER_MARK;
+        m_aGrids = test::ReferenceSolutions(m_puzzle);
+        m_pList = std::make_unique<CSolutionList>(m_puzzle);
+        for (const Grid& grid : m_aGrids) ASSERT_TRUE(m_pList->Add(WithCells(grid)));
     }
-    std::unique_ptr<CCrossword> WithCells(const Grid& grid) const { return test::WithCells(*m_pPuzzle, grid); }
+    CCrossword WithCells(const Grid& grid) const { return test::WithCells(m_puzzle, grid); }
 
-    std::unique_ptr<CCrossword> m_pPuzzle;
+    CCrossword m_puzzle = test::PermutationPuzzle(4);
     std::vector<Grid> m_aGrids;
     std::unique_ptr<CSolutionList> m_pList;
 };
 
 TEST_F(SearchSolutionList, HandsOutWholePuzzlesWithTheirOwnCells) {
     ASSERT_EQ(m_pList->GetCount(), 24u);
-    for (size_t i = 0; i < 24; ++i) {
-        auto pSolution = m_pList->GetSolution(i);
-        EXPECT_EQ(test::CellsOf(*pSolution), m_aGrids[i]);
-        EXPECT_EQ(pSolution->m_pLeftNumbers, m_pPuzzle->m_pLeftNumbers);
-        EXPECT_EQ(pSolution->m_pTopNumbers, m_pPuzzle->m_pTopNumbers);
-        EXPECT_TRUE(pSolution->m_pLines.empty());
-    }
+    for (size_t i = 0; i < 24; ++i) EXPECT_EQ(m_pList->GetSolution(i), WithCells(m_aGrids[i]));
     // Only the cells are kept per solution.
     EXPECT_LE(m_pList->GetBytesUsed(), 2 * 24 * 16u);
     EXPECT_THROW(m_pList->GetSolution(24), std::out_of_range);
-    m_pList->CopyCellsTo(5, *m_pPuzzle);
-    EXPECT_EQ(test::CellsOf(*m_pPuzzle), m_aGrids[5]);
+    m_pList->CopyCellsTo(5, m_puzzle);
+    EXPECT_EQ(test::CellsOf(m_puzzle), m_aGrids[5]);
 }
 
-TEST_F(SearchSolutionList, RemoveFreesRoom) {
-    CSolutionList small(*m_pPuzzle, 16 * 2);
-    EXPECT_TRUE(small.Add(*WithCells(m_aGrids[0])));
-    EXPECT_TRUE(small.Add(*WithCells(m_aGrids[1])));
-    EXPECT_FALSE(small.Add(*WithCells(m_aGrids[2])));
+TEST_F(SearchSolutionList, RemoveFreesRoomAndOtherSizesAreRefused) {
+    CSolutionList small(m_puzzle, 16 * 2);
+    EXPECT_TRUE(small.Add(WithCells(m_aGrids[0])));
+    EXPECT_TRUE(small.Add(WithCells(m_aGrids[1])));
+    EXPECT_FALSE(small.Add(WithCells(m_aGrids[2])));
     EXPECT_TRUE(small.IsFull());
     small.Remove(0);
     EXPECT_FALSE(small.IsFull());
-    EXPECT_TRUE(small.Add(*WithCells(m_aGrids[2])));
-    EXPECT_EQ(test::CellsOf(*small.GetSolution(1)), m_aGrids[2]);
+    EXPECT_TRUE(small.Add(WithCells(m_aGrids[2])));
+    EXPECT_EQ(test::CellsOf(small.GetSolution(1)), m_aGrids[2]);
     small.Clear();
     EXPECT_EQ(small.GetCount(), 0u);
-}
 
-TEST_F(SearchSolutionList, RefusesAPuzzleOfAnotherSize) {
-    auto pOther = test::PermutationPuzzle(3);
-    EXPECT_FALSE(m_pList->Add(*pOther));
+    auto other = test::PermutationPuzzle(3);
+    EXPECT_FALSE(m_pList->Add(other));
     EXPECT_FALSE(m_pList->IsFull());
-    EXPECT_THROW(m_pList->CopyCellsTo(0, *pOther), std::invalid_argument);
+    EXPECT_THROW(m_pList->CopyCellsTo(0, other), std::invalid_argument);
 }
 
 TEST_F(SearchSolutionList, SaveAllWritesEverySolutionUnderItsNumber) {
@@ -96,13 +92,77 @@ TEST_F(SearchSolutionList, SaveAllWritesEverySolutionUnderItsNumber) {
     m_pList->SaveAll(dir.File("perm.jcc"));
     const auto names = SaveAllNames(dir.File("perm.jcc"), 23);
     ASSERT_EQ(names[0], dir.File("perm_01.jcc"));
-    for (size_t i = 0; i < 23; ++i) {
-        const std::string& strName = names[i];
-        CCrossword loaded(strName);
-        ASSERT_EQ(loaded.m_nStatus, STATUS_OK) << strName;
-        EXPECT_EQ(test::CellsOf(loaded), m_aGrids[i < 1 ? i : i + 1]);
-        EXPECT_EQ(loaded.m_pLeftNumbers, m_pPuzzle->m_pLeftNumbers);
+    for (size_t i = 0; i < 23; ++i)
+        EXPECT_EQ(LoadCrossword(names[i]).crossword, WithCells(m_aGrids[i < 1 ? i : i + 1])) << names[i];
+}
+
+}  // namespace
+}  // namespace quenk
+
+namespace quenk {
+namespace {
+
+// The search thread appends while the interface thread browses and deletes, under a budget
+// that fills up so appends are refused until a delete makes room. Every solution handed
+// out must be whole, in the order found, and the list must end with exactly the ones not
+// deleted. Solution i carries i in its first half and ~i in its second, so a copy torn
+// between two solutions shows.
+TEST(SolutionListConcurrency, AppendWhileBrowsingAndDeleting) {
+    constexpr int W = 8, N = 3000;
+    const auto palette = test::TestPalette(2);
+    const CCrossword blank(W, W, 0, 0, 2, palette.data());
+    const auto grid = [&](std::uint32_t i) {
+        CCrossword c = blank;
+        for (int k = 0; k < 32; ++k) {
+            c.Cells()[size_t(k)] = (i >> k) & 1 ? 1 : CELL_CROSS;
+            c.Cells()[size_t(32 + k)] = (~i >> k) & 1 ? 1 : CELL_CROSS;
+        }
+        return c;
+    };
+    const auto index = [](const CCrossword& c) -> std::int64_t {
+        std::uint32_t i = 0, j = 0;
+        for (int k = 0; k < 32; ++k) {
+            i |= std::uint32_t(c.Cells()[size_t(k)] == 1) << k;
+            j |= std::uint32_t(c.Cells()[size_t(32 + k)] == 1) << k;
+        }
+        return i == ~j ? std::int64_t(i) : -1;
+    };
+
+    CSolutionList list(blank, 64 * 200);
+    std::atomic<bool> bDone{false}, bFailed{false};
+    std::thread search([&] {
+        for (std::uint32_t i = 0; i < N && !bFailed;)
+            if (list.Add(grid(i))) ++i;
+            else std::this_thread::yield();
+        bDone = true;
+    });
+    std::vector<std::int64_t> deleted;
+    CCrossword shown = blank;
+    for (int nRound = 0; !bDone || nRound < 10; ++nRound) {
+        const std::size_t n = list.GetCount();
+        if (n < 2) continue;
+        const std::size_t j = std::size_t(nRound) % (n - 1);
+        const std::int64_t a = index(list.GetSolution(j));
+        list.CopyCellsTo(j + 1, shown);
+        // Only this thread deletes, so j and j + 1 stayed where they were.
+        if (a < 0 || a >= index(shown)) {
+            ADD_FAILURE() << "solutions " << j << " and " << j + 1 << ": " << a << ", " << index(shown);
+            bFailed = true;
+            break;
+        }
+        if (nRound % 3 == 0) {
+            deleted.push_back(index(list.GetSolution(0)));
+            list.Remove(0);
+        }
     }
+    search.join();
+    std::vector<std::int64_t> kept;
+    for (std::size_t j = 0; j < list.GetCount(); ++j) kept.push_back(index(list.GetSolution(j)));
+    EXPECT_FALSE(deleted.empty());
+    kept.insert(kept.begin(), deleted.begin(), deleted.end());
+    std::vector<std::int64_t> all(N);
+    std::iota(all.begin(), all.end(), 0);
+    EXPECT_EQ(kept, all);
 }
 
 }  // namespace

@@ -3,58 +3,27 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/solver/LineNotation.h"
-#include "model/Crossword.h"
 #include "solver/SearchEngine.h"
+#include "support/Puzzles.h"
 
 namespace quenk::test {
 
-using Grid = std::vector<std::uint8_t>;  // row-major cells
-
-// A puzzle whose numbers come from a picture ('.' background, '1'-'9' colours); the grid
-// is then left undecided.
-inline std::unique_ptr<CCrossword> PuzzleFromPicture(const std::vector<std::string>& rows,
-                                                     int nColors = 2) {
-    const auto colors = TestPalette();
-    auto p = std::make_unique<CCrossword>(int(rows[0].size()), int(rows.size()), 0, 0, nColors,
-                                          colors.data());
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t c = 0; c < rows[r].size(); ++c)
-            p->SetCell(int(r), int(c), rows[r][c] == '.' ? 0 : std::uint8_t(rows[r][c] - '0'));
-    p->ComputeNumbers();
-    for (auto& row : p->m_pCells) std::fill(row.begin(), row.end(), CELL_EMPTY);
-    return p;
-}
-
 // n x n with every number 1: the solutions are the n! permutation matrices.
-inline std::unique_ptr<CCrossword> PermutationPuzzle(int n) {
+inline CCrossword PermutationPuzzle(int n) {
     std::vector<std::string> rows(size_t(n), std::string(size_t(n), '.'));
     for (int i = 0; i < n; ++i) rows[size_t(i)][size_t(i)] = '1';
     return PuzzleFromPicture(rows);
 }
 
-inline Grid CellsOf(const CCrossword& p) {
-    Grid g;
-    for (const auto& row : p.m_pCells) g.insert(g.end(), row.begin(), row.end());
-    return g;
-}
-
-// A copy of the puzzle holding the given cells.
-inline std::unique_ptr<CCrossword> WithCells(const CCrossword& puzzle, const Grid& grid) {
-    auto p = puzzle.Clone(false);
-    for (size_t i = 0; i < grid.size(); ++i) p->SetCell(int(i) / p->m_nWidth, int(i) % p->m_nWidth, grid[i]);
-    return p;
-}
-
 // Records every solution reported; stops after nStopAfter of them through ShouldStop.
 class CRecordingObserver : public ISearchObserver {
 public:
-    std::int32_t OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
+    ESolutionReply OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
         m_aIndices.push_back(nIndex);
         m_aGrids.push_back(CellsOf(solution));
-        return SOLUTION_KEPT;
+        return ESolutionReply::SOLUTION_KEPT;
     }
-    bool ShouldStop() override {
+    bool ShouldStop(std::int64_t) override {
         ++m_nStopTests;
         return m_nStopAfter > 0 && std::int64_t(m_aGrids.size()) >= m_nStopAfter;
     }
@@ -65,7 +34,7 @@ public:
 };
 
 // Runs of a line as (length, colour); background is 0 or CELL_CROSS.
-inline std::vector<std::pair<int, int>> RunsOf(const std::vector<std::uint8_t>& line) {
+inline std::vector<std::pair<int, int>> RunsOf(const Grid& line) {
     std::vector<std::pair<int, int>> runs;
     for (size_t i = 0; i < line.size(); ++i) {
         if (!IsFilledCell(line[i])) continue;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/solver/LineNotation.h"
+#include "solver/SolutionCheck.h"
 
 using namespace quenk;
 using namespace quenk::test;
@@ -13,9 +14,9 @@ bool RowIsRight(const char* numbers, const char* cells) {
     const auto row = ParseCells(cells);
     auto pc = OneRowPuzzle(ParseNumbers(numbers), row);
     for (size_t c = 0; c < row.size(); ++c) {
-        if (IsFilledCell(row[c])) pc->m_pTopNumbers[c][0] = NUMBERCELL{1, row[c]};
+        if (IsFilledCell(row[c])) pc.m_pTopNumbers[c][0] = NUMBERCELL{1, row[c]};
     }
-    return pc->CheckSolution();
+    return CheckSolution(pc);
 }
 
 TEST(SolutionCheck, RowsAgainstNumbers) {
@@ -38,24 +39,17 @@ TEST(SolutionCheck, RowsAgainstNumbers) {
 
 TEST(SolutionCheck, MarkedNumbersCompareByValue) {
     auto pc = OneRowPuzzle(ParseNumbers("2/1"), ParseCells("11"));
-    pc->m_pLeftNumbers[0][0].value |= NUMBER_MARK;
-    pc->m_pTopNumbers[0][0] = {0x81, 1};
-    pc->m_pTopNumbers[1][0] = {1, 1};
-    EXPECT_TRUE(pc->CheckSolution());
-    EXPECT_TRUE(pc->m_pLines.empty());
+    pc.m_pLeftNumbers[0][0].value |= NUMBER_MARK;
+    pc.m_pTopNumbers[0][0] = {0x81, 1};
+    pc.m_pTopNumbers[1][0] = {1, 1};
+    EXPECT_TRUE(CheckSolution(pc));
 }
 
 TEST(SolutionCheck, EitherOfTwoSolutionsIsRight) {
-    const auto palette = TestPalette();
-    CCrossword c(2, 2, 1, 1, 2, palette.data());
-    for (auto* area : {&c.m_pLeftNumbers, &c.m_pTopNumbers})
-        for (auto& slots : *area) slots[0] = {1, 1};
-    c.m_pCells = {{1, CELL_CROSS}, {0, 1}};
-    EXPECT_TRUE(c.CheckSolution());
-    c.m_pCells = {{0, 1}, {1, 0}};
-    EXPECT_TRUE(c.CheckSolution());
-    c.m_pCells = {{1, 1}, {0, 0}};
-    EXPECT_FALSE(c.CheckSolution());
+    const auto pc = PuzzleFromPicture({"1.", ".1"});
+    EXPECT_TRUE(CheckSolution(WithCells(pc, {1, CELL_CROSS, 0, 1})));
+    EXPECT_TRUE(CheckSolution(WithCells(pc, {0, 1, 1, 0})));
+    EXPECT_FALSE(CheckSolution(WithCells(pc, {1, 1, 0, 0})));
 }
 
 }  // namespace

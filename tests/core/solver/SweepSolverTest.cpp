@@ -3,21 +3,23 @@
 #include <algorithm>
 #include <random>
 
-#include "core/solver/SearchTestSupport.h"
+#include "solver/LineSet.h"
+#include "solver/SolutionCheck.h"
 #include "solver/SolveOutcome.h"
+#include "solver/SweepSolver.h"
 #include "support/Nono.h"
+#include "support/Puzzles.h"
 
 using namespace quenk;
 using namespace quenk::test;
 
 namespace {
 
-using Cells = std::vector<std::vector<std::uint8_t>>;
+using enum ESolveCode;
 
 // Filled cells of a grid as colours, everything else as 0.
-Cells Colours(Cells g) {
-    for (auto& row : g)
-        for (auto& v : row) v = IsFilledCell(v) ? v : 0;
+Grid Colours(Grid g) {
+    for (auto& v : g) v = IsFilledCell(v) ? v : 0;
     return g;
 }
 
@@ -25,19 +27,13 @@ const std::vector<std::string> kHouse = {"..1..", ".111.", "11111", ".1.1.", ".1
 
 TEST(SweepSolver, SolvesOrStalls) {
     auto pc = PuzzleFromPicture(kHouse);
-    const SolveResult r = pc->SolveByLines(true);
-    EXPECT_EQ(r.code, SOLVE_SOLVED);
-    EXPECT_EQ(r.line, 0);
-    EXPECT_EQ(Colours(pc->m_pCells), (Cells{{0, 0, 1, 0, 0}, {0, 1, 1, 1, 0}, {1, 1, 1, 1, 1}, {0, 1, 0, 1, 0}, {0, 1, 1, 1, 0}}));
-    EXPECT_TRUE(pc->CheckSolution());
-    EXPECT_EQ(SolveOutcomeMessage(r, pc->m_nHeight), "Кроссворд решён!");
+    EXPECT_EQ(SolveByLines(pc, true).code, SOLVE_SOLVED);
+    EXPECT_EQ(Colours(CellsOf(pc)), CellsOf(PuzzleFromPicture(kHouse, 2, true)));
 
     // Two-by-two diagonals: nothing to deduce, cells unchanged.
     auto pd = PuzzleFromPicture({"1.", ".1"});
-    const SolveResult s = pd->SolveByLines(true);
-    EXPECT_EQ(s.code, SOLVE_STALLED);
-    EXPECT_EQ(pd->m_pCells, (Cells{{CELL_EMPTY, CELL_EMPTY}, {CELL_EMPTY, CELL_EMPTY}}));
-    EXPECT_EQ(SolveOutcomeMessage(s, 2), "Больше кроссворд не изменяется.\nВведите дополнительные данные.");
+    EXPECT_EQ(SolveByLines(pd, true).code, SOLVE_STALLED);
+    EXPECT_EQ(CellsOf(pd), Grid(4, CELL_EMPTY));
 }
 
 TEST(SweepSolver, ContradictionNamesFirstFailingLine) {
@@ -45,70 +41,51 @@ TEST(SweepSolver, ContradictionNamesFirstFailingLine) {
         std::vector<std::string> picture;
         int nRow, nColumn;
         std::uint8_t value;  // what the user put there
-        const char* message;
     } cases[] = {
         // A full 3 x 3 block: a cross in row 3 is found by row 3 (rows 1 and 2 pass first).
-        {{"111", "111", "111"}, 2, 1, CELL_CROSS, "Ошибка при решении кроссворда в строке 3."},
+        {{"111", "111", "111"}, 2, 1, CELL_CROSS},
         // Row 1 accepts its single cell in the middle, which leaves column 1 one cell short:
         // both rows pass and column 1 (line 2) fails.
-        {{"1..", "111"}, 0, 1, 1, "Ошибка при решении кроссворда в столбце 1."},
+        {{"1..", "111"}, 0, 1, 1},
     };
     for (const auto& c : cases) {
         auto pc = PuzzleFromPicture(c.picture);
-        pc->SetCell(c.nRow, c.nColumn, c.value);
-        const SolveResult r = pc->SolveByLines(false);
+        pc.SetCell(c.nRow, c.nColumn, c.value);
+        const SolveResult r = SolveByLines(pc, false);
         EXPECT_EQ(r.code, SOLVE_CONTRADICTION);
         EXPECT_EQ(r.line, 2);
-        EXPECT_EQ(SolveOutcomeMessage(r, pc->m_nHeight), c.message);
         if (c.value == CELL_CROSS) {
-            EXPECT_EQ(pc->GetCell(0, 0), 1);  // cells decided before it stay
+            EXPECT_EQ(pc.GetCell(0, 0), 1);  // cells decided before it stay
         }
     }
+    // The message counts rows and then columns from 1.
+    EXPECT_EQ(SolveOutcomeMessage({SOLVE_CONTRADICTION, 2}, 3), "Ошибка при решении кроссворда в строке 3.");
+    EXPECT_EQ(SolveOutcomeMessage({SOLVE_CONTRADICTION, 2}, 2), "Ошибка при решении кроссворда в столбце 1.");
+    EXPECT_EQ(SolveOutcomeMessage({SOLVE_REJECTED, 0}, 2), "");
 }
 
 TEST(SweepSolver, CheckRejectsFaultyNumbersBeforeSweeping) {
     auto pc = PuzzleFromPicture(kHouse);
-    pc->m_pLeftNumbers[0].back().value = 100;
+    pc.m_pLeftNumbers[0].back().value = 100;
     CNumberFault fault;
-    const SolveResult r = pc->SolveByLines(true, &fault);
-    EXPECT_EQ(r.code, SOLVE_REJECTED);
-    EXPECT_EQ(r.line, 0);
-    EXPECT_EQ(fault.nKind, NUMBER_FAULT_TOO_LARGE);
-    EXPECT_EQ(SolveOutcomeMessage(r, 5), "");
-    EXPECT_EQ(pc->m_pCells, Cells(5, std::vector<std::uint8_t>(5, CELL_EMPTY)));
-    EXPECT_TRUE(pc->m_pLines.empty());
+    EXPECT_EQ(SolveByLines(pc, true, &fault).code, SOLVE_REJECTED);
+    EXPECT_EQ(fault.nKind, ENumberFault::NUMBER_FAULT_TOO_LARGE);
+    EXPECT_EQ(CellsOf(pc), Grid(25, CELL_EMPTY));
     // Without the check the same numbers go straight to the sweeps.
-    EXPECT_NE(pc->SolveByLines(false).code, SOLVE_REJECTED);
+    EXPECT_EQ(SolveByLines(pc, false).code, SOLVE_CONTRADICTION);
 }
 
 TEST(SweepSolver, CheckRemovesMarksButKeepsCrosses) {
     for (bool bCheck : {true, false}) {
         auto pc = PuzzleFromPicture({"1.", ".1"});
-        pc->m_pLeftNumbers[0].back().value |= NUMBER_MARK;
-        pc->m_pTopNumbers[1].back().value |= NUMBER_MARK;
-        pc->SetCell(0, 1, CELL_CROSS);
-        EXPECT_EQ(pc->SolveByLines(bCheck).code, SOLVE_SOLVED);
-        EXPECT_EQ(pc->m_pLeftNumbers[0].back().value, bCheck ? 1 : 1 | NUMBER_MARK);
-        EXPECT_EQ(pc->m_pTopNumbers[1].back().value, bCheck ? 1 : 1 | NUMBER_MARK);
-        EXPECT_EQ(pc->GetCell(0, 1), CELL_CROSS);
-        EXPECT_EQ(pc->GetCell(0, 0), 1);
-    }
-}
-
-TEST(SweepSolver, KeepsLinesItFoundAndReleasesLinesItBuilt) {
-    const std::vector<std::string> kBlock = {"111", "111", "111"};
-    for (const auto& picture : std::vector<std::vector<std::string>>{kHouse, {"1.", ".1"}, kBlock}) {  // solved, stalled, contradiction
-        for (bool bMade : {false, true}) {
-            auto pc = PuzzleFromPicture(picture);
-            if (picture == kBlock) pc->SetCell(1, 1, CELL_CROSS);
-            if (bMade) pc->MakeLines();
-            const CLine* pFirst = bMade ? pc->m_pLines[0].get() : nullptr;
-            pc->SolveByLines(false);
-            ASSERT_EQ(pc->m_pLines.size(), bMade ? size_t(pc->m_nWidth + pc->m_nHeight) : 0u) << picture[0];
-            if (bMade) {
-                EXPECT_EQ(pc->m_pLines[0].get(), pFirst) << picture[0];
-            }
-        }
+        pc.m_pLeftNumbers[0].back().value |= NUMBER_MARK;
+        pc.m_pTopNumbers[1].back().value |= NUMBER_MARK;
+        pc.SetCell(0, 1, CELL_CROSS);
+        EXPECT_EQ(SolveByLines(pc, bCheck).code, SOLVE_SOLVED);
+        EXPECT_EQ(pc.m_pLeftNumbers[0].back().value, bCheck ? 1 : 1 | NUMBER_MARK);
+        EXPECT_EQ(pc.m_pTopNumbers[1].back().value, bCheck ? 1 : 1 | NUMBER_MARK);
+        EXPECT_EQ(pc.GetCell(0, 1), CELL_CROSS);
+        EXPECT_EQ(pc.GetCell(0, 0), 1);
     }
 }
 
@@ -133,15 +110,15 @@ TEST(SweepSolver, LineSolvableCollectionPuzzles) {
         auto puzzle = ReadNono(file);
         if (!puzzle || !KnownLineSolvable(*puzzle)) continue;
         SCOPED_TRACE(puzzle->strId);
-        CCrossword& c = *puzzle->pCrossword;
+        CCrossword& c = *puzzle->crossword;
         ++nTried;
-        const SolveResult r = c.SolveByLines(true);
-        ASSERT_TRUE(r.code == SOLVE_SOLVED || r.code == SOLVE_STALLED) << r.code;
+        const SolveResult r = SolveByLines(c, true);
+        ASSERT_TRUE(r.code == SOLVE_SOLVED || r.code == SOLVE_STALLED) << int(r.code);
         if (r.code != SOLVE_SOLVED) continue;
         ++nSolved;
-        EXPECT_TRUE(c.CheckSolution());
+        EXPECT_TRUE(CheckSolution(c));
         if (!puzzle->goal.empty()) {
-            EXPECT_EQ(Colours(c.m_pCells), puzzle->goal);
+            EXPECT_EQ(Colours(CellsOf(c)), puzzle->goal);
         }
     }
     std::printf("line-solvable puzzles solved: %d of %d\n", nSolved, nTried);
@@ -163,42 +140,41 @@ TEST(SweepSolver, SkippingSettledLinesChangesNoResult) {
         const int nColors = 2 + int(rng() % 3);
         const int nDensity = 30 + int(rng() % 50);
         CCrossword puzzle(W, H, 0, 0, nColors, palette.data());
-        for (auto& row : puzzle.m_pCells)
-            for (auto& v : row)
-                if (int(rng() % 100) < nDensity) v = std::uint8_t(1 + rng() % unsigned(nColors - 1));
-        const Cells picture = puzzle.m_pCells;
+        for (auto& v : puzzle.Cells())
+            if (int(rng() % 100) < nDensity) v = std::uint8_t(1 + rng() % unsigned(nColors - 1));
+        const Grid picture = CellsOf(puzzle);
         puzzle.ComputeNumbers();
-        for (auto& row : puzzle.m_pCells) std::fill(row.begin(), row.end(), CELL_EMPTY);
+        std::fill(puzzle.Cells().begin(), puzzle.Cells().end(), CELL_EMPTY);
         // Some decided cells, a few of them wrong, so contradictions come up too.
         for (int k = int(rng() % 6); k > 0; --k) {
-            const int r = int(rng() % unsigned(H)), c = int(rng() % unsigned(W));
-            std::uint8_t v = picture[size_t(r)][size_t(c)] ? picture[size_t(r)][size_t(c)] : CELL_CROSS;
+            const size_t i = rng() % picture.size();
+            std::uint8_t v = picture[i] ? picture[i] : CELL_CROSS;
             if (rng() % 5 == 0) v = v == CELL_CROSS ? std::uint8_t(1) : CELL_CROSS;
-            puzzle.m_pCells[size_t(r)][size_t(c)] = v;
+            puzzle.Cells()[i] = v;
         }
-        auto plain = puzzle.Clone(false);
-        const SolveResult skipping = puzzle.SolveByLines(false);
+        CCrossword plain = puzzle;
+        const SolveResult skipping = SolveByLines(puzzle, false);
 
         // Every line in every sweep, until a sweep changes nothing.
         SolveResult expected{SOLVE_SOLVED, 0};
-        plain->MakeLines();
+        CLineSet lines(plain);
         bool bChanged = true;
         while (bChanged && expected.code != SOLVE_CONTRADICTION) {
             bChanged = false;
-            for (size_t i = 0; i < plain->m_pLines.size() && expected.code != SOLVE_CONTRADICTION; ++i)
-                if (!plain->m_pLines[i]->SolveLine(bChanged)) expected = SolveResult{SOLVE_CONTRADICTION, int(i)};
+            for (int i = 0; i < lines.GetCount() && expected.code != SOLVE_CONTRADICTION; ++i)
+                if (!lines.SolveLine(i, bChanged)) expected = SolveResult{SOLVE_CONTRADICTION, i};
         }
-        for (const auto& row : plain->m_pCells)
-            if (expected.code == SOLVE_SOLVED && std::count(row.begin(), row.end(), CELL_EMPTY)) expected.code = SOLVE_STALLED;
+        if (expected.code == SOLVE_SOLVED && std::count(plain.Cells().begin(), plain.Cells().end(), CELL_EMPTY))
+            expected.code = SOLVE_STALLED;
 
         SCOPED_TRACE(testing::Message() << "case " << nCase);
         ASSERT_EQ(skipping.code, expected.code);
         ASSERT_EQ(skipping.line, expected.line);
-        ASSERT_EQ(puzzle.m_pCells, plain->m_pCells);
-        ++nOutcomes[expected.code];
+        ASSERT_EQ(puzzle, plain);
+        ++nOutcomes[int(expected.code)];
     }
     // The cases cover every outcome the sweeps can have.
-    EXPECT_GT(nOutcomes[SOLVE_SOLVED], 100);
-    EXPECT_GT(nOutcomes[SOLVE_STALLED], 100);
-    EXPECT_GT(nOutcomes[SOLVE_CONTRADICTION], 50);
+    EXPECT_GT(nOutcomes[int(SOLVE_SOLVED)], 100);
+    EXPECT_GT(nOutcomes[int(SOLVE_STALLED)], 100);
+    EXPECT_GT(nOutcomes[int(SOLVE_CONTRADICTION)], 50);
 }
