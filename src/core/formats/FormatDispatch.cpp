@@ -1,6 +1,7 @@
 #include "formats/FormatDispatch.h"
 
 #include <cctype>
+#include <iterator>
 
 #include "formats/Jcc.h"
 #include "formats/Jcp.h"
@@ -14,8 +15,8 @@ namespace quenk {
 
 namespace {
 
-// JCC comes first: it is the format of every extension no other entry claims.
-const CFormatInfo kFormats[] = {
+// In the order of EFormat. JCC is also the format of every extension no entry claims.
+constexpr CFormatInfo kFormats[] = {
     {EFormat::JCC, {".jcc"}, 0, true, true, ReadJcc, WriteJcc},
     {EFormat::JCR, {".jcr"}, IDS_LIMIT_MULTICOLOR, true, false, ReadJcr, WriteJcr},
     {EFormat::JCW, {".jcw"}, IDS_LIMIT_MULTICOLOR, false, true, ReadJcw, WriteJcw},
@@ -23,13 +24,16 @@ const CFormatInfo kFormats[] = {
     {EFormat::PPIFF, {".pp", ".ppc", ".pps"}, IDS_LIMIT_PPIFF_MONO, true, true, ReadPpiff, WritePpiff},
 };
 
+constexpr bool InEnumOrder() {
+    for (std::size_t i = 0; i < std::size(kFormats); ++i)
+        if (kFormats[i].eFormat != EFormat(i)) return false;
+    return true;
+}
+static_assert(InEnumOrder());
+
 }  // namespace
 
-const CFormatInfo& FormatInfo(EFormat eFormat) {
-    for (const CFormatInfo& info : kFormats)
-        if (info.eFormat == eFormat) return info;
-    return kFormats[0];
-}
+const CFormatInfo& FormatInfo(EFormat eFormat) { return kFormats[std::size_t(eFormat)]; }
 
 std::string PathFindExtension(const std::string& strPath) {
     const auto nName = strPath.find_last_of('/');

@@ -10,7 +10,6 @@ namespace quenk {
 
 inline constexpr const char* SETTINGS_DEF_SIZE = "DefSize";
 inline constexpr const char* SETTINGS_NCOLORS = "NColors";
-inline constexpr const char* SETTINGS_DEF_COLORS_FORMAT = "DefColors%d";
 inline constexpr int MIN_COLORS = 2;
 
 // Size of a new puzzle: stored as width, height, left depth, top depth, one byte each.

@@ -27,7 +27,6 @@ public:
     bool IsOpen() const { return m_bOpen; }
     const std::map<std::string, SValue>& Values() const { return m_mapValues; }
     void Put(const std::string& strName, ByteArray data) { m_mapValues[strName] = {EValueType::Binary, std::move(data)}; }
-    void Remove(const std::string& strName) { m_mapValues.erase(strName); }
     // Every write attempted while open, in order, refused ones included.
     const std::vector<std::string>& WriteLog() const { return m_vecWriteLog; }
     // Writes numbered from 0 fail from nWrite on (counting every attempted write).

@@ -15,7 +15,8 @@ namespace {
 // Same-colour neighbours need one background cell between them; different colours may touch.
 inline int Gap(const std::uint8_t* pColor, int k) { return pColor[k] == pColor[k + 1] ? 1 : 0; }
 
-// One pass over one line with at least one number.
+// One pass over one line with at least one number. Hot loops copy the array pointers into
+// locals: a store into a byte array could otherwise make the compiler reload them.
 class CLinePass {
 public:
     CLinePass(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount, std::uint8_t* pCell,
@@ -55,22 +56,26 @@ private:
 bool CLinePass::PlaceLeft(int k, int p, Placement& aL) const {
     const int nCount = m_nCount;
     if (k < 0 || k >= nCount || p < 0 || p >= m_nLength) return false;
+    const std::uint8_t* const pValue = m_aValue;
+    const std::uint8_t* const pColor = m_aColor;
     int nStart = p;
     for (int j = k;; ++j) {
         nStart = p;
         aL[j] = std::uint8_t(p);
         if (j + 1 == nCount) break;
-        p += m_aValue[j] + Gap(m_aColor, j);
+        p += pValue[j] + Gap(pColor, j);
     }
-    return nStart + m_aValue[nCount - 1] <= m_nLength;
+    return nStart + pValue[nCount - 1] <= m_nLength;
 }
 
 // Blocks k down to 0 packed to the right, block k starting at p.
 bool CLinePass::PlaceRight(int k, int p, Placement& aR) const {
     if (k < 0 || k >= m_nCount || p < 0 || p >= m_nLength) return false;
+    const std::uint8_t* const pValue = m_aValue;
+    const std::uint8_t* const pColor = m_aColor;
     aR[k] = std::uint8_t(p);
     for (int j = k - 1; j >= 0; --j) {
-        p -= m_aValue[j] + Gap(m_aColor, j);
+        p -= pValue[j] + Gap(pColor, j);
         if (p < 0) return false;
         aR[j] = std::uint8_t(p);
     }
@@ -80,6 +85,9 @@ bool CLinePass::PlaceRight(int k, int p, Placement& aR) const {
 // Leftmost arrangement agreeing with the decided cells. Every restart moves the first block
 // it changes strictly to the right and keeps the blocks before it, so the loop ends.
 bool CLinePass::ArrangeLeft(Placement& aL) const {
+    const std::uint8_t* const pCell = m_aCell;
+    const std::uint8_t* const pValue = m_aValue;
+    const std::uint8_t* const pColor = m_aColor;
     const int n = m_nLength;
     const int nCount = m_nCount;
     int k = 0;
@@ -90,16 +98,16 @@ bool CLinePass::ArrangeLeft(Placement& aL) const {
         bool bInside = aL[0] == 0;
         bool bRestart = false;
         for (int i = 0; i < n; ++i) {
-            const std::uint8_t c = m_aCell[i];
+            const std::uint8_t c = pCell[i];
             if (bInside) {
-                if (c != CELL_EMPTY && c != m_aColor[j]) {
+                if (c != CELL_EMPTY && c != pColor[j]) {
                     // Block j cannot cover i: move it past.
                     k = j;
                     p = i + 1;
                     bRestart = true;
                     break;
                 }
-                if (i == aL[j] + m_aValue[j] - 1) {
+                if (i == aL[j] + pValue[j] - 1) {
                     ++j;
                     bInside = j < nCount && aL[j] == i + 1;
                 }
@@ -108,7 +116,7 @@ bool CLinePass::ArrangeLeft(Placement& aL) const {
                     // A colour outside every block: pull the previous block over it.
                     k = j - 1;
                     if (k < 0) return false;
-                    p = i - m_aValue[k] + 1;
+                    p = i - pValue[k] + 1;
                     bRestart = true;
                     break;
                 }
@@ -121,27 +129,30 @@ bool CLinePass::ArrangeLeft(Placement& aL) const {
 
 // Rightmost arrangement, the mirror image of ArrangeLeft.
 bool CLinePass::ArrangeRight(Placement& aR) const {
+    const std::uint8_t* const pCell = m_aCell;
+    const std::uint8_t* const pValue = m_aValue;
+    const std::uint8_t* const pColor = m_aColor;
     const int n = m_nLength;
     const int nCount = m_nCount;
     int k = nCount - 1;
-    int p = n - m_aValue[k];
+    int p = n - pValue[k];
     for (;;) {
         if (!PlaceRight(k, p, aR)) return false;
         int j = nCount - 1;
-        bool bInside = aR[j] == n - m_aValue[j];
+        bool bInside = aR[j] == n - pValue[j];
         bool bRestart = false;
         for (int i = n - 1; i >= 0; --i) {
-            const std::uint8_t c = m_aCell[i];
+            const std::uint8_t c = pCell[i];
             if (bInside) {
-                if (c != CELL_EMPTY && c != m_aColor[j]) {
+                if (c != CELL_EMPTY && c != pColor[j]) {
                     k = j;
-                    p = i - m_aValue[j];
+                    p = i - pValue[j];
                     bRestart = true;
                     break;
                 }
                 if (i == aR[j]) {
                     --j;
-                    bInside = j >= 0 && i == aR[j] + m_aValue[j];
+                    bInside = j >= 0 && i == aR[j] + pValue[j];
                 }
             } else {
                 if (IsFilledCell(c)) {
@@ -151,7 +162,7 @@ bool CLinePass::ArrangeRight(Placement& aR) const {
                     bRestart = true;
                     break;
                 }
-                if (j >= 0 && i == aR[j] + m_aValue[j]) bInside = true;
+                if (j >= 0 && i == aR[j] + pValue[j]) bInside = true;
             }
         }
         if (!bRestart) return true;
@@ -304,7 +315,8 @@ bool CLineSet::SolveLine(int i, bool& bChanged) {
     const int n = line.m_nLength;
     std::uint8_t* pGrid = m_pPuzzle->Cells().data() + line.m_nStart;
     const std::int32_t nStep = line.m_nStep;
-    for (int p = 0; p < n; ++p) m_aCell[size_t(p)] = pGrid[p * nStep];
+    if (nStep == 1) std::copy(pGrid, pGrid + n, m_aCell.begin());
+    else for (int p = 0; p < n; ++p) m_aCell[size_t(p)] = pGrid[p * nStep];
     std::copy(m_aCell.begin(), m_aCell.begin() + n, m_aCellBefore.begin());
 
     bool bPass = false;
@@ -318,7 +330,8 @@ bool CLineSet::SolveLine(int i, bool& bChanged) {
         if (!pass.Run(bPass)) return false;
     }
     if (bPass) {
-        for (int p = 0; p < n; ++p) pGrid[p * nStep] = m_aCell[size_t(p)];
+        if (nStep == 1) std::copy(m_aCell.begin(), m_aCell.begin() + n, pGrid);
+        else for (int p = 0; p < n; ++p) pGrid[p * nStep] = m_aCell[size_t(p)];
         bChanged = true;
     }
     return true;

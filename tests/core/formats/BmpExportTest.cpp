@@ -55,16 +55,6 @@ TEST(BmpExport, RowsArePackedBottomUpWithBackgroundPadding) {
     EXPECT_EQ(Get32(b, 54 + 60), 0x00FFFFFFu);
 }
 
-TEST(BmpExport, CellSizeRepeatsPixelsAndRows) {
-    CTempDir dir;
-    const BmpBytes b = Export(dir, PuzzleFromPicture({"1.2"}, 3, true), 3);  // 9 x 3 pixels
-    EXPECT_EQ(Get32(b, 18), 9u);
-    EXPECT_EQ(Get32(b, 22), 3u);
-    ASSERT_EQ(b.size(), 118u + 3 * 8);
-    const BmpBytes row = {0x00, 0x0F, 0xFF, 0x11, 0x1F, 0xFF, 0xFF, 0xFF};
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(BmpBytes(b.begin() + 118 + 8 * i, b.begin() + 126 + 8 * i), row);
-}
-
 TEST(BmpExport, FailedExportLeavesTheOldFile) {
     CTempDir dir;
     const auto pc = PuzzleFromPicture({"1"}, 2, true);

