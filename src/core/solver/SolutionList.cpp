@@ -28,8 +28,8 @@ bool CSolutionList::Add(const CCrossword& solution) {
         // Doubling, but never past the budget, so the arena stays within it.
         m_aArena.reserve(std::min(std::max(nNeeded, 2 * m_aArena.capacity()), m_nBudget));
     }
-    const auto cells = solution.Cells();
-    m_aArena.insert(m_aArena.end(), cells.begin(), cells.end());
+    const std::uint8_t* pCells = solution.Cells().data();
+    m_aArena.insert(m_aArena.end(), pCells, pCells + m_nCellBytes);
     ++m_nCount;
     return true;
 }

@@ -4,7 +4,6 @@
 
 #include "BmpTestSupport.h"
 #include "formats/BmpExport.h"
-#include "formats/SafeFile.h"
 #include "support/Puzzles.h"
 
 using namespace quenk;
@@ -53,16 +52,6 @@ TEST(BmpExport, RowsArePackedBottomUpWithBackgroundPadding) {
     EXPECT_EQ(Get32(b, 54 + 8), Bgr(pc.m_crColors[3]));
     EXPECT_EQ(Get32(b, 54 + 12), 0u);
     EXPECT_EQ(Get32(b, 54 + 60), 0x00FFFFFFu);
-}
-
-TEST(BmpExport, FailedExportLeavesTheOldFile) {
-    CTempDir dir;
-    const auto pc = PuzzleFromPicture({"1"}, 2, true);
-    EXPECT_THROW(ExportBmp(pc, dir.File("no/such/dir.bmp"), 1), CFileError);
-    const std::string strPath = dir.File("old.bmp");
-    WriteText(strPath, "old");
-    ExportBmp(pc, strPath, 1);
-    EXPECT_EQ(ReadBytes(strPath).size(), 122u);
 }
 
 // Export and import with the same cell size give the same picture; colours are numbered

@@ -14,20 +14,6 @@ struct Recorder : IUndoRecorder {
     void RecordSnapshot(const CCrossword&) override { ++nCalls; }
 };
 
-// The staging fields of a sound 2 x 1 puzzle with one slot each side.
-CStagingPuzzle SoundStaging() {
-    CStagingPuzzle s;
-    s.SetMonoPalette(DEFAULT_MONO_COLOR);
-    s.m_nWidth = 2;
-    s.m_nHeight = 1;
-    s.m_nLeftDepth = 1;
-    s.m_nTopDepth = 1;
-    s.AllocateTopNumbers();
-    s.AllocateLeftNumbers();
-    s.AllocateCells();
-    return s;
-}
-
 }  // namespace
 
 TEST(Crossword, ShapesByParameters) {
@@ -47,37 +33,34 @@ TEST(Crossword, ShapesByParameters) {
 }
 
 TEST(Crossword, StagingBecomesAPuzzleOnlyWhenItsShapeFits) {
-    const std::pair<const char*, void (*)(CStagingPuzzle&)> faults[] = {
-        {"width 0", [](CStagingPuzzle& s) { s.m_nWidth = 0; }},
-        {"height 256", [](CStagingPuzzle& s) { s.m_nHeight = 256; }},
-        {"one colour", [](CStagingPuzzle& s) { s.m_nColors = 1; }},
-        {"17 colours", [](CStagingPuzzle& s) { s.m_nColors = 17; }},
-        {"a column too few", [](CStagingPuzzle& s) { s.m_pTopNumbers.pop_back(); }},
-        {"a short row", [](CStagingPuzzle& s) { s.m_pLeftNumbers[0].clear(); }},
-        {"slots at depth 0", [](CStagingPuzzle& s) { s.m_nLeftDepth = 0; }},
-        {"a cell too many", [](CStagingPuzzle& s) { s.m_aCells.push_back(0); }},
+    // A sound 2 x 1 staging with one slot each side, spoilt one way at a time.
+    const auto staging = [](void (*spoil)(CStagingPuzzle&)) {
+        CStagingPuzzle s;
+        s.SetMonoPalette(DEFAULT_MONO_COLOR);
+        s.m_nWidth = 2;
+        s.m_nHeight = s.m_nLeftDepth = s.m_nTopDepth = 1;
+        s.AllocateTopNumbers();
+        s.AllocateLeftNumbers();
+        s.AllocateCells();
+        spoil(s);
+        return CCrossword::FromStaging(std::move(s));
     };
-    for (const auto& [pszName, spoil] : faults) {
-        CStagingPuzzle staging = SoundStaging();
-        spoil(staging);
-        EXPECT_FALSE(CCrossword::FromStaging(std::move(staging))) << pszName;
-    }
-    CStagingPuzzle staging = SoundStaging();
-    staging.m_aCells = {1, 0};
-    staging.m_pTopNumbers[0][0] = {5, 1};
-    const auto puzzle = CCrossword::FromStaging(std::move(staging));
-    ASSERT_TRUE(puzzle);
-    EXPECT_EQ(puzzle->GetCell(0, 0), 1);
-    EXPECT_EQ(puzzle->m_pTopNumbers[0][0], (NUMBERCELL{5, 1}));
-
+    for (const auto spoil : std::initializer_list<void (*)(CStagingPuzzle&)>{
+             [](CStagingPuzzle& s) { s.m_nWidth = 0; }, [](CStagingPuzzle& s) { s.m_nHeight = 256; },
+             [](CStagingPuzzle& s) { s.m_nColors = 1; }, [](CStagingPuzzle& s) { s.m_nColors = 17; },
+             [](CStagingPuzzle& s) { s.m_pTopNumbers.pop_back(); }, [](CStagingPuzzle& s) { s.m_pLeftNumbers[0].clear(); },
+             [](CStagingPuzzle& s) { s.m_nLeftDepth = 0; }, [](CStagingPuzzle& s) { s.m_aCells.push_back(0); }})
+        EXPECT_FALSE(staging(spoil));
     // A file without numbers gets those of its picture.
-    staging = SoundStaging();
-    staging.m_nLeftDepth = staging.m_nTopDepth = 0;
-    staging.m_pTopNumbers.clear();
-    staging.m_pLeftNumbers.clear();
-    staging.m_aCells = {1, 1};
-    staging.m_bNumbersFromPicture = true;
-    EXPECT_EQ(CCrossword::FromStaging(std::move(staging))->m_pLeftNumbers, (Area{{{2, 1}}}));
+    const auto fromPicture = staging([](CStagingPuzzle& s) {
+        s.m_nLeftDepth = s.m_nTopDepth = 0;
+        s.m_pTopNumbers.clear();
+        s.m_pLeftNumbers.clear();
+        s.m_aCells = {1, 1};
+        s.m_bNumbersFromPicture = true;
+    });
+    ASSERT_TRUE(fromPicture);
+    EXPECT_EQ(fromPicture->m_pLeftNumbers, (Area{{{2, 1}}}));
 }
 
 TEST(Crossword, ComputeNumbersFillsFromTheGrid) {
