@@ -1,6 +1,8 @@
 #pragma once
 // One puzzle: palette, numbers beside every row and above every column, and the grid. A
 // plain value: copies are deep and independent, and it holds nothing but the puzzle.
+// No member records an undo step (ClearMarks given a recorder excepted): a caller that
+// changes the document's puzzle records the step first.
 #include <array>
 #include <cstddef>
 #include <cstdint>

@@ -24,7 +24,8 @@ public:
     // One deduction pass over line i (the line solver). Returns false when no arrangement of
     // the numbers agrees with the decided cells; the puzzle is then untouched. Otherwise
     // writes what it decided and sets bChanged (never clears it) when a cell got a new value.
-    // Not a complete line analysis: it may leave cells that a full one would decide.
+    // Not a complete line analysis: it may leave cells that a full one would decide. Like
+    // Sweep, it records no undo step.
     bool SolveLine(int i, bool& bChanged);
 
     // Line deduction to a fixed point from the cells as they stand: rows top to bottom, then

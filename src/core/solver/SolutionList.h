@@ -35,7 +35,8 @@ public:
     // Solution i (from 0) as a whole puzzle: the numbers with that solution's cells.
     // Throws std::out_of_range when there is no solution i.
     CCrossword GetSolution(std::size_t i) const;
-    // Copies the cells of solution i into a puzzle of the same size (the document's).
+    // Copies the cells of solution i into a puzzle of the same size (the document's); the
+    // caller records the undo step first.
     void CopyCellsTo(std::size_t i, CCrossword& target) const;
     // Saves solution i; the format follows the extension. Throws CFileError on failure.
     void Save(std::size_t i, const std::string& strPath, const CFormatOptions& options = {}) const;
