@@ -57,21 +57,13 @@ TEST_F(SolveCommands, SolveReportsEachOutcomeWithItsExitCode) {
     }
 }
 
-TEST_F(SolveCommands, SolveSavesItsResultAndVerifyAcceptsIt) {
+TEST_F(SolveCommands, SolveSavesItsResultVerifyAcceptsItCheckFindsFaults) {
     const std::string strOut = m_dir.File("solved.jcc");
     EXPECT_EQ(RunCli({"solve", Save("frame.jcc", kFrame), "-o", strOut}).nExit, 0);
     EXPECT_EQ(RunCli({"verify", strOut}).nExit, 0);
     EXPECT_EQ(RunCli({"verify", m_dir.File("frame.jcc")}).nExit, 1);
-    EXPECT_EQ(RunCli({"solve", strOut, "-o", m_dir.File("no/such/dir/out.jcc")}).nExit, 7);
-}
-
-TEST_F(SolveCommands, CheckPassesOrPrintsTheFault) {
-    const auto good = RunCli({"check", Save("frame.jcc", kFrame)});
-    EXPECT_EQ(good.nExit, 0);
-    EXPECT_EQ(good.strOut, "OK\n");
-    const auto bad = RunCli({"check", Save("bad.jcc", kFrame, TooLarge)});
-    EXPECT_EQ(bad.nExit, 1);
-    EXPECT_EQ(bad.strOut.rfind(LoadAppString(IDS_CHECK_LARGE_ROWS), 0), 0u) << bad.strOut;
+    EXPECT_EQ(RunCli({"check", strOut}).strOut, "OK\n");
+    EXPECT_EQ(RunCli({"check", Save("bad.jcc", kFrame, TooLarge)}).nExit, 1);
 }
 
 TEST_F(SolveCommands, SolutionsListsGridsInOrderAndStopsWhenAsked) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "BmpTestSupport.h"
 #include "formats/BmpExport.h"
 #include "support/Puzzles.h"
@@ -52,41 +50,4 @@ TEST(BmpExport, RowsArePackedBottomUpWithBackgroundPadding) {
     EXPECT_EQ(Get32(b, 54 + 8), Bgr(pc.m_crColors[3]));
     EXPECT_EQ(Get32(b, 54 + 12), 0u);
     EXPECT_EQ(Get32(b, 54 + 60), 0x00FFFFFFu);
-}
-
-// Export and import with the same cell size give the same picture; colours are numbered
-// in the order the cells bring them in and the numbers are recomputed.
-TEST(BmpRoundTrip, ExportThenImportKeepsThePicture) {
-    std::mt19937 rng(7);
-    CTempDir dir;
-    for (int nCase = 0; nCase < 40; ++nCase) {
-        const int nColors = 2 + int(rng() % 15);
-        const int w = 1 + int(rng() % 9), h = 1 + int(rng() % 9), p = 1 + int(rng() % 3);
-        const auto palette = TestPalette();
-        CCrossword pc(w, h, 0, 0, nColors, palette.data());
-        for (auto& v : pc.Cells()) {
-            const unsigned k = rng() % unsigned(nColors + 1);
-            v = k == unsigned(nColors) ? CELL_CROSS : std::uint8_t(k);
-        }
-        ExportBmp(pc, dir.File("rt.bmp"), p);
-        const auto result = ImportBmp(dir.File("rt.bmp"), p, nullptr);
-        ASSERT_EQ(result.m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
-        const CCrossword& c = *result.m_crossword;
-        ASSERT_EQ(c.m_nWidth, w);
-        ASSERT_EQ(c.m_nHeight, h);
-        EXPECT_EQ(c.m_crColors[0], COLOR_WHITE);
-        std::vector<COLORREF> order = {COLOR_WHITE};
-        for (int r = 0; r < h; ++r)
-            for (int col = 0; col < w; ++col) {
-                const COLORREF cr = pc.GetCellColor(pc.GetCell(r, col));
-                if (std::find(order.begin(), order.end(), cr) == order.end()) order.push_back(cr);
-                EXPECT_EQ(c.GetCellColor(c.GetCell(r, col)), cr);
-            }
-        for (std::size_t i = 1; i < order.size(); ++i) EXPECT_EQ(c.m_crColors[i], order[i]);
-        for (std::size_t i = std::max<std::size_t>(order.size(), 2); i < 16; ++i) EXPECT_EQ(c.m_crColors[i], 0u);
-        // The numbers are those the imported picture implies.
-        CCrossword expected = c.Clone(true);
-        expected.ComputeNumbers();
-        EXPECT_EQ(c, expected);
-    }
 }

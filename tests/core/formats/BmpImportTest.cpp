@@ -222,6 +222,10 @@ TEST(BmpImport, StreamingMatchesWholePictureImport) {
         ASSERT_EQ(c.m_nColors, std::max(ref.nColors, 2));
         for (int i = 0; i < ref.nColors; ++i) EXPECT_EQ(c.m_crColors[std::size_t(i)], ref.palette[std::size_t(i)]);
         EXPECT_EQ(CellsOf(c), ref.cells);
+        // The numbers are those the picture implies.
+        CCrossword numbered = c.Clone(true);
+        numbered.ComputeNumbers();
+        EXPECT_EQ(c, numbered);
         ++nChecked;
     }
     EXPECT_GT(nChecked, 100);

@@ -77,12 +77,9 @@ TEST(Settings, LanguageValueLimits) {
     const std::pair<ByteArray, std::string> cases[] = {
         {Text(str258 + '\0'), str258},           // 259 bytes: fits the buffer
         {Text(str258 + "a" + '\0'), ""},         // 260 bytes: built-in language
-        {Text(std::string(300, 'a')), ""},
         {Text("Deutsch"), "Deutsch"},            // stored without its zero
         {Text(std::string("ab\0cd", 5)), "ab"},  // the text ends at the first zero
         {Text("../../etc/passwd"), ""},          // would reach outside the program's folder
-        {Text("a\\b"), ""},
-        {Text(".."), ""},
         {Text("Es\npañol"), ""},
         {Text("Español"), "Español"},
     };
