@@ -298,14 +298,12 @@ TEST(Document, OddButLoadablePuzzlesOpenAndDraw) {
         left = {2, 9, 1, 1};
         cells = {9, 15, 254, 1, 0, 128};
     });
-    // No columns; no rows; a puzzle with numbers above the grid only.
-    const std::string strNoColumns = WriteJcc(p.File("nocolumns.jcc"), 0, 3, 1, 1, 2);
-    const std::string strNoRows = WriteJcc(p.File("norows.jcc"), 4, 0, 2, 2, 16);
+    // A puzzle with numbers above the grid only.
     const std::string strTopOnly = WriteJcc(p.File("toponly.jcc"), 3, 3, 0, 2, 3, [](auto&, auto& top, auto&, auto& cells) {
         top = {0, 0, 0, 0, 0, 0, 1, 2, 0, 0, 0, 0};
         cells = {0, 2, 0, 0, 0, 0, 0, 0, 0};
     });
-    for (const std::string& strPath : {strPalette, strNoColumns, strNoRows, strTopOnly}) {
+    for (const std::string& strPath : {strPalette, strTopOnly}) {
         ASSERT_TRUE(p.Open(strPath)) << strPath;
         const CCrossword& c = *p.Doc().Crossword();
         EXPECT_EQ(p.Frame().ColorBar().ButtonCount(), c.m_nColors) << strPath;
@@ -316,6 +314,13 @@ TEST(Document, OddButLoadablePuzzlesOpenAndDraw) {
         p.Key(Qt::Key_E, Qt::ControlModifier);
         EXPECT_FALSE(p.Frame().grab().isNull());
     }
+    // No columns, or no rows: no grid, no puzzle. The load message is shown and the puzzle
+    // shown before stays.
+    messages.Clear();
+    EXPECT_FALSE(p.Open(WriteJcc(p.File("nocolumns.jcc"), 0, 3, 1, 1, 2)));
+    EXPECT_FALSE(p.Open(WriteJcc(p.File("norows.jcc"), 4, 0, 2, 2, 16)));
+    EXPECT_EQ(messages.Ids(), (std::vector<unsigned>{IDS_CREATE_ERROR, IDS_CREATE_ERROR}));
+    EXPECT_EQ(p.Doc().Crossword()->m_nWidth, 3);
 }
 
 TEST(Document, ColourKeysFollowThePalette) {

@@ -22,9 +22,9 @@ bool PassesFormatLimits(const QString& strPath, const CCrossword& crossword, boo
     const CLimitDecision decision = CheckFormatLimits(strPath.toStdString(), crossword, bWarnFormatLimits);
     const QString strText = QString::fromStdString(FormatLimitText(decision));
     switch (decision.m_eAction) {
-        case LIMIT_PROCEED: return true;
-        case LIMIT_REFUSE: AppMessageBox(decision.m_nMessageId, EMsgButtons::Ok, EMsgIcon::None, strText); return false;
-        case LIMIT_ASK:
+        case ELimitAction::LIMIT_PROCEED: return true;
+        case ELimitAction::LIMIT_REFUSE: AppMessageBox(decision.m_nMessageId, EMsgButtons::Ok, EMsgIcon::None, strText); return false;
+        case ELimitAction::LIMIT_ASK:
             return AppMessageBox(decision.m_nMessageId, EMsgButtons::YesNo, EMsgIcon::Question, strText) ==
                    EMsgAnswer::Yes;
     }

@@ -1,15 +1,14 @@
 #include "doc/PuzzleIo.h"
 
-#include "formats/FormatDispatch.h"
 #include "text/StringIds.h"
 
 namespace quenk {
 
 CLoadOutcome LoadPuzzle(const std::string& strPath, const CFormatOptions& options) {
-    auto pCrossword = std::make_unique<CCrossword>(strPath, options);
+    CLoadResult result = LoadCrossword(strPath, options);
     CLoadOutcome outcome;
-    outcome.nStatus = pCrossword->m_nStatus;
-    if (outcome.nStatus == STATUS_OK) outcome.pCrossword = std::move(pCrossword);
+    outcome.nStatus = result.nStatus;
+    if (result.crossword) outcome.pCrossword = std::make_unique<CCrossword>(std::move(*result.crossword));
     return outcome;
 }
 
@@ -17,25 +16,26 @@ std::string LoadStatusText(LoadStatus nStatus) { return LoadStatusMessage(nStatu
 
 std::unique_ptr<CCrossword> CreatePuzzle(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors,
                                          const COLORREF* pColors) {
-    auto pCrossword = std::make_unique<CCrossword>(nWidth, nHeight, nLeftDepth, nTopDepth, nColors, pColors);
-    if (pCrossword->m_nStatus != STATUS_OK) return nullptr;
-    return pCrossword;
+    auto crossword = CCrossword::Create(nWidth, nHeight, nLeftDepth, nTopDepth, nColors, pColors);
+    if (!crossword) return nullptr;
+    return std::make_unique<CCrossword>(std::move(*crossword));
 }
 
-void SavePuzzle(CCrossword& crossword, const std::string& strPath, const CFormatOptions& options) {
-    crossword.Save(strPath, options);
+void SavePuzzle(const CCrossword& crossword, const std::string& strPath, const CFormatOptions& options) {
+    SaveCrossword(crossword, strPath, options);
 }
 
-std::optional<CNumberFault> CheckPuzzleNumbers(CCrossword& crossword) { return crossword.CheckNumbers(); }
+std::optional<CNumberFault> CheckPuzzleNumbers(CCrossword& crossword) { return CheckNumbers(crossword); }
 
 unsigned NumberFaultMessageId(const CNumberFault& fault) {
     switch (fault.nKind) {
-        case NUMBER_FAULT_GAP: return fault.bColumns ? IDS_CHECK_GAP_COLUMNS : IDS_CHECK_GAP_ROWS;
-        case NUMBER_FAULT_TOO_LARGE: return fault.bColumns ? IDS_CHECK_LARGE_COLUMNS : IDS_CHECK_LARGE_ROWS;
-        case NUMBER_FAULT_COLOR: return fault.bColumns ? IDS_CHECK_COLOR_COLUMNS : IDS_CHECK_COLOR_ROWS;
-        case NUMBER_FAULT_SUM: return fault.bColumns ? IDS_CHECK_SUM_COLUMNS : IDS_CHECK_SUM_ROWS;
-        default: return IDS_CHECK_COLOR_SUMS;
+        case ENumberFault::NUMBER_FAULT_GAP: return fault.bColumns ? IDS_CHECK_GAP_COLUMNS : IDS_CHECK_GAP_ROWS;
+        case ENumberFault::NUMBER_FAULT_TOO_LARGE: return fault.bColumns ? IDS_CHECK_LARGE_COLUMNS : IDS_CHECK_LARGE_ROWS;
+        case ENumberFault::NUMBER_FAULT_COLOR: return fault.bColumns ? IDS_CHECK_COLOR_COLUMNS : IDS_CHECK_COLOR_ROWS;
+        case ENumberFault::NUMBER_FAULT_SUM: return fault.bColumns ? IDS_CHECK_SUM_COLUMNS : IDS_CHECK_SUM_ROWS;
+        case ENumberFault::NUMBER_FAULT_COLOR_SUMS: break;
     }
+    return IDS_CHECK_COLOR_SUMS;
 }
 
 bool ClearSolvingMarks(CCrossword& crossword, IUndoRecorder* pRecorder) {

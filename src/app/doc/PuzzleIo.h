@@ -5,16 +5,16 @@
 #include <optional>
 #include <string>
 
-#include "formats/FormatOptions.h"
+#include "formats/FormatDispatch.h"
 #include "model/Crossword.h"
 #include "solver/NumberCheck.h"
 
 namespace quenk {
 
-using LoadStatus = std::uint32_t;  // STATUS_OK, STATUS_BAD_FORMAT, STATUS_FILE_ERROR
+using LoadStatus = ELoadStatus;
 
 struct CLoadOutcome {
-    LoadStatus nStatus = STATUS_OK;
+    LoadStatus nStatus = ELoadStatus::STATUS_OK;
     std::unique_ptr<CCrossword> pCrossword;  // set exactly when nStatus is STATUS_OK
 };
 
@@ -27,7 +27,7 @@ std::unique_ptr<CCrossword> CreatePuzzle(int nWidth, int nHeight, int nLeftDepth
                                          const COLORREF* pColors);
 
 // Throws CFileError when the file cannot be written; the old file then stays as it was.
-void SavePuzzle(CCrossword& crossword, const std::string& strPath, const CFormatOptions& options);
+void SavePuzzle(const CCrossword& crossword, const std::string& strPath, const CFormatOptions& options);
 
 // The first fault of the numbers, if any.
 std::optional<CNumberFault> CheckPuzzleNumbers(CCrossword& crossword);

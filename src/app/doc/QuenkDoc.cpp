@@ -101,7 +101,7 @@ bool CQuenkDoc::OnOpenDocument(const QString& strPath) {
     if (!m_pFrame) return true;
 
     CLoadOutcome outcome = LoadPuzzle(strPath.toStdString(), FormatOptions());
-    if (!m_pView) outcome = {STATUS_FILE_ERROR, nullptr};
+    if (!m_pView) outcome = {ELoadStatus::STATUS_FILE_ERROR, nullptr};
     if (ReportLoadStatus(outcome.nStatus)) {
         m_bModified = bWasModified;
         return false;

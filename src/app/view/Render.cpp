@@ -9,6 +9,7 @@
 #include <string>
 
 #include "formats/FormatDispatch.h"
+#include "solver/NumberCheck.h"
 #include "view/PuzzlePicture.h"
 #include "view/StoredSettings.h"
 
@@ -77,13 +78,13 @@ std::unique_ptr<CCrossword> OpenPuzzle(const std::string& strPath, const CSettin
                                        std::string& strMessage) {
     CFormatOptions options;
     options.m_crMonoColor = settings.m_crMonoColor;
-    auto pCrossword = std::make_unique<CCrossword>(strPath, options);
-    if (pCrossword->m_nStatus != STATUS_OK) {
-        strMessage = LoadStatusMessage(pCrossword->m_nStatus);
+    CLoadResult result = LoadCrossword(strPath, options);
+    if (!result.crossword) {
+        strMessage = LoadStatusMessage(result.nStatus);
         return nullptr;
     }
-    if (pCrossword->CheckNumbers()) pCrossword->ClearMarks(nullptr, true, true);
-    return pCrossword;
+    if (CheckNumbers(*result.crossword)) result.crossword->ClearMarks(nullptr, true, true);
+    return std::make_unique<CCrossword>(std::move(*result.crossword));
 }
 
 }  // namespace

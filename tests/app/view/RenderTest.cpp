@@ -33,7 +33,7 @@ TEST(Render, WritesTheDrawingAtTheStoredOrGivenCellSize) {
     QSettings(QString::fromStdString(dir.File("config/Ostrel/Quenk Crosswords.ini")), QSettings::IniFormat)
         .setValue("Settings/Options1", QByteArray("\0\1\1\x14\3\3\1\1\1", 9));  // cell size 20
     const std::string strSample = std::string(QUENK_RESOURCES_DIR) + "/samples/heart.jcc";
-    const CCrossword sample(strSample);
+    const CCrossword sample = *LoadCrossword(strSample).crossword;
     const int L = sample.m_nLeftDepth, T = sample.m_nTopDepth, nCols = sample.m_nWidth, nRows = sample.m_nHeight;
     for (int s : {20, 12}) {
         const std::string strOut = dir.File("out.png");
@@ -62,7 +62,7 @@ TEST(Render, FaultyNumbersDropCrossesAndFailuresHaveTheirExitCodes) {
         p->SetCell(0, 1, CELL_CROSS);
         p->m_pLeftNumbers[0][0] = p->m_pTopNumbers[0][0] = {1, 1};
         if (bFaulty) p->m_pTopNumbers[1][0] = {100, 1};
-        p->Save(dir.File("p.jcc"));
+        SaveCrossword(*p, dir.File("p.jcc"));
         ASSERT_EQ(Render(dir, strIn + " " + strOut + " --cell 12"), 0);
         int x0 = 0, y0 = 0;
         ASSERT_TRUE(GetCellOrigin(*p, 12, AREA_GRID, 1, 0, x0, y0));
@@ -72,7 +72,7 @@ TEST(Render, FaultyNumbersDropCrossesAndFailuresHaveTheirExitCodes) {
     const std::string strMissing = dir.File("missing.jcc");
     std::string strErr;
     EXPECT_EQ(Render(dir, Quoted(strMissing) + " " + strOut, &strErr), 3);
-    EXPECT_NE(strErr.find(LoadStatusMessage(CCrossword(strMissing).m_nStatus)), std::string::npos) << strErr;
+    EXPECT_NE(strErr.find(LoadStatusMessage(ELoadStatus::STATUS_FILE_ERROR)), std::string::npos) << strErr;
     for (const std::string strArgs : {"", "--cell 9", "--cell 256", "--cell 12x", "extra", "--zoom 2"})
         EXPECT_EQ(Render(dir, strIn + (strArgs.empty() ? "" : " " + strOut + " " + strArgs)), 2) << strArgs;
     EXPECT_EQ(Render(dir, strIn + " " + Quoted(dir.File("no/such/dir/q.png"))), 4);

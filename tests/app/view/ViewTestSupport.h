@@ -10,12 +10,7 @@ namespace quenk::test {
 inline constexpr COLORREF VIEW_PALETTE[MAX_COLORS] = {0xFFFFFF, 0x000000, 0x00FFFF, 0xFF0000};
 
 inline std::unique_ptr<CCrossword> MakePuzzle(int nCols, int nRows, int L, int T) {
-    auto p = std::make_unique<CCrossword>(nCols, nRows, 0, 0, 4, VIEW_PALETTE);
-    p->m_nLeftDepth = std::uint8_t(L);
-    p->m_nTopDepth = std::uint8_t(T);
-    if (T) p->AllocateTopNumbers();
-    if (L) p->AllocateLeftNumbers();
-    return p;
+    return std::make_unique<CCrossword>(nCols, nRows, L, T, 4, VIEW_PALETTE);
 }
 
 }  // namespace quenk::test
