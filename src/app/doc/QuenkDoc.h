@@ -8,6 +8,7 @@
 
 #include "doc/PuzzleIo.h"
 #include "model/Crossword.h"
+#include "model/UndoBuffer.h"
 
 namespace quenk {
 
@@ -32,6 +33,9 @@ public:
     void RegisterCommands();
 
     CCrossword* Crossword() const { return m_pCrossword.get(); }
+    // The undo ring of the present puzzle; null before the first puzzle. Every change of the
+    // puzzle records its step here first.
+    CUndoBuffer* UndoBuffer() const { return m_pUndoBuffer.get(); }
     EDocMode Mode() const { return m_nMode; }
     std::uint8_t CurColor() const { return m_nCurColor; }
     const QString& FileTitle() const { return m_strFileTitle; }
@@ -86,6 +90,7 @@ private:
     CQuenkView* m_pView = nullptr;
 
     std::unique_ptr<CCrossword> m_pCrossword;
+    std::unique_ptr<CUndoBuffer> m_pUndoBuffer;
     QString m_strFileTitle;
     QString m_strPathName;
     std::uint8_t m_nCurColor = 1;

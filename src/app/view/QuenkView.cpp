@@ -120,4 +120,8 @@ void CQuenkView::resizeEvent(QResizeEvent* pEvent) {
 
 void CQuenkView::scrollContentsBy(int, int) { viewport()->update(); }
 
+void CQuenkView::UpdateCaret(bool, bool) {}
+
+void CQuenkView::HideCaret() {}
+
 }  // namespace quenk

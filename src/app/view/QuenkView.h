@@ -35,6 +35,11 @@ public:
     const CPuzzlePicture& Picture() const { return m_picture; }
     CDrawOptions DrawOptions() const;
 
+    // The keyboard caret on the number slot it stands on: shown only when bShow, in editing
+    // mode, on a puzzle with numbers; bReset puts it on column 0 next to the grid.
+    void UpdateCaret(bool bShow, bool bReset);
+    void HideCaret();
+
     // The size pane: a stroke's size while one is in progress, empty otherwise.
     void UpdateSizePane(const CStrokeRect* pStroke);
 
