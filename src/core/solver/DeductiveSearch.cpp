@@ -1,0 +1,98 @@
+#include "solver/DeductiveSearch.h"
+
+namespace quenk {
+
+SGridClues MakeGridClues(int nWidth, int nHeight, int nColors,
+                         const std::vector<std::vector<std::pair<std::uint8_t, std::uint8_t>>>& lines) {
+    SGridClues clues;
+    clues.nWidth = nWidth;
+    clues.nHeight = nHeight;
+    clues.nColors = nColors;
+    clues.aFirst.push_back(0);
+    for (const auto& line : lines) {
+        for (const auto& [nValue, nColor] : line) {
+            clues.aValue.push_back(nValue);
+            clues.aColor.push_back(nColor);
+        }
+        clues.aFirst.push_back(int(clues.aValue.size()));
+    }
+    return clues;
+}
+
+CDeductiveSearch::CDeductiveSearch(const SGridClues& clues)
+    : m_grid(clues), m_prober(m_grid), m_aSolution(size_t(m_grid.GetCellCount()), 0) {
+    // Every guess on a path takes a different cell.
+    m_aFrames.resize(size_t(m_grid.GetCellCount()) + 1);
+}
+
+bool CDeductiveSearch::Deduce() {
+    return m_grid.Propagate() && m_prober.Run();
+}
+
+int CDeductiveSearch::LastUndecided(int nLimit) const {
+    for (int nCell = nLimit - 1; nCell >= 0; --nCell)
+        if (!m_grid.IsDecided(nCell)) return nCell;
+    return -1;
+}
+
+bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& observer) {
+    const auto start = std::chrono::steady_clock::now();
+    m_stats = SSearchStats{};
+    m_grid.Reset(pCells);
+    const std::int64_t nProbesBefore = m_prober.GetProbeCount();
+    const std::int64_t nAnalysesBefore = m_grid.GetLineAnalyses();
+
+    int nDepth = 0;
+    bool bStopped = false;
+    bool bOk = Deduce();
+    for (;;) {
+        ++m_stats.nNodes;
+        bool bLeaf = true;
+        if (bOk && m_grid.GetUndecidedCount() == 0) {
+            m_grid.WriteCells(m_aSolution.data());
+            if (!observer.OnGridSolution(m_aSolution.data())) {
+                bStopped = true;
+                break;
+            }
+        } else if (bOk) {
+            if (observer.ShouldStop(m_stats.nNodes)) {
+                bStopped = true;
+                break;
+            }
+            // Cells after the parent's guess are decided in its whole subtree.
+            const int nLimit = nDepth > 0 ? m_aFrames[size_t(nDepth - 1)].nCell : m_grid.GetCellCount();
+            const int nGuess = LastUndecided(nLimit);
+            const CellMask nValues = m_grid.GetMask(nGuess);
+            const CellMask nFirst = CellMask(nValues & -nValues);
+            m_aFrames[size_t(nDepth++)] = CFrame{nGuess, CellMask(nValues & ~nFirst), m_grid.GetTrailSize()};
+            if (nDepth > m_stats.nMaxDepth) m_stats.nMaxDepth = nDepth;
+            m_grid.Narrow(nGuess, nFirst);
+            bOk = Deduce();
+            bLeaf = false;
+        }
+        if (!bLeaf) continue;
+
+        // Back up to the nearest guess with a value left.
+        bool bNext = false;
+        while (nDepth > 0) {
+            CFrame& frame = m_aFrames[size_t(nDepth - 1)];
+            m_grid.UndoTo(frame.nMark);
+            if (frame.nLeft) {
+                const CellMask nNext = CellMask(frame.nLeft & -frame.nLeft);
+                frame.nLeft = CellMask(frame.nLeft & ~nNext);
+                m_grid.Narrow(frame.nCell, nNext);
+                bOk = Deduce();
+                bNext = true;
+                break;
+            }
+            --nDepth;
+        }
+        if (!bNext) break;
+    }
+    m_stats.nProbes = m_prober.GetProbeCount() - nProbesBefore;
+    m_stats.nLineAnalyses = m_grid.GetLineAnalyses() - nAnalysesBefore;
+    m_stats.dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return !bStopped;
+}
+
+}  // namespace quenk

@@ -1,0 +1,68 @@
+#pragma once
+// Depth-first search over a grid of value sets, with complete line analysis propagated
+// from what changed and probing at every node. It guesses the last undecided cell in
+// row-major order, background first and then the colours in palette order, so it lists the
+// same solutions in the same order as any search with that rule whose deduction is sound:
+// deduction here only narrows a cell to the values some solution below the node gives it,
+// and abandons a node only when it has no solution.
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "solver/GridPropagator.h"
+#include "solver/Prober.h"
+
+namespace quenk {
+
+class IGridSearchObserver {
+public:
+    virtual ~IGridSearchObserver() = default;
+    // A solution as row-major cell bytes (crosses and colours), valid during the call.
+    // False ends the search at once.
+    virtual bool OnGridSolution(const std::uint8_t* pCells) = 0;
+    // Asked at every node about to guess, after its deduction; true ends the search.
+    virtual bool ShouldStop(std::int64_t nNodes) = 0;
+};
+
+struct SSearchStats {
+    std::int64_t nNodes = 0;          // nodes visited (the root counts)
+    std::int64_t nProbes = 0;         // single-value trials made by probing
+    std::int64_t nLineAnalyses = 0;   // complete line analyses
+    int nMaxDepth = 0;                // most nested guesses on one path
+    double dSeconds = 0;
+};
+
+class CDeductiveSearch {
+public:
+    explicit CDeductiveSearch(const SGridClues& clues);
+
+    // Walks every solution that agrees with pCells (row-major bytes; undecided, cross or
+    // colour). Returns true when the tree was walked to its end, false when the observer
+    // ended it. Sized once here; nothing is allocated while it runs.
+    bool Run(const std::uint8_t* pCells, IGridSearchObserver& observer);
+
+    const SSearchStats& GetStats() const { return m_stats; }
+
+private:
+    struct CFrame {
+        std::int32_t nCell;   // guessed cell
+        CellMask nLeft;       // values still to try
+        std::int32_t nMark;   // trail size before the guess
+    };
+    // Deduction at a node: propagation from the changed cells, then probing.
+    bool Deduce();
+    // The last undecided cell before nLimit, or -1.
+    int LastUndecided(int nLimit) const;
+
+    CGridPropagator m_grid;
+    CProber m_prober;
+    std::vector<CFrame> m_aFrames;
+    std::vector<std::uint8_t> m_aSolution;
+    SSearchStats m_stats;
+};
+
+// The numbers of a grid as SGridClues, from per-line (value, colour) lists.
+SGridClues MakeGridClues(int nWidth, int nHeight, int nColors,
+                         const std::vector<std::vector<std::pair<std::uint8_t, std::uint8_t>>>& lines);
+
+}  // namespace quenk

@@ -1,0 +1,134 @@
+#include "solver/GridPropagator.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "model/Types.h"
+
+namespace quenk {
+
+namespace {
+int MaxCount(const SGridClues& clues) {
+    int nMax = 0;
+    for (size_t i = 0; i + 1 < clues.aFirst.size(); ++i) nMax = std::max(nMax, clues.aFirst[i + 1] - clues.aFirst[i]);
+    return nMax;
+}
+}  // namespace
+
+CGridPropagator::CGridPropagator(const SGridClues& clues)
+    : m_clues(clues),
+      m_nCells(clues.nWidth * clues.nHeight),
+      m_nLines(clues.nWidth + clues.nHeight),
+      m_nFull(CellMask((1u << std::clamp(clues.nColors, 1, MAX_COLORS)) - 1)),
+      m_aMask(size_t(m_nCells), m_nFull),
+      // Each entry narrows a cell for good on the current path: at most 15 per cell.
+      m_aTrail(size_t(m_nCells) * (MAX_COLORS - 1) + 1),
+      m_aQueue(size_t(m_nLines) + 1),
+      m_aQueued(size_t(m_nLines), 0),
+      m_analyzer(std::max(clues.nWidth, clues.nHeight), MaxCount(clues)) {}
+
+void CGridPropagator::Reset(const std::uint8_t* pCells) {
+    m_nTrail = 0;
+    m_nUndecided = 0;
+    for (int i = 0; i < m_nCells; ++i) {
+        const std::uint8_t v = pCells[i];
+        CellMask m = v == CELL_EMPTY ? m_nFull : v == CELL_CROSS ? MASK_BACKGROUND : ColorBit(v & 15);
+        m_aMask[size_t(i)] = m;
+        if (m & (m - 1)) ++m_nUndecided;
+    }
+    ClearQueue();
+    for (int nLine = 0; nLine < m_nLines; ++nLine) Queue(nLine);
+}
+
+std::uint8_t CGridPropagator::GetCellValue(int nCell) const {
+    const CellMask m = m_aMask[size_t(nCell)];
+    if (m == 0 || (m & (m - 1))) return CELL_EMPTY;
+    const int nValue = std::countr_zero(unsigned(m));
+    return nValue == 0 ? CELL_CROSS : std::uint8_t(nValue);
+}
+
+void CGridPropagator::WriteCells(std::uint8_t* pCells) const {
+    for (int i = 0; i < m_nCells; ++i) pCells[i] = GetCellValue(i);
+}
+
+void CGridPropagator::Queue(int nLine) {
+    if (m_aQueued[size_t(nLine)]) return;
+    m_aQueued[size_t(nLine)] = 1;
+    int nTail = m_nHead + m_nQueued;
+    if (nTail >= int(m_aQueue.size())) nTail -= int(m_aQueue.size());
+    m_aQueue[size_t(nTail)] = nLine;
+    ++m_nQueued;
+}
+
+void CGridPropagator::ClearQueue() {
+    std::fill(m_aQueued.begin(), m_aQueued.end(), std::uint8_t(0));
+    m_nHead = 0;
+    m_nQueued = 0;
+}
+
+bool CGridPropagator::Narrow(int nCell, CellMask nMask) {
+    const CellMask nOld = m_aMask[size_t(nCell)];
+    const CellMask nNew = nOld & nMask;
+    if (nNew == nOld) return true;
+    if (nNew == 0) return false;
+    m_aTrail[size_t(m_nTrail++)] = CTrailEntry{nCell, nOld};
+    m_aMask[size_t(nCell)] = nNew;
+    if ((nNew & (nNew - 1)) == 0) --m_nUndecided;
+    const int W = m_clues.nWidth;
+    Queue(nCell / W);
+    Queue(m_clues.nHeight + nCell % W);
+    return true;
+}
+
+void CGridPropagator::UndoTo(int nMark) {
+    while (m_nTrail > nMark) {
+        const CTrailEntry& e = m_aTrail[size_t(--m_nTrail)];
+        const CellMask nNow = m_aMask[size_t(e.nCell)];
+        if ((nNow & (nNow - 1)) == 0 && (e.nOld & (e.nOld - 1)) != 0) ++m_nUndecided;
+        m_aMask[size_t(e.nCell)] = e.nOld;
+    }
+}
+
+bool CGridPropagator::AnalyzeLine(int nLine) {
+    const int W = m_clues.nWidth;
+    const int H = m_clues.nHeight;
+    const bool bRow = nLine < H;
+    const int nStart = bRow ? nLine * W : nLine - H;
+    const int nStep = bRow ? 1 : W;
+    const int n = bRow ? W : H;
+    const int nFirst = m_clues.aFirst[size_t(nLine)];
+    const int nCount = m_clues.aFirst[size_t(nLine) + 1] - nFirst;
+
+    CellMask* aIn = m_aLineIn;
+    CellMask* aOut = m_aLineOut;
+    for (int i = 0, c = nStart; i < n; ++i, c += nStep) aIn[i] = m_aMask[size_t(c)];
+    ++m_nAnalyses;
+    if (!m_analyzer.Analyze(m_clues.aValue.data() + nFirst, m_clues.aColor.data() + nFirst, nCount, aIn, n, aOut))
+        return false;
+    for (int i = 0, c = nStart; i < n; ++i, c += nStep) {
+        if (aOut[i] == aIn[i]) continue;
+        // The line itself is settled by its own analysis: only the crossing line learns.
+        const CellMask nOld = aIn[i];
+        m_aTrail[size_t(m_nTrail++)] = CTrailEntry{c, nOld};
+        m_aMask[size_t(c)] = aOut[i];
+        if ((aOut[i] & (aOut[i] - 1)) == 0) --m_nUndecided;
+        Queue(bRow ? H + i : i);
+    }
+    return true;
+}
+
+bool CGridPropagator::Propagate() {
+    while (m_nQueued > 0) {
+        const int nLine = m_aQueue[size_t(m_nHead)];
+        if (++m_nHead == int(m_aQueue.size())) m_nHead = 0;
+        --m_nQueued;
+        m_aQueued[size_t(nLine)] = 0;
+        if (!AnalyzeLine(nLine)) {
+            ClearQueue();
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace quenk

@@ -1,0 +1,83 @@
+#pragma once
+// Line deduction over a whole grid with the complete line analysis: each cell holds the set
+// of values it may still take, a line is analysed again only after one of its cells
+// narrowed, and every narrowing is kept on a trail so that it can be taken back.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "solver/LineAnalysis.h"
+
+namespace quenk {
+
+// A puzzle's numbers on plain arrays: line L (rows top to bottom, then columns left to
+// right) has the numbers aFirst[L] .. aFirst[L + 1] - 1 of aValue/aColor.
+struct SGridClues {
+    int nWidth = 0;
+    int nHeight = 0;
+    int nColors = 2;  // palette entries, background included: the values a cell may take
+    std::vector<std::uint8_t> aValue;
+    std::vector<std::uint8_t> aColor;
+    std::vector<int> aFirst;  // nHeight + nWidth + 1 entries
+};
+
+class CGridPropagator {
+public:
+    explicit CGridPropagator(const SGridClues& clues);
+
+    // Starts over from cell bytes (undecided, cross or colour), row-major; every line queued.
+    void Reset(const std::uint8_t* pCells);
+
+    // Restricts a cell to nMask (values outside its current set are ignored) and queues its
+    // two lines. False when nothing is left.
+    bool Narrow(int nCell, CellMask nMask);
+    // Analyses queued lines until none is left. False on a line with no arrangement; the
+    // queue is then empty and the grid stays as the failing line found it.
+    bool Propagate();
+
+    int GetTrailSize() const { return m_nTrail; }
+    // Takes back every narrowing made after the trail had nMark entries.
+    void UndoTo(int nMark);
+    // Cells narrowed since the trail had nMark entries, in order, possibly repeated.
+    int TrailCell(int nEntry) const { return m_aTrail[size_t(nEntry)].nCell; }
+
+    CellMask GetMask(int nCell) const { return m_aMask[size_t(nCell)]; }
+    bool IsDecided(int nCell) const { return (m_aMask[size_t(nCell)] & (m_aMask[size_t(nCell)] - 1)) == 0; }
+    int GetUndecidedCount() const { return m_nUndecided; }
+    int GetCellCount() const { return m_nCells; }
+    int GetWidth() const { return m_clues.nWidth; }
+    CellMask GetFullMask() const { return m_nFull; }
+    // The cell byte: CELL_EMPTY while undecided.
+    std::uint8_t GetCellValue(int nCell) const;
+    void WriteCells(std::uint8_t* pCells) const;
+
+    std::int64_t GetLineAnalyses() const { return m_nAnalyses; }
+
+private:
+    struct CTrailEntry {
+        std::int32_t nCell;
+        CellMask nOld;
+    };
+    bool AnalyzeLine(int nLine);
+    void Queue(int nLine);
+    void ClearQueue();
+
+    const SGridClues m_clues;
+    const int m_nCells;
+    const int m_nLines;
+    CellMask m_nFull;
+    std::vector<CellMask> m_aMask;
+    std::vector<CTrailEntry> m_aTrail;
+    int m_nTrail = 0;
+    int m_nUndecided = 0;
+    std::vector<std::int32_t> m_aQueue;  // ring of line indices
+    std::vector<std::uint8_t> m_aQueued;
+    int m_nHead = 0;
+    int m_nQueued = 0;
+    CLineAnalyzer m_analyzer;
+    CellMask m_aLineIn[256] = {};
+    CellMask m_aLineOut[256] = {};
+    std::int64_t m_nAnalyses = 0;
+};
+
+}  // namespace quenk

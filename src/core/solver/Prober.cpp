@@ -1,0 +1,70 @@
+#include "solver/Prober.h"
+
+namespace quenk {
+
+CProber::CProber(CGridPropagator& grid)
+    : m_grid(grid),
+      m_aUnion(size_t(grid.GetCellCount()), 0),
+      m_aCount(size_t(grid.GetCellCount()), 0),
+      m_aStamp(size_t(grid.GetCellCount()), 0),
+      m_aTouched(size_t(grid.GetCellCount()), 0) {}
+
+bool CProber::ProbeCell(int nCell, bool& bLearned) {
+    const CellMask nValues = m_grid.GetMask(nCell);
+    int nOk = 0;
+    m_nTouched = 0;
+    for (CellMask nRest = nValues; nRest; nRest &= CellMask(nRest - 1)) {
+        const CellMask nBit = CellMask(nRest & -nRest);
+        const int nMark = m_grid.GetTrailSize();
+        ++m_nProbes;
+        m_grid.Narrow(nCell, nBit);
+        if (m_grid.Propagate()) {
+            // A cell can narrow only if every outcome so far touched it.
+            ++nOk;
+            ++m_nStamp;
+            for (int e = nMark; e < m_grid.GetTrailSize(); ++e) {
+                const int c = m_grid.TrailCell(e);
+                if (m_aStamp[size_t(c)] == m_nStamp) continue;
+                m_aStamp[size_t(c)] = m_nStamp;
+                if (m_aCount[size_t(c)] != nOk - 1) continue;
+                if (nOk == 1) {
+                    m_aTouched[size_t(m_nTouched++)] = c;
+                    m_aUnion[size_t(c)] = 0;
+                }
+                m_aUnion[size_t(c)] |= m_grid.GetMask(c);
+                ++m_aCount[size_t(c)];
+            }
+        }
+        m_grid.UndoTo(nMark);
+    }
+    bool bOk = nOk > 0;
+    for (int t = 0; t < m_nTouched; ++t) {
+        const int c = m_aTouched[size_t(t)];
+        if (bOk && m_aCount[size_t(c)] == nOk && m_aUnion[size_t(c)] != m_grid.GetMask(c)) {
+            m_grid.Narrow(c, m_aUnion[size_t(c)]);
+            bLearned = true;
+        }
+        m_aCount[size_t(c)] = 0;
+    }
+    // What every outcome agrees on cannot fail on its own, but a sound check costs little.
+    return bOk && m_grid.Propagate();
+}
+
+bool CProber::Run() {
+    const int nCells = m_grid.GetCellCount();
+    if (nCells == 0) return true;
+    // Round and round from cell 0, until a full round since the last lesson.
+    int nQuiet = 0;
+    for (int nCell = 0; nQuiet < nCells && m_grid.GetUndecidedCount() > 0; nCell = nCell + 1 == nCells ? 0 : nCell + 1) {
+        if (m_grid.IsDecided(nCell)) {
+            ++nQuiet;
+            continue;
+        }
+        bool bLearned = false;
+        if (!ProbeCell(nCell, bLearned)) return false;
+        nQuiet = bLearned ? 0 : nQuiet + 1;
+    }
+    return true;
+}
+
+}  // namespace quenk

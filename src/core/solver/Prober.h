@@ -1,0 +1,36 @@
+#pragma once
+// Probing: try each value a cell may take, propagate, and keep what every outcome that
+// does not fail agrees on. A value that fails is struck off; when all fail, so does the grid.
+#include <cstdint>
+#include <vector>
+
+#include "solver/GridPropagator.h"
+
+namespace quenk {
+
+class CProber {
+public:
+    explicit CProber(CGridPropagator& grid);
+
+    // From a propagated fixed point, probes undecided cells round and round until a whole
+    // round teaches nothing. Every cell it decides or narrows holds in every solution of the
+    // grid as it was. False when the grid has no solution; the grid is then left part-way.
+    bool Run();
+
+    std::int64_t GetProbeCount() const { return m_nProbes; }
+
+private:
+    // Probes one cell; bLearned tells whether any cell narrowed.
+    bool ProbeCell(int nCell, bool& bLearned);
+
+    CGridPropagator& m_grid;
+    std::vector<CellMask> m_aUnion;      // per cell: values seen over the outcomes so far
+    std::vector<std::int32_t> m_aCount;  // per cell: outcomes so far that narrowed it
+    std::vector<std::int32_t> m_aStamp;  // per cell: last probe that counted it
+    std::vector<std::int32_t> m_aTouched;
+    int m_nTouched = 0;
+    std::int32_t m_nStamp = 0;
+    std::int64_t m_nProbes = 0;
+};
+
+}  // namespace quenk

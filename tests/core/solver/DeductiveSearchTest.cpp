@@ -1,0 +1,149 @@
+// The deductive search lists the same solutions in the same order as the plain search with
+// the line pass at every node: against exhaustive enumeration on small puzzles, against the
+// plain search on larger random ones and on published puzzles.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/solver/SearchTestSupport.h"
+#include "solver/DeductiveSearch.h"
+#include "solver/GridClues.h"
+#include "solver/SearchCollector.h"
+#include "support/Nono.h"
+
+namespace quenk {
+namespace {
+
+using test::Grid;
+
+class CGridRecorder : public IGridSearchObserver {
+public:
+    CGridRecorder(size_t nCells, size_t nMax) : m_nCells(nCells), m_nMax(nMax) {}
+    bool OnGridSolution(const std::uint8_t* pCells) override {
+        m_aGrids.emplace_back(pCells, pCells + m_nCells);
+        return m_nMax == 0 || m_aGrids.size() < m_nMax;
+    }
+    bool ShouldStop(std::int64_t) override { return false; }
+    size_t m_nCells, m_nMax;
+    std::vector<Grid> m_aGrids;
+};
+
+// The root goes through the line pass first, as the search does, so that what it does to
+// the cells decided beforehand stays as it was.
+std::vector<Grid> DeductiveSolutions(const CCrossword& puzzle, size_t nMax, SSearchStats* pStats = nullptr) {
+    auto pCopy = puzzle.Clone(false);
+    const SolveResult root = pCopy->SolveByLines(false);
+    if (root.code == SOLVE_CONTRADICTION) return {};
+    if (root.code == SOLVE_SOLVED) return {test::CellsOf(*pCopy)};
+    CDeductiveSearch search(GridCluesOf(*pCopy));
+    CGridRecorder recorder(size_t(pCopy->m_nWidth) * pCopy->m_nHeight, nMax);
+    search.Run(GridCellsOf(*pCopy).data(), recorder);
+    if (pStats) *pStats = search.GetStats();
+    return recorder.m_aGrids;
+}
+
+std::vector<Grid> PlainSolutions(const CCrossword& puzzle, size_t nMax) {
+    test::CRecordingObserver observer;
+    CSearchCollector limit(nullptr, std::int64_t(nMax));
+    struct CBoth : ISearchObserver {
+        test::CRecordingObserver* pRecord;
+        CSearchCollector* pLimit;
+        std::int32_t OnSolution(const CCrossword& s, std::int64_t n) override {
+            pRecord->OnSolution(s, n);
+            return pLimit->OnSolution(s, n);
+        }
+        bool ShouldStop() override { return false; }
+    } both;
+    both.pRecord = &observer;
+    both.pLimit = &limit;
+    CSearchEngine(puzzle).Run(both);
+    return observer.m_aGrids;
+}
+
+std::unique_ptr<CCrossword> RandomPuzzle(std::mt19937& rng, int nMinSide, int nMaxSide, int nMaxColors) {
+    const int W = nMinSide + int(rng() % unsigned(nMaxSide - nMinSide + 1));
+    const int H = nMinSide + int(rng() % unsigned(nMaxSide - nMinSide + 1));
+    const int nColors = 2 + int(rng() % unsigned(nMaxColors - 1));
+    const int nDensity = nMinSide > 1 ? 35 + int(rng() % 30) : 20 + int(rng() % 60);
+    std::vector<std::string> picture(size_t(H), std::string(size_t(W), '.'));
+    for (auto& row : picture)
+        for (auto& ch : row)
+            if (int(rng() % 100) < nDensity) ch = char('0' + 1 + int(rng() % unsigned(nColors - 1)));
+    auto pPuzzle = test::PuzzleFromPicture(picture, nColors);
+    // A few cells decided beforehand, mostly as the picture has them, sometimes wrongly,
+    // now and then a colour in a line without numbers.
+    for (int k = rng() % 3 == 0 ? int(rng() % 5) : 0; k > 0; --k) {
+        const int r = int(rng() % unsigned(H)), c = int(rng() % unsigned(W));
+        const char ch = picture[size_t(r)][size_t(c)];
+        std::uint8_t v = ch == '.' ? CELL_CROSS : std::uint8_t(ch - '0');
+        if (rng() % 5 == 0) v = (rng() % 2) ? CELL_CROSS : std::uint8_t(1 + rng() % unsigned(nColors - 1));
+        pPuzzle->SetCell(r, c, v);
+    }
+    return pPuzzle;
+}
+
+// The line pass turns a colour in a line without numbers into a cross, with effects on the
+// lines it crosses that only the plain search itself tells.
+bool HasColourInEmptyLine(const CCrossword& puzzle) {
+    for (int r = 0; r < puzzle.m_nHeight; ++r)
+        for (int c = 0; c < puzzle.m_nWidth; ++c)
+            if (IsFilledCell(puzzle.GetCell(r, c)) &&
+                (test::NumbersOf(puzzle.m_pLeftNumbers, r).empty() || test::NumbersOf(puzzle.m_pTopNumbers, c).empty()))
+                return true;
+    return false;
+}
+
+TEST(DeductiveSearch, MatchesExhaustiveEnumerationAndThePlainSearch) {
+    std::mt19937 rng(7001);
+    int nSeveral = 0, nNone = 0, nQuirk = 0;
+    for (int nCase = 0; nCase < 700; ++nCase) {
+        const auto pPuzzle = RandomPuzzle(rng, 1, 6, 4);
+        SCOPED_TRACE(testing::Message() << "case " << nCase);
+        const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 0);
+        ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0), plain);
+        if (HasColourInEmptyLine(*pPuzzle)) {
+            ++nQuirk;
+            continue;
+        }
+        const std::vector<Grid> expected = test::ReferenceSolutions(*pPuzzle);
+        ASSERT_EQ(plain, expected);
+        nSeveral += expected.size() > 1;
+        nNone += expected.empty();
+    }
+    EXPECT_GT(nSeveral, 80);
+    EXPECT_GT(nNone, 10);
+    EXPECT_GT(nQuirk, 5);
+}
+
+// Larger random puzzles have thousands of solutions: the first few hundred must agree.
+TEST(DeductiveSearch, SameListAsThePlainSearchOnLargerRandomPuzzles) {
+    std::mt19937 rng(7002);
+    int nLong = 0;
+    for (int nCase = 0; nCase < 120; ++nCase) {
+        const auto pPuzzle = RandomPuzzle(rng, 8, 14, 3);
+        SCOPED_TRACE(testing::Message() << "case " << nCase << " " << int(pPuzzle->m_nWidth) << "x"
+                                        << int(pPuzzle->m_nHeight) << " colours " << int(pPuzzle->m_nColors));
+        const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 300);
+        ASSERT_EQ(DeductiveSolutions(*pPuzzle, 300), plain);
+        nLong += plain.size() >= 20;
+    }
+    EXPECT_GT(nLong, 20);
+}
+
+TEST(DeductiveSearch, SameListAsThePlainSearchOnPublishedPuzzles) {
+    const std::filesystem::path dataDir = QUENK_SHARED_DATA_DIR;
+    if (!std::filesystem::exists(dataDir / "puzzles")) GTEST_SKIP() << "no shared puzzle data";
+    for (const char* szPath : {"puzzles/dom-05.nono", "puzzles/webpbn-00023.nono", "puzzles/pyno-smile.nono",
+                               "sets/taai2011/taai2011-0001.nono", "sets/taai2011/taai2011-0004.nono",
+                               "sets/icga2017/icga2017-0002.nono"}) {
+        SCOPED_TRACE(szPath);
+        auto puzzle = test::ReadNono(dataDir / szPath);
+        ASSERT_TRUE(puzzle.has_value());
+        const std::vector<Grid> plain = PlainSolutions(*puzzle->pCrossword, 100);
+        EXPECT_EQ(DeductiveSolutions(*puzzle->pCrossword, 100), plain);
+        EXPECT_FALSE(plain.empty());
+    }
+}
+
+}  // namespace
+}  // namespace quenk

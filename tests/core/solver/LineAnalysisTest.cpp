@@ -1,0 +1,139 @@
+// The complete line analysis against every arrangement of short random lines.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "solver/LineAnalysis.h"
+
+namespace quenk {
+namespace {
+
+struct Number {
+    std::uint8_t value;
+    std::uint8_t color;
+};
+
+// Every arrangement as one colour per cell (0 background), found by placing block by block.
+void ForEachArrangement(const std::vector<Number>& numbers, int n,
+                        const std::function<void(const std::vector<std::uint8_t>&)>& visit) {
+    std::vector<std::uint8_t> line(size_t(n), 0);
+    std::function<void(size_t, int)> place = [&](size_t k, int nFrom) {
+        if (k == numbers.size()) return visit(line);
+        const int v = numbers[k].value;
+        for (int p = nFrom; p + v <= n; ++p) {
+            std::fill(line.begin() + p, line.begin() + p + v, numbers[k].color);
+            const int nGap = k + 1 < numbers.size() && numbers[k + 1].color == numbers[k].color;
+            place(k + 1, p + v + nGap);
+            std::fill(line.begin() + p, line.begin() + p + v, 0);
+        }
+    };
+    place(0, 0);
+}
+
+struct Expected {
+    bool bOk = false;
+    std::vector<CellMask> possible;
+};
+
+Expected BruteForce(const std::vector<Number>& numbers, const std::vector<CellMask>& masks) {
+    Expected e;
+    e.possible.assign(masks.size(), 0);
+    ForEachArrangement(numbers, int(masks.size()), [&](const std::vector<std::uint8_t>& a) {
+        for (size_t i = 0; i < a.size(); ++i)
+            if (!(masks[i] & ColorBit(a[i]))) return;
+        e.bOk = true;
+        for (size_t i = 0; i < a.size(); ++i) e.possible[i] |= ColorBit(a[i]);
+    });
+    return e;
+}
+
+std::vector<CellMask> Analyze(CLineAnalyzer& analyzer, const std::vector<Number>& numbers,
+                              const std::vector<CellMask>& masks, bool& bOk) {
+    std::vector<std::uint8_t> values, colors;
+    for (const Number& number : numbers) {
+        values.push_back(number.value);
+        colors.push_back(number.color);
+    }
+    std::vector<CellMask> out(masks.size(), 0xFFFF);
+    bOk = analyzer.Analyze(values.data(), colors.data(), int(numbers.size()), masks.data(),
+                           int(masks.size()), out.data());
+    return out;
+}
+
+// Random numbers in one to four colours, cells narrowed at random (often to values of one
+// arrangement, so that many lines stay solvable), some lines without numbers.
+TEST(LineAnalysis, EqualsTheUnionOfAllAgreeingArrangements) {
+    std::mt19937 rng(91);
+    CLineAnalyzer analyzer(14, 6);
+    int nSolvable = 0, nNarrowed = 0, nSeveralColours = 0;
+    for (int t = 0; t < 40000; ++t) {
+        const int n = 1 + int(rng() % 14);
+        const int nColors = 1 + int(rng() % 4);  // colours besides the background
+        const CellMask full = CellMask((2u << nColors) - 1);
+        std::vector<Number> numbers(rng() % 7);
+        for (auto& number : numbers)
+            number = Number{std::uint8_t(1 + rng() % 4), std::uint8_t(1 + rng() % unsigned(nColors))};
+
+        std::vector<std::vector<std::uint8_t>> all;
+        ForEachArrangement(numbers, n, [&](const auto& a) { all.push_back(a); });
+        std::vector<CellMask> masks(size_t(n), full);
+        const std::vector<std::uint8_t>* pSource = !all.empty() && rng() % 2 ? &all[rng() % all.size()] : nullptr;
+        for (auto& m : masks) {
+            const unsigned r = rng() % 6;
+            if (r == 0) m = pSource ? ColorBit((*pSource)[size_t(&m - masks.data())]) : ColorBit(int(rng() % unsigned(nColors + 1)));
+            else if (r == 1) m = CellMask(m & ~ColorBit(int(rng() % unsigned(nColors + 1))));
+            if (pSource && !(m & ColorBit((*pSource)[size_t(&m - masks.data())])))
+                m |= ColorBit((*pSource)[size_t(&m - masks.data())]);
+            if (m == 0) m = full;
+        }
+
+        const Expected want = BruteForce(numbers, masks);
+        bool bOk = false;
+        const std::vector<CellMask> got = Analyze(analyzer, numbers, masks, bOk);
+        SCOPED_TRACE(testing::Message() << "case " << t << ": " << numbers.size() << " numbers, length " << n);
+        ASSERT_EQ(bOk, want.bOk);
+        if (!bOk) continue;
+        ASSERT_EQ(got, want.possible);
+        ++nSolvable;
+        nNarrowed += got != masks;
+        nSeveralColours += nColors > 1 && numbers.size() > 1;
+    }
+    EXPECT_GT(nSolvable, 10000);
+    EXPECT_GT(nNarrowed, 8000);
+    EXPECT_GT(nSeveralColours, 3000);
+}
+
+// Lines at the size limits; the answer is checked against what the numbers force.
+TEST(LineAnalysis, LongLinesAndManyNumbers) {
+    CLineAnalyzer analyzer(255, 128);
+    // 128 ones in 255 cells: exactly one arrangement, alternating.
+    std::vector<Number> ones(128, Number{1, 1});
+    std::vector<CellMask> masks(255, 3);
+    bool bOk = false;
+    std::vector<CellMask> got = Analyze(analyzer, ones, masks, bOk);
+    ASSERT_TRUE(bOk);
+    for (int i = 0; i < 255; ++i) EXPECT_EQ(got[size_t(i)], i % 2 ? MASK_BACKGROUND : ColorBit(1)) << i;
+    // One more cell of slack frees every cell.
+    ones.pop_back();
+    got = Analyze(analyzer, ones, masks, bOk);
+    ASSERT_TRUE(bOk);
+    EXPECT_EQ(got, masks);
+    // Too many numbers for the line, and more numbers than the work space holds.
+    ones.assign(128, Number{1, 1});
+    masks.pop_back();
+    Analyze(analyzer, ones, masks, bOk);
+    EXPECT_FALSE(bOk);
+    ones.assign(129, Number{1, 2});
+    masks.assign(255, 7);
+    Analyze(analyzer, ones, masks, bOk);
+    EXPECT_FALSE(bOk);
+    // A 255-cell block of colour 15 fills a line whose cells allow every value.
+    masks.assign(255, 0xFFFF);
+    got = Analyze(analyzer, {Number{255, 15}}, masks, bOk);
+    ASSERT_TRUE(bOk);
+    EXPECT_EQ(got, std::vector<CellMask>(255, ColorBit(15)));
+}
+
+}  // namespace
+}  // namespace quenk
