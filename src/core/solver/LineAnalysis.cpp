@@ -14,8 +14,103 @@ CLineAnalyzer::CLineAnalyzer(int nMaxLength, int nMaxCount)
     m_aTailBlock.assign(nSize, 0);
 }
 
+namespace {
+
+using Bits = std::uint64_t;
+
+Bits Reverse(Bits x) {
+    x = __builtin_bswap64(x);
+    x = ((x >> 4) & 0x0F0F0F0F0F0F0F0FULL) | ((x & 0x0F0F0F0F0F0F0F0FULL) << 4);
+    x = ((x >> 2) & 0x3333333333333333ULL) | ((x & 0x3333333333333333ULL) << 2);
+    x = ((x >> 1) & 0x5555555555555555ULL) | ((x & 0x5555555555555555ULL) << 1);
+    return x;
+}
+
+// Bit p of a position set: the next free cell is p (0..n). Bit i of a cell set: cell i.
+struct COneColourPass {
+    Bits nBackground;  // cells that may be background
+    Bits nColour;      // cells that may take the colour
+    // From each position in s, every position reachable over background cells.
+    Bits Fill(Bits s) const { return ((nBackground + (s & nBackground)) ^ nBackground) | s; }
+    // Cells where a block of length v may start.
+    Bits Starts(int v) const {
+        Bits x = nColour;
+        for (int t = 1; t < v && x; ++t) x &= nColour >> t;
+        return x;
+    }
+    // aAfter[j]: positions after numbers 0..j-1 (any background after them included);
+    // aStart[j]: where number j may start. False when the numbers do not fit.
+    bool Forward(const std::uint8_t* pValue, int nCount, int n, Bits* aAfter, Bits* aStart) const {
+        aAfter[0] = Fill(1);
+        for (int j = 0; j < nCount; ++j) {
+            const Bits nFree = j == 0 ? aAfter[0] : Fill((aAfter[j] & nBackground) << 1);
+            aStart[j] = nFree & Starts(pValue[j]);
+            aAfter[j + 1] = Fill(aStart[j] << pValue[j]);
+            if (!aAfter[j + 1]) return false;
+        }
+        return (aAfter[nCount] >> n) & 1;
+    }
+};
+
+}  // namespace
+
+bool CLineAnalyzer::AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount,
+                                           const CellMask* pIn, int nLength, CellMask* pOut) {
+    const int n = nLength;
+    if (n > MAX_BITS_LENGTH || nCount > MAX_BITS_LENGTH) return false;
+    const CellMask nBit = ColorBit(nColor & 15);
+    COneColourPass ahead{0, 0};
+    COneColourPass back{0, 0};
+    for (int i = 0; i < n; ++i) {
+        if (pIn[i] & MASK_BACKGROUND) {
+            ahead.nBackground |= Bits(1) << i;
+            back.nBackground |= Bits(1) << (n - 1 - i);
+        }
+        if (pIn[i] & nBit) {
+            ahead.nColour |= Bits(1) << i;
+            back.nColour |= Bits(1) << (n - 1 - i);
+        }
+    }
+    Bits aAfter[MAX_BITS_LENGTH + 1], aStart[MAX_BITS_LENGTH];
+    Bits aBackAfter[MAX_BITS_LENGTH + 1], aBackStart[MAX_BITS_LENGTH];
+    std::uint8_t aBackValue[MAX_BITS_LENGTH];
+    for (int j = 0; j < nCount; ++j) {
+        if (pValue[j] == 0 || pValue[j] > n) return false;
+        aBackValue[j] = pValue[nCount - 1 - j];
+    }
+    if (!ahead.Forward(pValue, nCount, n, aAfter, aStart)) return false;
+    if (!back.Forward(aBackValue, nCount, n, aBackAfter, aBackStart)) return false;
+
+    // A start s of number j is real when the numbers after it fit too: seen from the other
+    // end, that block starts at n - s - v.
+    Bits nFilled = 0;
+    for (int j = 0; j < nCount; ++j) {
+        const int v = pValue[j];
+        Bits nValid = aStart[j] & (Reverse(aBackStart[nCount - 1 - j]) >> (63 - n + v));
+        for (int t = 0; t < v && nValid; ++t) nFilled |= nValid << t;
+    }
+    // Cell i is background between numbers j-1 and j when position i follows numbers
+    // 0..j-1 and position i + 1 leaves room for the others.
+    Bits nEmpty = 0;
+    for (int j = 0; j <= nCount; ++j)
+        nEmpty |= aAfter[j] & ahead.nBackground & (Reverse(aBackAfter[nCount - j]) >> (64 - n));
+    for (int i = 0; i < n; ++i)
+        pOut[i] = CellMask(((nEmpty >> i) & 1 ? MASK_BACKGROUND : 0) | ((nFilled >> i) & 1 ? nBit : 0));
+    return true;
+}
+
 bool CLineAnalyzer::Analyze(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount,
                             const CellMask* pIn, int nLength, CellMask* pOut) {
+    if (nLength <= MAX_BITS_LENGTH && nLength > 0) {
+        bool bOneColour = true;
+        for (int j = 1; j < nCount && bOneColour; ++j) bOneColour = pColor[j] == pColor[0];
+        if (bOneColour) return AnalyzeOneColourByBits(pValue, nCount > 0 ? pColor[0] : 1, nCount, pIn, nLength, pOut);
+    }
+    return AnalyzeByTable(pValue, pColor, nCount, pIn, nLength, pOut);
+}
+
+bool CLineAnalyzer::AnalyzeByTable(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount,
+                                   const CellMask* pIn, int nLength, CellMask* pOut) {
     if (nLength > m_nMaxLength || nCount > m_nMaxCount || nLength < 0 || nCount < 0) return false;
     const int n = nLength;
     const int k = nCount;

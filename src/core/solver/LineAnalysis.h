@@ -24,6 +24,15 @@ public:
     bool Analyze(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount,
                  const CellMask* pIn, int nLength, CellMask* pOut);
 
+    // The two methods behind Analyze, with the same contract. The bit-parallel one serves
+    // lines of at most 63 cells whose numbers share one colour (every line of a one-colour
+    // puzzle up to that size): a few word operations per number instead of a table.
+    bool AnalyzeByTable(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount,
+                        const CellMask* pIn, int nLength, CellMask* pOut);
+    static bool AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount,
+                                       const CellMask* pIn, int nLength, CellMask* pOut);
+    static constexpr int MAX_BITS_LENGTH = 63;
+
 private:
     int Index(int j, int i) const { return j * (m_nLength + 1) + i; }
 

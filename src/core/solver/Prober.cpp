@@ -1,5 +1,7 @@
 #include "solver/Prober.h"
 
+#include <cstdlib>
+
 namespace quenk {
 
 CProber::CProber(CGridPropagator& grid)
@@ -50,13 +52,22 @@ bool CProber::ProbeCell(int nCell, bool& bLearned) {
     return bOk && m_grid.Propagate();
 }
 
+bool CProber::NextToDecided(int nCell) const {
+    const int W = m_grid.GetWidth();
+    const int N = m_grid.GetCellCount();
+    const int c = nCell % W;
+    return (c > 0 && m_grid.IsDecided(nCell - 1)) || (c + 1 < W && m_grid.IsDecided(nCell + 1)) ||
+           (nCell >= W && m_grid.IsDecided(nCell - W)) || (nCell + W < N && m_grid.IsDecided(nCell + W));
+}
+
 bool CProber::Run() {
     const int nCells = m_grid.GetCellCount();
     if (nCells == 0) return true;
     // Round and round from cell 0, until a full round since the last lesson.
     int nQuiet = 0;
     for (int nCell = 0; nQuiet < nCells && m_grid.GetUndecidedCount() > 0; nCell = nCell + 1 == nCells ? 0 : nCell + 1) {
-        if (m_grid.IsDecided(nCell)) {
+        static const int s_nMode = getenv("QPROBE") ? atoi(getenv("QPROBE")) : 0;
+        if (m_grid.IsDecided(nCell) || (s_nMode == 1 && !NextToDecided(nCell))) {
             ++nQuiet;
             continue;
         }

@@ -22,6 +22,7 @@ public:
 private:
     // Probes one cell; bLearned tells whether any cell narrowed.
     bool ProbeCell(int nCell, bool& bLearned);
+    bool NextToDecided(int nCell) const;
 
     CGridPropagator& m_grid;
     std::vector<CellMask> m_aUnion;      // per cell: values seen over the outcomes so far

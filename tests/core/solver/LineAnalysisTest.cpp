@@ -48,16 +48,25 @@ Expected BruteForce(const std::vector<Number>& numbers, const std::vector<CellMa
     return e;
 }
 
+enum class EMethod { Dispatch, Table, Bits };
+
 std::vector<CellMask> Analyze(CLineAnalyzer& analyzer, const std::vector<Number>& numbers,
-                              const std::vector<CellMask>& masks, bool& bOk) {
+                              const std::vector<CellMask>& masks, bool& bOk,
+                              EMethod method = EMethod::Dispatch) {
     std::vector<std::uint8_t> values, colors;
     for (const Number& number : numbers) {
         values.push_back(number.value);
         colors.push_back(number.color);
     }
     std::vector<CellMask> out(masks.size(), 0xFFFF);
-    bOk = analyzer.Analyze(values.data(), colors.data(), int(numbers.size()), masks.data(),
-                           int(masks.size()), out.data());
+    const int k = int(numbers.size()), n = int(masks.size());
+    switch (method) {
+    case EMethod::Dispatch: bOk = analyzer.Analyze(values.data(), colors.data(), k, masks.data(), n, out.data()); break;
+    case EMethod::Table: bOk = analyzer.AnalyzeByTable(values.data(), colors.data(), k, masks.data(), n, out.data()); break;
+    case EMethod::Bits:
+        bOk = CLineAnalyzer::AnalyzeOneColourByBits(values.data(), k ? colors[0] : 1, k, masks.data(), n, out.data());
+        break;
+    }
     return out;
 }
 
@@ -90,9 +99,20 @@ TEST(LineAnalysis, EqualsTheUnionOfAllAgreeingArrangements) {
 
         const Expected want = BruteForce(numbers, masks);
         bool bOk = false;
-        const std::vector<CellMask> got = Analyze(analyzer, numbers, masks, bOk);
+        const std::vector<CellMask> got = Analyze(analyzer, numbers, masks, bOk, EMethod::Table);
         SCOPED_TRACE(testing::Message() << "case " << t << ": " << numbers.size() << " numbers, length " << n);
         ASSERT_EQ(bOk, want.bOk);
+        bool bOneColour = true;
+        for (const Number& number : numbers) bOneColour &= number.color == (numbers.empty() ? 1 : numbers[0].color);
+        if (bOneColour) {
+            bool bBitsOk = false;
+            const std::vector<CellMask> bits = Analyze(analyzer, numbers, masks, bBitsOk, EMethod::Bits);
+            ASSERT_EQ(bBitsOk, want.bOk);
+            // Values no number has are struck off by both methods alike.
+            if (bBitsOk) {
+                ASSERT_EQ(bits, want.possible);
+            }
+        }
         if (!bOk) continue;
         ASSERT_EQ(got, want.possible);
         ++nSolvable;
@@ -102,6 +122,39 @@ TEST(LineAnalysis, EqualsTheUnionOfAllAgreeingArrangements) {
     EXPECT_GT(nSolvable, 10000);
     EXPECT_GT(nNarrowed, 8000);
     EXPECT_GT(nSeveralColours, 3000);
+}
+
+// Longer one-colour lines than brute force can take: the bit-parallel method against the table.
+TEST(LineAnalysis, BitsAgreeWithTheTableOnLongOneColourLines) {
+    std::mt19937 rng(92);
+    CLineAnalyzer analyzer(63, 32);
+    int nSolvable = 0;
+    for (int t = 0; t < 20000; ++t) {
+        const int n = 1 + int(rng() % 63);
+        std::vector<Number> numbers;
+        for (int nUsed = 0; nUsed < n && rng() % 8;) {
+            const int v = 1 + int(rng() % unsigned(std::max(1, n / 4)));
+            numbers.push_back(Number{std::uint8_t(v), 2});
+            nUsed += v + 1;
+        }
+        // Colour 2 in a three-colour grid: cells may also allow colour 1, which no number has.
+        std::vector<CellMask> masks(size_t(n), 7);
+        const int nDecide = int(rng() % unsigned(n + 1));
+        for (int d = 0; d < nDecide; ++d) {
+            const unsigned r = rng() % 4;
+            masks[rng() % unsigned(n)] = r == 0 ? MASK_BACKGROUND : r == 1 ? ColorBit(2) : r == 2 ? CellMask(5) : CellMask(3);
+        }
+        bool bTable = false, bBits = false;
+        const auto table = Analyze(analyzer, numbers, masks, bTable, EMethod::Table);
+        const auto bits = Analyze(analyzer, numbers, masks, bBits, EMethod::Bits);
+        SCOPED_TRACE(testing::Message() << "case " << t << ", length " << n);
+        ASSERT_EQ(bBits, bTable);
+        if (bTable) {
+            ASSERT_EQ(bits, table);
+        }
+        nSolvable += bTable;
+    }
+    EXPECT_GT(nSolvable, 3000);
 }
 
 // Lines at the size limits; the answer is checked against what the numbers force.
