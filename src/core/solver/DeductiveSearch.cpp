@@ -1,6 +1,9 @@
 #include "solver/DeductiveSearch.h"
 
+#include <algorithm>
+
 namespace quenk {
+
 
 SGridClues MakeGridClues(int nWidth, int nHeight, int nColors,
                          const std::vector<std::vector<std::pair<std::uint8_t, std::uint8_t>>>& lines) {
@@ -19,10 +22,84 @@ SGridClues MakeGridClues(int nWidth, int nHeight, int nColors,
     return clues;
 }
 
-CDeductiveSearch::CDeductiveSearch(const SGridClues& clues)
-    : m_grid(clues), m_prober(m_grid), m_aSolution(size_t(m_grid.GetCellCount()), 0) {
+CDeductiveSearch::CDeductiveSearch(const SGridClues& clues, const SSearchTuning& tuning)
+    : m_tuning(tuning),
+      m_grid(clues), m_prober(m_grid), m_aSolution(size_t(m_grid.GetCellCount()), 0) {
     // Every guess on a path takes a different cell.
     m_aFrames.resize(size_t(m_grid.GetCellCount()) + 1);
+    m_aFreeFrames.resize(size_t(m_grid.GetCellCount()) + 1);
+    m_aWitness.assign(size_t(m_grid.GetCellCount()), 0);
+}
+
+bool CDeductiveSearch::WitnessFits() const {
+    const int nCells = m_grid.GetCellCount();
+    for (int c = 0; c < nCells; ++c)
+        if (!(m_aWitness[size_t(c)] & m_grid.GetMask(c))) return false;
+    return true;
+}
+
+int CDeductiveSearch::FreeBranchCell() const {
+    int nBest = -1;
+    std::int64_t nBestScore = -1;
+    for (int c = m_grid.GetCellCount() - 1; c >= 0; --c) {
+        if (m_grid.IsDecided(c)) continue;
+        const std::int64_t nScore = m_prober.GetScore(c);
+        if (nScore > nBestScore) {
+            nBestScore = nScore;
+            nBest = c;
+        }
+    }
+    return nBest;
+}
+
+CDeductiveSearch::EFound CDeductiveSearch::FindAny(IGridSearchObserver& observer) {
+    const int nEntry = m_grid.GetTrailSize();
+    int nDepth = 0;
+    int nSpent = 0;
+    bool bOk = true;  // the entry state is deduced already
+    for (;;) {
+        if (bOk && m_grid.GetUndecidedCount() == 0) {
+            for (int c = 0; c < m_grid.GetCellCount(); ++c) m_aWitness[size_t(c)] = m_grid.GetMask(c);
+            m_grid.UndoTo(nEntry);
+            return EFound::Yes;
+        }
+        if (bOk && ++nSpent > m_tuning.nOracleBudget) {
+            m_grid.UndoTo(nEntry);
+            return EFound::Unknown;
+        }
+        if (bOk) {
+            ++m_stats.nOracleNodes;
+            if (observer.ShouldStop(m_stats.nNodes + m_stats.nOracleNodes)) {
+                m_grid.UndoTo(nEntry);
+                return EFound::Stopped;
+            }
+            const int nCell = FreeBranchCell();
+            const CellMask nValues = m_grid.GetMask(nCell);
+            const CellMask nFirst = CellMask(nValues & -nValues);
+            m_aFreeFrames[size_t(nDepth++)] = CFrame{nCell, CellMask(nValues & ~nFirst), m_grid.GetTrailSize()};
+            m_grid.Narrow(nCell, nFirst);
+            bOk = Deduce();
+            continue;
+        }
+        bool bNext = false;
+        while (nDepth > 0) {
+            CFrame& frame = m_aFreeFrames[size_t(nDepth - 1)];
+            m_grid.UndoTo(frame.nMark);
+            if (frame.nLeft) {
+                const CellMask nNext = CellMask(frame.nLeft & -frame.nLeft);
+                frame.nLeft = CellMask(frame.nLeft & ~nNext);
+                m_grid.Narrow(frame.nCell, nNext);
+                bOk = Deduce();
+                bNext = true;
+                break;
+            }
+            --nDepth;
+        }
+        if (!bNext) {
+            m_grid.UndoTo(nEntry);
+            return EFound::No;
+        }
+    }
 }
 
 bool CDeductiveSearch::Deduce() {
@@ -39,6 +116,8 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
     const auto start = std::chrono::steady_clock::now();
     m_stats = SSearchStats{};
     m_grid.Reset(pCells);
+    m_prober.Reset();
+    std::fill(m_aWitness.begin(), m_aWitness.end(), CellMask(0));
     const std::int64_t nProbesBefore = m_prober.GetProbeCount();
     const std::int64_t nAnalysesBefore = m_grid.GetLineAnalyses();
 
@@ -48,6 +127,15 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
     for (;;) {
         ++m_stats.nNodes;
         bool bLeaf = true;
+        // Only subtrees that hold a solution are walked.
+        if (bOk && m_stats.nNodes > m_tuning.nOracleAfterNodes && m_grid.GetUndecidedCount() > 0 && !WitnessFits()) {
+            const EFound found = FindAny(observer);
+            if (found == EFound::Stopped) {
+                bStopped = true;
+                break;
+            }
+            bOk = found != EFound::No;
+        }
         if (bOk && m_grid.GetUndecidedCount() == 0) {
             m_grid.WriteCells(m_aSolution.data());
             if (!observer.OnGridSolution(m_aSolution.data())) {

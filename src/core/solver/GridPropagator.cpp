@@ -25,7 +25,8 @@ CGridPropagator::CGridPropagator(const SGridClues& clues)
       m_aTrail(size_t(m_nCells) * (MAX_COLORS - 1) + 1),
       m_aQueue(size_t(m_nLines) + 1),
       m_aQueued(size_t(m_nLines), 0),
-      m_analyzer(std::max(clues.nWidth, clues.nHeight), MaxCount(clues)) {}
+      m_analyzer(std::max(clues.nWidth, clues.nHeight), MaxCount(clues)),
+      m_aLineStamp(size_t(m_nLines), 1) {}
 
 void CGridPropagator::Reset(const std::uint8_t* pCells) {
     m_nTrail = 0;
@@ -38,6 +39,8 @@ void CGridPropagator::Reset(const std::uint8_t* pCells) {
     }
     ClearQueue();
     for (int nLine = 0; nLine < m_nLines; ++nLine) Queue(nLine);
+    m_nClock = 1;
+    std::fill(m_aLineStamp.begin(), m_aLineStamp.end(), std::int64_t(1));
 }
 
 std::uint8_t CGridPropagator::GetCellValue(int nCell) const {
@@ -60,6 +63,14 @@ void CGridPropagator::Queue(int nLine) {
     ++m_nQueued;
 }
 
+void CGridPropagator::Touch(int nCell) {
+    if (!m_bStamping) return;
+    const int W = m_clues.nWidth;
+    ++m_nClock;
+    m_aLineStamp[size_t(nCell / W)] = m_nClock;
+    m_aLineStamp[size_t(m_clues.nHeight + nCell % W)] = m_nClock;
+}
+
 void CGridPropagator::ClearQueue() {
     std::fill(m_aQueued.begin(), m_aQueued.end(), std::uint8_t(0));
     m_nHead = 0;
@@ -77,6 +88,7 @@ bool CGridPropagator::Narrow(int nCell, CellMask nMask) {
     const int W = m_clues.nWidth;
     Queue(nCell / W);
     Queue(m_clues.nHeight + nCell % W);
+    Touch(nCell);
     return true;
 }
 
@@ -86,6 +98,7 @@ void CGridPropagator::UndoTo(int nMark) {
         const CellMask nNow = m_aMask[size_t(e.nCell)];
         if ((nNow & (nNow - 1)) == 0 && (e.nOld & (e.nOld - 1)) != 0) ++m_nUndecided;
         m_aMask[size_t(e.nCell)] = e.nOld;
+        Touch(e.nCell);
     }
 }
 
@@ -113,6 +126,7 @@ bool CGridPropagator::AnalyzeLine(int nLine) {
         m_aMask[size_t(c)] = aOut[i];
         if ((aOut[i] & (aOut[i] - 1)) == 0) --m_nUndecided;
         Queue(bRow ? H + i : i);
+        Touch(c);
     }
     return true;
 }

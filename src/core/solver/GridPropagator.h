@@ -2,6 +2,7 @@
 // Line deduction over a whole grid with the complete line analysis: each cell holds the set
 // of values it may still take, a line is analysed again only after one of its cells
 // narrowed, and every narrowing is kept on a trail so that it can be taken back.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -53,6 +54,16 @@ public:
 
     std::int64_t GetLineAnalyses() const { return m_nAnalyses; }
 
+    // A clock that ticks at every change of a cell made or taken back while stamping is on,
+    // and per line the tick of its last change: the prober skips cells whose lines are as
+    // they were when it last probed them. Its own trials run with stamping off.
+    void SetStamping(bool bOn) { m_bStamping = bOn; }
+    std::int64_t GetClock() const { return m_nClock; }
+    std::int64_t GetCellStamp(int nCell) const {
+        const int W = m_clues.nWidth;
+        return std::max(m_aLineStamp[size_t(nCell / W)], m_aLineStamp[size_t(m_clues.nHeight + nCell % W)]);
+    }
+
 private:
     struct CTrailEntry {
         std::int32_t nCell;
@@ -61,6 +72,7 @@ private:
     bool AnalyzeLine(int nLine);
     void Queue(int nLine);
     void ClearQueue();
+    void Touch(int nCell);
 
     const SGridClues m_clues;
     const int m_nCells;
@@ -78,6 +90,9 @@ private:
     CellMask m_aLineIn[256] = {};
     CellMask m_aLineOut[256] = {};
     std::int64_t m_nAnalyses = 0;
+    std::vector<std::int64_t> m_aLineStamp;
+    std::int64_t m_nClock = 1;
+    bool m_bStamping = true;
 };
 
 }  // namespace quenk

@@ -1,6 +1,6 @@
 #include "solver/Prober.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace quenk {
 
@@ -9,11 +9,24 @@ CProber::CProber(CGridPropagator& grid)
       m_aUnion(size_t(grid.GetCellCount()), 0),
       m_aCount(size_t(grid.GetCellCount()), 0),
       m_aStamp(size_t(grid.GetCellCount()), 0),
-      m_aTouched(size_t(grid.GetCellCount()), 0) {}
+      m_aTouched(size_t(grid.GetCellCount()), 0),
+      m_aProbedAt(size_t(grid.GetCellCount()), 0),
+      m_aScore(size_t(grid.GetCellCount()), 0),
+      m_aStrong(size_t(grid.GetCellCount()), 0) {}
+
+void CProber::Reset() {
+    std::fill(m_aProbedAt.begin(), m_aProbedAt.end(), std::int64_t(0));
+    std::fill(m_aScore.begin(), m_aScore.end(), std::int64_t(0));
+    std::fill(m_aStrong.begin(), m_aStrong.end(), CellMask(0));
+}
 
 bool CProber::ProbeCell(int nCell, bool& bLearned) {
     const CellMask nValues = m_grid.GetMask(nCell);
     int nOk = 0;
+    std::int64_t nScore = 1;
+    int nStrongest = -1;
+    CellMask nStrong = 0;
+    m_grid.SetStamping(false);
     m_nTouched = 0;
     for (CellMask nRest = nValues; nRest; nRest &= CellMask(nRest - 1)) {
         const CellMask nBit = CellMask(nRest & -nRest);
@@ -24,6 +37,12 @@ bool CProber::ProbeCell(int nCell, bool& bLearned) {
             // A cell can narrow only if every outcome so far touched it.
             ++nOk;
             ++m_nStamp;
+            const int nSize = m_grid.GetTrailSize() - nMark;
+            nScore *= nSize + 1;
+            if (nSize > nStrongest) {
+                nStrongest = nSize;
+                nStrong = nBit;
+            }
             for (int e = nMark; e < m_grid.GetTrailSize(); ++e) {
                 const int c = m_grid.TrailCell(e);
                 if (m_aStamp[size_t(c)] == m_nStamp) continue;
@@ -39,6 +58,10 @@ bool CProber::ProbeCell(int nCell, bool& bLearned) {
         }
         m_grid.UndoTo(nMark);
     }
+    m_grid.SetStamping(true);
+    m_aProbedAt[size_t(nCell)] = m_grid.GetClock();
+    m_aScore[size_t(nCell)] = nScore;
+    m_aStrong[size_t(nCell)] = nStrong;
     bool bOk = nOk > 0;
     for (int t = 0; t < m_nTouched; ++t) {
         const int c = m_aTouched[size_t(t)];
@@ -66,8 +89,10 @@ bool CProber::Run() {
     // Round and round from cell 0, until a full round since the last lesson.
     int nQuiet = 0;
     for (int nCell = 0; nQuiet < nCells && m_grid.GetUndecidedCount() > 0; nCell = nCell + 1 == nCells ? 0 : nCell + 1) {
-        static const int s_nMode = getenv("QPROBE") ? atoi(getenv("QPROBE")) : 0;
-        if (m_grid.IsDecided(nCell) || (s_nMode == 1 && !NextToDecided(nCell))) {
+        // What a probe can teach comes mostly from its own row and column: a cell with no
+        // decided neighbour, or whose lines are as they were at its last probe, is passed.
+        if (m_grid.IsDecided(nCell) || !NextToDecided(nCell) ||
+            m_aProbedAt[size_t(nCell)] >= m_grid.GetCellStamp(nCell)) {
             ++nQuiet;
             continue;
         }

@@ -15,9 +15,19 @@ public:
     // From a propagated fixed point, probes undecided cells round and round until a whole
     // round teaches nothing. Every cell it decides or narrows holds in every solution of the
     // grid as it was. False when the grid has no solution; the grid is then left part-way.
+    // Cells with no decided neighbour, and cells whose row and column have not changed
+    // since their last probe, are passed over: they rarely teach anything.
     bool Run();
 
+    // How much the last probe of a cell decided (the product over its values of one plus
+    // the cells each outcome narrowed), and the value whose outcome narrowed most: a free
+    // search branches where this is largest. 0 for cells not probed yet.
+    std::int64_t GetScore(int nCell) const { return m_aScore[size_t(nCell)]; }
+    CellMask GetStrongValue(int nCell) const { return m_aStrong[size_t(nCell)]; }
+
     std::int64_t GetProbeCount() const { return m_nProbes; }
+    // Forgets what was probed before: call after the grid was reset.
+    void Reset();
 
 private:
     // Probes one cell; bLearned tells whether any cell narrowed.
@@ -29,6 +39,9 @@ private:
     std::vector<std::int32_t> m_aCount;  // per cell: outcomes so far that narrowed it
     std::vector<std::int32_t> m_aStamp;  // per cell: last probe that counted it
     std::vector<std::int32_t> m_aTouched;
+    std::vector<std::int64_t> m_aProbedAt;
+    std::vector<std::int64_t> m_aScore;
+    std::vector<CellMask> m_aStrong;  // per cell: the grid's clock when last probed
     int m_nTouched = 0;
     std::int32_t m_nStamp = 0;
     std::int64_t m_nProbes = 0;

@@ -16,6 +16,9 @@ namespace {
 
 using test::Grid;
 
+// The free search asked before every subtree, with budgets that sometimes run out.
+constexpr SSearchTuning kOracleEverywhere{0, 3};
+
 class CGridRecorder : public IGridSearchObserver {
 public:
     CGridRecorder(size_t nCells, size_t nMax) : m_nCells(nCells), m_nMax(nMax) {}
@@ -30,12 +33,13 @@ public:
 
 // The root goes through the line pass first, as the search does, so that what it does to
 // the cells decided beforehand stays as it was.
-std::vector<Grid> DeductiveSolutions(const CCrossword& puzzle, size_t nMax, SSearchStats* pStats = nullptr) {
+std::vector<Grid> DeductiveSolutions(const CCrossword& puzzle, size_t nMax, const SSearchTuning& tuning = {},
+                                     SSearchStats* pStats = nullptr) {
     auto pCopy = puzzle.Clone(false);
     const SolveResult root = pCopy->SolveByLines(false);
     if (root.code == SOLVE_CONTRADICTION) return {};
     if (root.code == SOLVE_SOLVED) return {test::CellsOf(*pCopy)};
-    CDeductiveSearch search(GridCluesOf(*pCopy));
+    CDeductiveSearch search(GridCluesOf(*pCopy), tuning);
     CGridRecorder recorder(size_t(pCopy->m_nWidth) * pCopy->m_nHeight, nMax);
     search.Run(GridCellsOf(*pCopy).data(), recorder);
     if (pStats) *pStats = search.GetStats();
@@ -101,6 +105,7 @@ TEST(DeductiveSearch, MatchesExhaustiveEnumerationAndThePlainSearch) {
         SCOPED_TRACE(testing::Message() << "case " << nCase);
         const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 0);
         ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0), plain);
+        ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0, kOracleEverywhere), plain);
         if (HasColourInEmptyLine(*pPuzzle)) {
             ++nQuirk;
             continue;
@@ -118,16 +123,29 @@ TEST(DeductiveSearch, MatchesExhaustiveEnumerationAndThePlainSearch) {
 // Larger random puzzles have thousands of solutions: the first few hundred must agree.
 TEST(DeductiveSearch, SameListAsThePlainSearchOnLargerRandomPuzzles) {
     std::mt19937 rng(7002);
-    int nLong = 0;
+    int nLong = 0, nPruned = 0;
     for (int nCase = 0; nCase < 120; ++nCase) {
         const auto pPuzzle = RandomPuzzle(rng, 8, 14, 3);
         SCOPED_TRACE(testing::Message() << "case " << nCase << " " << int(pPuzzle->m_nWidth) << "x"
                                         << int(pPuzzle->m_nHeight) << " colours " << int(pPuzzle->m_nColors));
         const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 300);
         ASSERT_EQ(DeductiveSolutions(*pPuzzle, 300), plain);
+        SSearchStats stats;
+        ASSERT_EQ(DeductiveSolutions(*pPuzzle, 300, kOracleEverywhere, &stats), plain);
+        nPruned += stats.nOracleNodes > 0;
         nLong += plain.size() >= 20;
     }
     EXPECT_GT(nLong, 20);
+    EXPECT_GT(nPruned, 20);
+}
+
+// Every permutation of 6, all 720 in order, with and without the free search.
+TEST(DeductiveSearch, PermutationsInOrder) {
+    const auto pPuzzle = test::PermutationPuzzle(6);
+    const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 0);
+    ASSERT_EQ(plain.size(), 720u);
+    EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0), plain);
+    EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0, SSearchTuning{0, 1000}), plain);
 }
 
 TEST(DeductiveSearch, SameListAsThePlainSearchOnPublishedPuzzles) {
@@ -141,6 +159,7 @@ TEST(DeductiveSearch, SameListAsThePlainSearchOnPublishedPuzzles) {
         ASSERT_TRUE(puzzle.has_value());
         const std::vector<Grid> plain = PlainSolutions(*puzzle->pCrossword, 100);
         EXPECT_EQ(DeductiveSolutions(*puzzle->pCrossword, 100), plain);
+        EXPECT_EQ(DeductiveSolutions(*puzzle->pCrossword, 100, kOracleEverywhere), plain);
         EXPECT_FALSE(plain.empty());
     }
 }
