@@ -26,7 +26,27 @@ CGridPropagator::CGridPropagator(const SGridClues& clues)
       m_aQueue(size_t(m_nLines) + 1),
       m_aQueued(size_t(m_nLines), 0),
       m_analyzer(std::max(clues.nWidth, clues.nHeight), MaxCount(clues)),
-      m_aLineStamp(size_t(m_nLines), 1) {}
+      m_aLineStamp(size_t(m_nLines), 1),
+      m_aWordColour(size_t(m_nLines), 0) {
+    // Lines that the bit-parallel analysis serves get a cache of their answers: probing meets
+    // the same line states again and again.
+    bool bAnyWords = false;
+    for (int nLine = 0; nLine < m_nLines; ++nLine) {
+        const int nFirst = m_clues.aFirst[size_t(nLine)];
+        const int nCount = m_clues.aFirst[size_t(nLine) + 1] - nFirst;
+        const int n = nLine < m_clues.nHeight ? m_clues.nWidth : m_clues.nHeight;
+        if (n > CLineAnalyzer::MAX_BITS_LENGTH) continue;
+        int nColour = nCount > 0 ? m_clues.aColor[size_t(nFirst)] & 15 : 1;
+        for (int j = 1; j < nCount; ++j)
+            if ((m_clues.aColor[size_t(nFirst + j)] & 15) != nColour) nColour = 0;
+        m_aWordColour[size_t(nLine)] = std::uint8_t(nColour);
+        bAnyWords |= nColour != 0;
+    }
+    // Small grids need a small cache: about 256 entries a line, 2^10 to 2^15 in all.
+    m_nCacheBits = 10;
+    while (m_nCacheBits < MAX_CACHE_BITS && (1 << m_nCacheBits) < 256 * m_nLines) ++m_nCacheBits;
+    if (bAnyWords) m_aCache.assign(size_t(1) << m_nCacheBits, CCacheEntry{});
+}
 
 void CGridPropagator::Reset(const std::uint8_t* pCells) {
     m_nTrail = 0;
@@ -102,6 +122,50 @@ void CGridPropagator::UndoTo(int nMark) {
     }
 }
 
+void CGridPropagator::SetCellMask(int nCell, CellMask nNew, int nCrossLine) {
+    m_aTrail[size_t(m_nTrail++)] = CTrailEntry{nCell, m_aMask[size_t(nCell)]};
+    m_aMask[size_t(nCell)] = nNew;
+    if ((nNew & (nNew - 1)) == 0) --m_nUndecided;
+    Queue(nCrossLine);
+    Touch(nCell);
+}
+
+bool CGridPropagator::AnalyzeLineWords(int nLine, int nStart, int nStep, int n, int nFirst, int nCount) {
+    using Bits = std::uint64_t;
+    const int nColour = m_aWordColour[size_t(nLine)];
+    const CellMask nBit = ColorBit(nColour);
+    Bits nBackground = 0, nColourBits = 0, nOther = 0;
+    for (int i = 0, c = nStart; i < n; ++i, c += nStep) {
+        const CellMask m = m_aMask[size_t(c)];
+        nBackground |= Bits(m & MASK_BACKGROUND) << i;
+        nColourBits |= Bits((m & nBit) != 0) << i;
+        nOther |= Bits((m & ~(MASK_BACKGROUND | nBit)) != 0) << i;
+    }
+    ++m_nAnalyses;
+    std::uint64_t nHash = (nBackground * 0x9E3779B97F4A7C15ULL) ^ ((nColourBits + std::uint64_t(nLine)) * 0xC2B2AE3D27D4EB4FULL);
+    nHash ^= nHash >> 29;
+    CCacheEntry& entry = m_aCache[size_t(nHash >> (64 - m_nCacheBits))];
+    if (entry.nLine != nLine || entry.nBackground != nBackground || entry.nColour != nColourBits) {
+        entry.nLine = nLine;
+        entry.nBackground = nBackground;
+        entry.nColour = nColourBits;
+        if (!CLineAnalyzer::AnalyzeOneColourWords(m_clues.aValue.data() + nFirst, nCount, n, nBackground, nColourBits,
+                                                  entry.nOutBackground, entry.nOutColour))
+            entry.nOutBackground = entry.nOutColour = 0;  // a line with cells always allows something
+    }
+    if (!(entry.nOutBackground | entry.nOutColour)) return false;
+    const bool bRow = nLine < m_clues.nHeight;
+    Bits nChanged = (nBackground ^ entry.nOutBackground) | (nColourBits ^ entry.nOutColour) | nOther;
+    while (nChanged) {
+        const int i = std::countr_zero(nChanged);
+        nChanged &= nChanged - 1;
+        const CellMask nNew = CellMask(((entry.nOutBackground >> i) & 1 ? MASK_BACKGROUND : 0) |
+                                       ((entry.nOutColour >> i) & 1 ? nBit : 0));
+        SetCellMask(nStart + i * nStep, nNew, bRow ? m_clues.nHeight + i : i);
+    }
+    return true;
+}
+
 bool CGridPropagator::AnalyzeLine(int nLine) {
     const int W = m_clues.nWidth;
     const int H = m_clues.nHeight;
@@ -111,6 +175,7 @@ bool CGridPropagator::AnalyzeLine(int nLine) {
     const int n = bRow ? W : H;
     const int nFirst = m_clues.aFirst[size_t(nLine)];
     const int nCount = m_clues.aFirst[size_t(nLine) + 1] - nFirst;
+    if (m_aWordColour[size_t(nLine)]) return AnalyzeLineWords(nLine, nStart, nStep, n, nFirst, nCount);
 
     CellMask* aIn = m_aLineIn;
     CellMask* aOut = m_aLineOut;
@@ -121,12 +186,7 @@ bool CGridPropagator::AnalyzeLine(int nLine) {
     for (int i = 0, c = nStart; i < n; ++i, c += nStep) {
         if (aOut[i] == aIn[i]) continue;
         // The line itself is settled by its own analysis: only the crossing line learns.
-        const CellMask nOld = aIn[i];
-        m_aTrail[size_t(m_nTrail++)] = CTrailEntry{c, nOld};
-        m_aMask[size_t(c)] = aOut[i];
-        if ((aOut[i] & (aOut[i] - 1)) == 0) --m_nUndecided;
-        Queue(bRow ? H + i : i);
-        Touch(c);
+        SetCellMask(c, aOut[i], bRow ? H + i : i);
     }
     return true;
 }

@@ -70,6 +70,9 @@ private:
         CellMask nOld;
     };
     bool AnalyzeLine(int nLine);
+    bool AnalyzeLineWords(int nLine, int nStart, int nStep, int n, int nFirst, int nCount);
+    // A narrowing found by a line's analysis: trail, queue the crossing line, stamp.
+    void SetCellMask(int nCell, CellMask nNew, int nCrossLine);
     void Queue(int nLine);
     void ClearQueue();
     void Touch(int nCell);
@@ -93,6 +96,19 @@ private:
     std::vector<std::int64_t> m_aLineStamp;
     std::int64_t m_nClock = 1;
     bool m_bStamping = true;
-};
+
+    // Answers of the bit-parallel analysis by line and cell words. A contradiction is
+    // stored as an answer with no cell allowed anything.
+    struct CCacheEntry {
+        std::uint64_t nBackground = 0;
+        std::uint64_t nColour = 0;
+        std::uint64_t nOutBackground = 0;
+        std::uint64_t nOutColour = 0;
+        std::int32_t nLine = -1;
+    };
+    static constexpr int MAX_CACHE_BITS = 15;
+    int m_nCacheBits = 10;
+    std::vector<std::uint8_t> m_aWordColour;  // per line: its one colour when it takes the word path, else 0
+    std::vector<CCacheEntry> m_aCache;};
 
 }  // namespace quenk

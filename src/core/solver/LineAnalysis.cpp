@@ -54,23 +54,14 @@ struct COneColourPass {
 
 }  // namespace
 
-bool CLineAnalyzer::AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount,
-                                           const CellMask* pIn, int nLength, CellMask* pOut) {
+bool CLineAnalyzer::AnalyzeOneColourWords(const std::uint8_t* pValue, int nCount, int nLength,
+                                          std::uint64_t nBackground, std::uint64_t nColour,
+                                          std::uint64_t& nOutBackground, std::uint64_t& nOutColour) {
     const int n = nLength;
-    if (n > MAX_BITS_LENGTH || nCount > MAX_BITS_LENGTH) return false;
-    const CellMask nBit = ColorBit(nColor & 15);
-    COneColourPass ahead{0, 0};
-    COneColourPass back{0, 0};
-    for (int i = 0; i < n; ++i) {
-        if (pIn[i] & MASK_BACKGROUND) {
-            ahead.nBackground |= Bits(1) << i;
-            back.nBackground |= Bits(1) << (n - 1 - i);
-        }
-        if (pIn[i] & nBit) {
-            ahead.nColour |= Bits(1) << i;
-            back.nColour |= Bits(1) << (n - 1 - i);
-        }
-    }
+    if (n < 1 || n > MAX_BITS_LENGTH || nCount > MAX_BITS_LENGTH) return false;
+    const Bits nCells = (Bits(1) << n) - 1;
+    const COneColourPass ahead{nBackground & nCells, nColour & nCells};
+    const COneColourPass back{Reverse(ahead.nBackground) >> (64 - n), Reverse(ahead.nColour) >> (64 - n)};
     Bits aAfter[MAX_BITS_LENGTH + 1], aStart[MAX_BITS_LENGTH];
     Bits aBackAfter[MAX_BITS_LENGTH + 1], aBackStart[MAX_BITS_LENGTH];
     std::uint8_t aBackValue[MAX_BITS_LENGTH];
@@ -87,15 +78,34 @@ bool CLineAnalyzer::AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColo
     for (int j = 0; j < nCount; ++j) {
         const int v = pValue[j];
         Bits nValid = aStart[j] & (Reverse(aBackStart[nCount - 1 - j]) >> (63 - n + v));
-        for (int t = 0; t < v && nValid; ++t) nFilled |= nValid << t;
+        // Smear each start over its block, doubling the covered width each step.
+        for (int nWidth = 1; nWidth < v && nValid; nWidth *= 2) nValid |= nValid << std::min(nWidth, v - nWidth);
+        nFilled |= nValid;
     }
     // Cell i is background between numbers j-1 and j when position i follows numbers
     // 0..j-1 and position i + 1 leaves room for the others.
     Bits nEmpty = 0;
     for (int j = 0; j <= nCount; ++j)
         nEmpty |= aAfter[j] & ahead.nBackground & (Reverse(aBackAfter[nCount - j]) >> (64 - n));
+    nOutBackground = nEmpty;
+    nOutColour = nFilled & nCells;
+    return true;
+}
+
+bool CLineAnalyzer::AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount,
+                                           const CellMask* pIn, int nLength, CellMask* pOut) {
+    const int n = nLength;
+    if (n < 1 || n > MAX_BITS_LENGTH) return false;
+    const CellMask nBit = ColorBit(nColor & 15);
+    Bits nBackground = 0, nColour = 0;
+    for (int i = 0; i < n; ++i) {
+        if (pIn[i] & MASK_BACKGROUND) nBackground |= Bits(1) << i;
+        if (pIn[i] & nBit) nColour |= Bits(1) << i;
+    }
+    Bits nOutBackground = 0, nOutColour = 0;
+    if (!AnalyzeOneColourWords(pValue, nCount, n, nBackground, nColour, nOutBackground, nOutColour)) return false;
     for (int i = 0; i < n; ++i)
-        pOut[i] = CellMask(((nEmpty >> i) & 1 ? MASK_BACKGROUND : 0) | ((nFilled >> i) & 1 ? nBit : 0));
+        pOut[i] = CellMask(((nOutBackground >> i) & 1 ? MASK_BACKGROUND : 0) | ((nOutColour >> i) & 1 ? nBit : 0));
     return true;
 }
 

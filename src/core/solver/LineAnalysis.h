@@ -31,6 +31,11 @@ public:
                         const CellMask* pIn, int nLength, CellMask* pOut);
     static bool AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount,
                                        const CellMask* pIn, int nLength, CellMask* pOut);
+    // The same on words: bit i of nBackground / nColour tells whether cell i may be
+    // background / the colour; the answer comes back the same way.
+    static bool AnalyzeOneColourWords(const std::uint8_t* pValue, int nCount, int nLength,
+                                      std::uint64_t nBackground, std::uint64_t nColour,
+                                      std::uint64_t& nOutBackground, std::uint64_t& nOutColour);
     static constexpr int MAX_BITS_LENGTH = 63;
 
 private:
