@@ -103,7 +103,18 @@ CDeductiveSearch::EFound CDeductiveSearch::FindAny(IGridSearchObserver& observer
 }
 
 bool CDeductiveSearch::Deduce() {
-    return m_grid.Propagate() && m_prober.Run();
+    if (!m_grid.Propagate()) return false;
+    // Probing that keeps teaching nothing (wide open grids such as n x n with every number
+    // 1) is skipped at more and more nodes, up to one node in 64; any lesson resets that.
+    if (m_nProbeWait > 0) {
+        --m_nProbeWait;
+        return true;
+    }
+    bool bLearned = false;
+    const bool bOk = m_prober.Run(bLearned);
+    m_nProbeInterval = !bOk || bLearned ? 0 : std::min(MAX_PROBE_INTERVAL, std::max(1, 2 * m_nProbeInterval));
+    m_nProbeWait = m_nProbeInterval;
+    return bOk;
 }
 
 int CDeductiveSearch::LastUndecided(int nLimit) const {
@@ -117,18 +128,22 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
     m_stats = SSearchStats{};
     m_grid.Reset(pCells);
     m_prober.Reset();
+    m_nProbeInterval = 0;
+    m_nProbeWait = 0;
     std::fill(m_aWitness.begin(), m_aWitness.end(), CellMask(0));
     const std::int64_t nProbesBefore = m_prober.GetProbeCount();
     const std::int64_t nAnalysesBefore = m_grid.GetLineAnalyses();
 
     int nDepth = 0;
+    std::int64_t nDeadEnds = 0;
     bool bStopped = false;
     bool bOk = Deduce();
     for (;;) {
         ++m_stats.nNodes;
         bool bLeaf = true;
+        if (!bOk) ++nDeadEnds;
         // Only subtrees that hold a solution are walked.
-        if (bOk && m_stats.nNodes > m_tuning.nOracleAfterNodes && m_grid.GetUndecidedCount() > 0 && !WitnessFits()) {
+        if (bOk && nDeadEnds >= m_tuning.nOracleAfterDeadEnds && m_grid.GetUndecidedCount() > 0 && !WitnessFits()) {
             const EFound found = FindAny(observer);
             if (found == EFound::Stopped) {
                 bStopped = true;

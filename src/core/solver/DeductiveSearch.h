@@ -6,7 +6,7 @@
 // deduction here only narrows a cell to the values some solution below the node gives it,
 // and abandons a node only when it has no solution.
 //
-// Once the tree has grown, it asks before each subtree whether the subtree holds a solution
+// Once the tree has met many dead ends, it asks before each subtree whether the subtree holds a solution
 // at all: either the last solution found that way (the witness) lies in it, or a short free
 // search that branches where probing promises most finds one or proves there is none. A
 // proof of none drops the subtree; no answer within the budget walks it as usual.
@@ -39,12 +39,12 @@ struct SSearchStats {
 };
 
 // When the free search is asked. It costs as much per node as the ordered one and most
-// puzzles settle in a few hundred ordered nodes, so by default it starts only once the
-// ordered search has gone that far, and gets a few nodes each time: it pays where a solution
-// lies off the ordered path, or a dead subtree falls to one or two well-chosen guesses.
-// Measured on tournament puzzles; larger budgets lost more on the others than they won.
+// puzzles settle after few dead ends, so by default it starts only once the ordered search
+// has met that many, and gets a few nodes each time: it pays where a solution lies off the
+// ordered path, or a dead subtree falls to one or two well-chosen guesses. Measured on
+// tournament puzzles; larger budgets lost more on the others than they won.
 struct SSearchTuning {
-    std::int64_t nOracleAfterNodes = 256;
+    std::int64_t nOracleAfterDeadEnds = 128;
     int nOracleBudget = 5;
 };
 
@@ -84,6 +84,9 @@ private:
     std::vector<CellMask> m_aWitness;  // one value bit per cell; empty mask while there is none
     std::vector<std::uint8_t> m_aSolution;
     SSearchStats m_stats;
+    static constexpr int MAX_PROBE_INTERVAL = 64;
+    int m_nProbeInterval = 0;  // nodes to pass without probing after a probing that taught nothing
+    int m_nProbeWait = 0;
 };
 
 // The numbers of a grid as SGridClues, from per-line (value, colour) lists.

@@ -83,7 +83,7 @@ bool CProber::NextToDecided(int nCell) const {
            (nCell >= W && m_grid.IsDecided(nCell - W)) || (nCell + W < N && m_grid.IsDecided(nCell + W));
 }
 
-bool CProber::Run() {
+bool CProber::Run(bool& bLearnedAny) {
     const int nCells = m_grid.GetCellCount();
     if (nCells == 0) return true;
     // Round and round from cell 0, until a full round since the last lesson.
@@ -99,6 +99,7 @@ bool CProber::Run() {
         bool bLearned = false;
         if (!ProbeCell(nCell, bLearned)) return false;
         nQuiet = bLearned ? 0 : nQuiet + 1;
+        bLearnedAny |= bLearned;
     }
     return true;
 }

@@ -17,7 +17,8 @@ public:
     // grid as it was. False when the grid has no solution; the grid is then left part-way.
     // Cells with no decided neighbour, and cells whose row and column have not changed
     // since their last probe, are passed over: they rarely teach anything.
-    bool Run();
+    // bLearned tells whether it narrowed any cell.
+    bool Run(bool& bLearned);
 
     // How much the last probe of a cell decided (the product over its values of one plus
     // the cells each outcome narrowed), and the value whose outcome narrowed most: a free
