@@ -6,8 +6,9 @@
 #include <random>
 
 #include "core/solver/SearchTestSupport.h"
-#include "solver/DeductiveSearch.h"
-#include "solver/GridClues.h"
+#include "solver/DeductiveSearchRun.h"
+#include "solver/SolutionList.h"
+#include "text/StringIds.h"
 #include "solver/SearchCollector.h"
 #include "support/Nono.h"
 
@@ -19,49 +20,30 @@ using test::Grid;
 // The free search asked before every subtree, with budgets that sometimes run out.
 constexpr SSearchTuning kOracleEverywhere{0, 3};
 
-class CGridRecorder : public IGridSearchObserver {
+// Records every solution until nMax of them (0: all), through the usual observer replies.
+class CLimitedRecorder : public ISearchObserver {
 public:
-    CGridRecorder(size_t nCells, size_t nMax) : m_nCells(nCells), m_nMax(nMax) {}
-    bool OnGridSolution(const std::uint8_t* pCells) override {
-        m_aGrids.emplace_back(pCells, pCells + m_nCells);
-        return m_nMax == 0 || m_aGrids.size() < m_nMax;
+    explicit CLimitedRecorder(size_t nMax) : m_limit(nullptr, std::int64_t(nMax)) {}
+    std::int32_t OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
+        m_record.OnSolution(solution, nIndex);
+        return m_limit.OnSolution(solution, nIndex);
     }
-    bool ShouldStop(std::int64_t) override { return false; }
-    size_t m_nCells, m_nMax;
-    std::vector<Grid> m_aGrids;
+    bool ShouldStop() override { return false; }
+    test::CRecordingObserver m_record;
+    CSearchCollector m_limit;
 };
 
-// The root goes through the line pass first, as the search does, so that what it does to
-// the cells decided beforehand stays as it was.
 std::vector<Grid> DeductiveSolutions(const CCrossword& puzzle, size_t nMax, const SSearchTuning& tuning = {},
                                      SSearchStats* pStats = nullptr) {
-    auto pCopy = puzzle.Clone(false);
-    const SolveResult root = pCopy->SolveByLines(false);
-    if (root.code == SOLVE_CONTRADICTION) return {};
-    if (root.code == SOLVE_SOLVED) return {test::CellsOf(*pCopy)};
-    CDeductiveSearch search(GridCluesOf(*pCopy), tuning);
-    CGridRecorder recorder(size_t(pCopy->m_nWidth) * pCopy->m_nHeight, nMax);
-    search.Run(GridCellsOf(*pCopy).data(), recorder);
-    if (pStats) *pStats = search.GetStats();
-    return recorder.m_aGrids;
+    CLimitedRecorder recorder(nMax);
+    RunDeductiveSearch(puzzle, recorder, pStats, tuning);
+    return recorder.m_record.m_aGrids;
 }
 
 std::vector<Grid> PlainSolutions(const CCrossword& puzzle, size_t nMax) {
-    test::CRecordingObserver observer;
-    CSearchCollector limit(nullptr, std::int64_t(nMax));
-    struct CBoth : ISearchObserver {
-        test::CRecordingObserver* pRecord;
-        CSearchCollector* pLimit;
-        std::int32_t OnSolution(const CCrossword& s, std::int64_t n) override {
-            pRecord->OnSolution(s, n);
-            return pLimit->OnSolution(s, n);
-        }
-        bool ShouldStop() override { return false; }
-    } both;
-    both.pRecord = &observer;
-    both.pLimit = &limit;
-    CSearchEngine(puzzle).Run(both);
-    return observer.m_aGrids;
+    CLimitedRecorder recorder(nMax);
+    CSearchEngine(puzzle).Run(recorder);
+    return recorder.m_record.m_aGrids;
 }
 
 std::unique_ptr<CCrossword> RandomPuzzle(std::mt19937& rng, int nMinSide, int nMaxSide, int nMaxColors) {
@@ -146,6 +128,45 @@ TEST(DeductiveSearch, PermutationsInOrder) {
     ASSERT_EQ(plain.size(), 720u);
     EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0), plain);
     EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0, SSearchTuning{0, 1000}), plain);
+}
+
+// Count limits, the list's budget and stop requests end the search as they end the plain one.
+TEST(DeductiveSearch, StopsLikeThePlainSearch) {
+    const auto pPuzzle = test::PermutationPuzzle(6);
+    for (std::int64_t nMax : {1, 7, 720}) {
+        CSolutionList list(*pPuzzle);
+        CSearchCollector collector(&list, nMax);
+        const SearchOutcome outcome = RunDeductiveSearch(*pPuzzle, collector);
+        EXPECT_EQ(outcome.nSolutions, nMax);
+        EXPECT_EQ(outcome.code, SEARCH_STOPPED);
+        EXPECT_EQ(outcome.reason, SEARCH_STOP_REQUEST);
+        EXPECT_EQ(outcome.nStatusId, unsigned(IDS_SEARCH_INTERRUPTED));
+    }
+    CSolutionList small(*pPuzzle, 36 * 3 + 20);
+    CSearchCollector full(&small);
+    const SearchOutcome budget = RunDeductiveSearch(*pPuzzle, full);
+    EXPECT_EQ(budget.reason, SEARCH_STOP_BUDGET);
+    EXPECT_EQ(budget.nSolutions, 3);
+
+    test::CRecordingObserver observer;
+    observer.m_nStopAfter = 10;
+    const SearchOutcome stopped = RunDeductiveSearch(*pPuzzle, observer);
+    EXPECT_EQ(stopped.code, SEARCH_STOPPED);
+    EXPECT_EQ(stopped.reason, SEARCH_STOP_REQUEST);
+    EXPECT_GE(observer.m_aGrids.size(), 10u);
+    EXPECT_LT(observer.m_aGrids.size(), 720u);
+    EXPECT_EQ(stopped.nSolutions, std::int64_t(observer.m_aGrids.size()));
+
+    // Solved or refuted by the line pass at the root: one node, no stop test.
+    auto pSolved = test::PuzzleFromPicture({"11.", ".11", "1.1"});
+    test::CRecordingObserver root;
+    SSearchStats stats;
+    EXPECT_EQ(RunDeductiveSearch(*pSolved, root, &stats).nSolutions, 1);
+    EXPECT_EQ(stats.nNodes, 1);
+    EXPECT_EQ(root.m_nStopTests, 0);
+    pSolved->SetCell(0, 0, CELL_CROSS);
+    EXPECT_EQ(RunDeductiveSearch(*pSolved, root).code, SEARCH_FINISHED);
+    EXPECT_EQ(root.m_aGrids.size(), 1u);
 }
 
 TEST(DeductiveSearch, SameListAsThePlainSearchOnPublishedPuzzles) {
