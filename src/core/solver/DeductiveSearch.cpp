@@ -4,7 +4,6 @@
 
 namespace quenk {
 
-
 SGridClues MakeGridClues(int nWidth, int nHeight, int nColors,
                          const std::vector<std::vector<std::pair<std::uint8_t, std::uint8_t>>>& lines) {
     SGridClues clues;

@@ -1,6 +1,7 @@
 #include "solver/Prober.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace quenk {
 
@@ -11,21 +12,17 @@ CProber::CProber(CGridPropagator& grid)
       m_aStamp(size_t(grid.GetCellCount()), 0),
       m_aTouched(size_t(grid.GetCellCount()), 0),
       m_aProbedAt(size_t(grid.GetCellCount()), 0),
-      m_aScore(size_t(grid.GetCellCount()), 0),
-      m_aStrong(size_t(grid.GetCellCount()), 0) {}
+      m_aScore(size_t(grid.GetCellCount()), 0) {}
 
 void CProber::Reset() {
     std::fill(m_aProbedAt.begin(), m_aProbedAt.end(), std::int64_t(0));
     std::fill(m_aScore.begin(), m_aScore.end(), std::int64_t(0));
-    std::fill(m_aStrong.begin(), m_aStrong.end(), CellMask(0));
 }
 
 bool CProber::ProbeCell(int nCell, bool& bLearned) {
     const CellMask nValues = m_grid.GetMask(nCell);
     int nOk = 0;
     std::int64_t nScore = 1;
-    int nStrongest = -1;
-    CellMask nStrong = 0;
     m_grid.SetStamping(false);
     m_nTouched = 0;
     for (CellMask nRest = nValues; nRest; nRest &= CellMask(nRest - 1)) {
@@ -36,13 +33,13 @@ bool CProber::ProbeCell(int nCell, bool& bLearned) {
         if (m_grid.Propagate()) {
             // A cell can narrow only if every outcome so far touched it.
             ++nOk;
-            ++m_nStamp;
-            const int nSize = m_grid.GetTrailSize() - nMark;
-            nScore *= nSize + 1;
-            if (nSize > nStrongest) {
-                nStrongest = nSize;
-                nStrong = nBit;
+            if (m_nStamp == INT32_MAX) {
+                std::fill(m_aStamp.begin(), m_aStamp.end(), 0);
+                m_nStamp = 0;
             }
+            ++m_nStamp;
+            const std::int64_t nSize = m_grid.GetTrailSize() - nMark + 1;
+            nScore = nScore > INT64_MAX / nSize ? INT64_MAX : nScore * nSize;
             for (int e = nMark; e < m_grid.GetTrailSize(); ++e) {
                 const int c = m_grid.TrailCell(e);
                 if (m_aStamp[size_t(c)] == m_nStamp) continue;
@@ -61,7 +58,6 @@ bool CProber::ProbeCell(int nCell, bool& bLearned) {
     m_grid.SetStamping(true);
     m_aProbedAt[size_t(nCell)] = m_grid.GetClock();
     m_aScore[size_t(nCell)] = nScore;
-    m_aStrong[size_t(nCell)] = nStrong;
     bool bOk = nOk > 0;
     for (int t = 0; t < m_nTouched; ++t) {
         const int c = m_aTouched[size_t(t)];

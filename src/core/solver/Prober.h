@@ -20,11 +20,10 @@ public:
     // bLearned tells whether it narrowed any cell.
     bool Run(bool& bLearned);
 
-    // How much the last probe of a cell decided (the product over its values of one plus
-    // the cells each outcome narrowed), and the value whose outcome narrowed most: a free
-    // search branches where this is largest. 0 for cells not probed yet.
+    // How much the last probe of a cell decided: the product over its values of one plus
+    // the cells each outcome narrowed. A free search branches where this is largest. 0 for
+    // cells not probed yet.
     std::int64_t GetScore(int nCell) const { return m_aScore[size_t(nCell)]; }
-    CellMask GetStrongValue(int nCell) const { return m_aStrong[size_t(nCell)]; }
 
     std::int64_t GetProbeCount() const { return m_nProbes; }
     // Forgets what was probed before: call after the grid was reset.
@@ -41,8 +40,7 @@ private:
     std::vector<std::int32_t> m_aStamp;  // per cell: last probe that counted it
     std::vector<std::int32_t> m_aTouched;
     std::vector<std::int64_t> m_aProbedAt;
-    std::vector<std::int64_t> m_aScore;
-    std::vector<CellMask> m_aStrong;  // per cell: the grid's clock when last probed
+    std::vector<std::int64_t> m_aScore;  // per cell: the grid's clock when last probed
     int m_nTouched = 0;
     std::int32_t m_nStamp = 0;
     std::int64_t m_nProbes = 0;
