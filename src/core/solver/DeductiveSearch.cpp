@@ -183,7 +183,7 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
                 const CellMask nNext = CellMask(frame.nLeft & -frame.nLeft);
                 frame.nLeft = CellMask(frame.nLeft & ~nNext);
                 m_grid.Narrow(frame.nCell, nNext);
-                bOk = Deduce();
+                    bOk = Deduce();
                 bNext = true;
                 break;
             }

@@ -27,6 +27,7 @@ CGridPropagator::CGridPropagator(const SGridClues& clues)
       m_aQueued(size_t(m_nLines), 0),
       m_analyzer(std::max(clues.nWidth, clues.nHeight), MaxCount(clues)),
       m_aLineStamp(size_t(m_nLines), 1),
+      m_aLineDecided(size_t(m_nLines), 0),
       m_aWordColour(size_t(m_nLines), 0) {
     // Lines that the bit-parallel analysis serves get a cache of their answers: probing meets
     // the same line states again and again.
@@ -35,12 +36,23 @@ CGridPropagator::CGridPropagator(const SGridClues& clues)
         const int nFirst = m_clues.aFirst[size_t(nLine)];
         const int nCount = m_clues.aFirst[size_t(nLine) + 1] - nFirst;
         const int n = nLine < m_clues.nHeight ? m_clues.nWidth : m_clues.nHeight;
-        if (n > CLineAnalyzer::MAX_BITS_LENGTH) continue;
+        if (n > CLineAnalyzer::MAX_WORD_LENGTH) continue;
         int nColour = nCount > 0 ? m_clues.aColor[size_t(nFirst)] & 15 : 1;
         for (int j = 1; j < nCount; ++j)
             if ((m_clues.aColor[size_t(nFirst + j)] & 15) != nColour) nColour = 0;
         m_aWordColour[size_t(nLine)] = std::uint8_t(nColour);
         bAnyWords |= nColour != 0;
+    }
+    m_aLooseLine.assign(size_t(m_nLines), 0);
+    for (int nLine = 0; nLine < m_nLines; ++nLine) {
+        const int nFirst = m_clues.aFirst[size_t(nLine)];
+        const int nCount = m_clues.aFirst[size_t(nLine) + 1] - nFirst;
+        const int n = nLine < m_clues.nHeight ? m_clues.nWidth : m_clues.nHeight;
+        int nMinimal = 0;
+        for (int j = 0; j < nCount; ++j)
+            nMinimal += m_clues.aValue[size_t(nFirst + j)] +
+                        (j > 0 && m_clues.aColor[size_t(nFirst + j)] == m_clues.aColor[size_t(nFirst + j - 1)]);
+        m_aLooseLine[size_t(nLine)] = nCount > 0 && 2 * (n - nMinimal) > n;
     }
     // Small grids need a small cache: about 256 entries a line, 2^10 to 2^15 in all.
     m_nCacheBits = 10;
@@ -50,12 +62,13 @@ CGridPropagator::CGridPropagator(const SGridClues& clues)
 
 void CGridPropagator::Reset(const std::uint8_t* pCells) {
     m_nTrail = 0;
-    m_nUndecided = 0;
+    m_nUndecided = m_nCells;
+    std::fill(m_aLineDecided.begin(), m_aLineDecided.end(), 0);
     for (int i = 0; i < m_nCells; ++i) {
         const std::uint8_t v = pCells[i];
         CellMask m = v == CELL_EMPTY ? m_nFull : v == CELL_CROSS ? MASK_BACKGROUND : ColorBit(v & 15);
         m_aMask[size_t(i)] = m;
-        if (m & (m - 1)) ++m_nUndecided;
+        if (!(m & (m - 1))) CountDecided(i, 1);
     }
     ClearQueue();
     for (int nLine = 0; nLine < m_nLines; ++nLine) Queue(nLine);
@@ -104,7 +117,7 @@ bool CGridPropagator::Narrow(int nCell, CellMask nMask) {
     if (nNew == 0) return false;
     m_aTrail[size_t(m_nTrail++)] = CTrailEntry{nCell, nOld};
     m_aMask[size_t(nCell)] = nNew;
-    if ((nNew & (nNew - 1)) == 0) --m_nUndecided;
+    if ((nNew & (nNew - 1)) == 0) CountDecided(nCell, 1);
     const int W = m_clues.nWidth;
     Queue(nCell / W);
     Queue(m_clues.nHeight + nCell % W);
@@ -112,11 +125,18 @@ bool CGridPropagator::Narrow(int nCell, CellMask nMask) {
     return true;
 }
 
+void CGridPropagator::CountDecided(int nCell, int nDelta) {
+    const int W = m_clues.nWidth;
+    m_nUndecided -= nDelta;
+    m_aLineDecided[size_t(nCell / W)] += nDelta;
+    m_aLineDecided[size_t(m_clues.nHeight + nCell % W)] += nDelta;
+}
+
 void CGridPropagator::UndoTo(int nMark) {
     while (m_nTrail > nMark) {
         const CTrailEntry& e = m_aTrail[size_t(--m_nTrail)];
         const CellMask nNow = m_aMask[size_t(e.nCell)];
-        if ((nNow & (nNow - 1)) == 0 && (e.nOld & (e.nOld - 1)) != 0) ++m_nUndecided;
+        if ((nNow & (nNow - 1)) == 0 && (e.nOld & (e.nOld - 1)) != 0) CountDecided(e.nCell, -1);
         m_aMask[size_t(e.nCell)] = e.nOld;
         Touch(e.nCell);
     }
@@ -125,7 +145,7 @@ void CGridPropagator::UndoTo(int nMark) {
 void CGridPropagator::SetCellMask(int nCell, CellMask nNew, int nCrossLine) {
     m_aTrail[size_t(m_nTrail++)] = CTrailEntry{nCell, m_aMask[size_t(nCell)]};
     m_aMask[size_t(nCell)] = nNew;
-    if ((nNew & (nNew - 1)) == 0) --m_nUndecided;
+    if ((nNew & (nNew - 1)) == 0) CountDecided(nCell, 1);
     Queue(nCrossLine);
     Touch(nCell);
 }

@@ -18,7 +18,7 @@ namespace {
 
 using Bits = std::uint64_t;
 
-Bits Reverse(Bits x) {
+Bits ReverseWord(Bits x) {
     x = __builtin_bswap64(x);
     x = ((x >> 4) & 0x0F0F0F0F0F0F0F0FULL) | ((x & 0x0F0F0F0F0F0F0F0FULL) << 4);
     x = ((x >> 2) & 0x3333333333333333ULL) | ((x & 0x3333333333333333ULL) << 2);
@@ -26,45 +26,106 @@ Bits Reverse(Bits x) {
     return x;
 }
 
+// The operations the bit-parallel pass needs, on one word and on a 256-bit set.
+Bits Add(Bits a, Bits b) { return a + b; }
+Bits Shl(Bits a, int s) { return a << s; }
+Bits Shr(Bits a, int s) { return a >> s; }
+Bits Reverse(Bits a) { return ReverseWord(a); }  // bit x to bit 63 - x
+bool Any(Bits a) { return a != 0; }
+bool Test(Bits a, int i) { return (a >> i) & 1; }
+
+struct CWide {
+    static constexpr int WORDS = 4;
+    Bits w[WORDS] = {};
+    CWide operator&(const CWide& o) const { CWide r; for (int i = 0; i < WORDS; ++i) r.w[i] = w[i] & o.w[i]; return r; }
+    CWide operator|(const CWide& o) const { CWide r; for (int i = 0; i < WORDS; ++i) r.w[i] = w[i] | o.w[i]; return r; }
+    CWide operator^(const CWide& o) const { CWide r; for (int i = 0; i < WORDS; ++i) r.w[i] = w[i] ^ o.w[i]; return r; }
+    CWide& operator&=(const CWide& o) { return *this = *this & o; }
+    CWide& operator|=(const CWide& o) { return *this = *this | o; }
+};
+CWide Add(const CWide& a, const CWide& b) {
+    CWide r;
+    Bits nCarry = 0;
+    for (int i = 0; i < CWide::WORDS; ++i) {
+        const Bits s = a.w[i] + b.w[i];
+        const Bits t = s + nCarry;
+        nCarry = Bits(s < a.w[i]) | Bits(t < s);
+        r.w[i] = t;
+    }
+    return r;
+}
+CWide Shl(const CWide& a, int s) {
+    CWide r;
+    const int q = s / 64, b = s % 64;
+    for (int i = CWide::WORDS - 1; i >= q; --i)
+        r.w[i] = (a.w[i - q] << b) | (b && i - q - 1 >= 0 ? a.w[i - q - 1] >> (64 - b) : 0);
+    return r;
+}
+CWide Shr(const CWide& a, int s) {
+    CWide r;
+    const int q = s / 64, b = s % 64;
+    for (int i = 0; i + q < CWide::WORDS; ++i)
+        r.w[i] = (a.w[i + q] >> b) | (b && i + q + 1 < CWide::WORDS ? a.w[i + q + 1] << (64 - b) : 0);
+    return r;
+}
+CWide Reverse(const CWide& a) {  // bit x to bit 255 - x
+    CWide r;
+    for (int i = 0; i < CWide::WORDS; ++i) r.w[i] = ReverseWord(a.w[CWide::WORDS - 1 - i]);
+    return r;
+}
+bool Any(const CWide& a) { return (a.w[0] | a.w[1] | a.w[2] | a.w[3]) != 0; }
+bool Test(const CWide& a, int i) { return (a.w[i / 64] >> (i % 64)) & 1; }
+template <class B> B Unit();
+template <> Bits Unit<Bits>() { return 1; }
+template <> CWide Unit<CWide>() { CWide r; r.w[0] = 1; return r; }
+template <class B> int BitCount() { return int(sizeof(B) * 8); }
+
 // Bit p of a position set: the next free cell is p (0..n). Bit i of a cell set: cell i.
+template <class B>
 struct COneColourPass {
-    Bits nBackground;  // cells that may be background
-    Bits nColour;      // cells that may take the colour
-    // From each position in s, every position reachable over background cells.
-    Bits Fill(Bits s) const { return ((nBackground + (s & nBackground)) ^ nBackground) | s; }
-    // Cells where a block of length v may start.
-    Bits Starts(int v) const {
-        Bits x = nColour;
-        for (int t = 1; t < v && x; ++t) x &= nColour >> t;
+    B nBackground;  // cells that may be background
+    B nColour;      // cells that may take the colour
+    // From each position in s, every position reachable over background cells: the carry
+    // of the addition runs along each stretch of background cells.
+    B Fill(const B& s) const { return (Add(nBackground, s & nBackground) ^ nBackground) | s; }
+    // Cells where a block of length v may start: the covered width doubles each step.
+    B Starts(int v) const {
+        B x = nColour;
+        for (int nCovered = 1; nCovered < v && Any(x);) {
+            const int nStep = std::min(nCovered, v - nCovered);
+            x &= Shr(x, nStep);
+            nCovered += nStep;
+        }
         return x;
     }
     // aAfter[j]: positions after numbers 0..j-1 (any background after them included);
     // aStart[j]: where number j may start. False when the numbers do not fit.
-    bool Forward(const std::uint8_t* pValue, int nCount, int n, Bits* aAfter, Bits* aStart) const {
-        aAfter[0] = Fill(1);
+    bool Forward(const std::uint8_t* pValue, int nCount, int n, B* aAfter, B* aStart) const {
+        aAfter[0] = Fill(Unit<B>());
         for (int j = 0; j < nCount; ++j) {
-            const Bits nFree = j == 0 ? aAfter[0] : Fill((aAfter[j] & nBackground) << 1);
+            const B nFree = j == 0 ? aAfter[0] : Fill(Shl(aAfter[j] & nBackground, 1));
             aStart[j] = nFree & Starts(pValue[j]);
-            aAfter[j + 1] = Fill(aStart[j] << pValue[j]);
-            if (!aAfter[j + 1]) return false;
+            aAfter[j + 1] = Fill(Shl(aStart[j], pValue[j]));
+            if (!Any(aAfter[j + 1])) return false;
         }
-        return (aAfter[nCount] >> n) & 1;
+        return Test(aAfter[nCount], n);
     }
 };
 
-}  // namespace
-
-bool CLineAnalyzer::AnalyzeOneColourWords(const std::uint8_t* pValue, int nCount, int nLength,
-                                          std::uint64_t nBackground, std::uint64_t nColour,
-                                          std::uint64_t& nOutBackground, std::uint64_t& nOutColour) {
-    const int n = nLength;
-    if (n < 1 || n > MAX_BITS_LENGTH || nCount > MAX_BITS_LENGTH) return false;
-    const Bits nCells = (Bits(1) << n) - 1;
-    const COneColourPass ahead{nBackground & nCells, nColour & nCells};
-    const COneColourPass back{Reverse(ahead.nBackground) >> (64 - n), Reverse(ahead.nColour) >> (64 - n)};
-    Bits aAfter[MAX_BITS_LENGTH + 1], aStart[MAX_BITS_LENGTH];
-    Bits aBackAfter[MAX_BITS_LENGTH + 1], aBackStart[MAX_BITS_LENGTH];
-    std::uint8_t aBackValue[MAX_BITS_LENGTH];
+// The whole analysis on cell sets of type B (lines of at most BitCount<B>() - 1 cells).
+template <class B>
+bool AnalyzeOneColourSets(const std::uint8_t* pValue, int nCount, int n, const B& nBackground, const B& nColour,
+                          B& nOutBackground, B& nOutColour) {
+    constexpr int MAX_COUNT = 128;  // more numbers than fit in 255 cells
+    const int nBits = BitCount<B>();
+    if (n < 1 || n >= nBits || nCount > MAX_COUNT) return false;
+    B nMask = Unit<B>();  // the n cells, doubling the width each step
+    for (int i = 1; i < n; i *= 2) nMask |= Shl(nMask, std::min(i, n - i));
+    const COneColourPass<B> ahead{nBackground & nMask, nColour & nMask};
+    const COneColourPass<B> back{Shr(Reverse(ahead.nBackground), nBits - n), Shr(Reverse(ahead.nColour), nBits - n)};
+    B aAfter[MAX_COUNT + 1], aStart[MAX_COUNT];
+    B aBackAfter[MAX_COUNT + 1], aBackStart[MAX_COUNT];
+    std::uint8_t aBackValue[MAX_COUNT];
     for (int j = 0; j < nCount; ++j) {
         if (pValue[j] == 0 || pValue[j] > n) return false;
         aBackValue[j] = pValue[nCount - 1 - j];
@@ -74,22 +135,30 @@ bool CLineAnalyzer::AnalyzeOneColourWords(const std::uint8_t* pValue, int nCount
 
     // A start s of number j is real when the numbers after it fit too: seen from the other
     // end, that block starts at n - s - v.
-    Bits nFilled = 0;
+    B nFilled{};
     for (int j = 0; j < nCount; ++j) {
         const int v = pValue[j];
-        Bits nValid = aStart[j] & (Reverse(aBackStart[nCount - 1 - j]) >> (63 - n + v));
+        B nValid = aStart[j] & Shr(Reverse(aBackStart[nCount - 1 - j]), nBits - 1 - n + v);
         // Smear each start over its block, doubling the covered width each step.
-        for (int nWidth = 1; nWidth < v && nValid; nWidth *= 2) nValid |= nValid << std::min(nWidth, v - nWidth);
+        for (int nWidth = 1; nWidth < v && Any(nValid); nWidth *= 2) nValid |= Shl(nValid, std::min(nWidth, v - nWidth));
         nFilled |= nValid;
     }
     // Cell i is background between numbers j-1 and j when position i follows numbers
     // 0..j-1 and position i + 1 leaves room for the others.
-    Bits nEmpty = 0;
+    B nEmpty{};
     for (int j = 0; j <= nCount; ++j)
-        nEmpty |= aAfter[j] & ahead.nBackground & (Reverse(aBackAfter[nCount - j]) >> (64 - n));
+        nEmpty |= aAfter[j] & ahead.nBackground & Shr(Reverse(aBackAfter[nCount - j]), nBits - n);
     nOutBackground = nEmpty;
-    nOutColour = nFilled & nCells;
+    nOutColour = nFilled & nMask;
     return true;
+}
+
+}  // namespace
+
+bool CLineAnalyzer::AnalyzeOneColourWords(const std::uint8_t* pValue, int nCount, int nLength,
+                                          std::uint64_t nBackground, std::uint64_t nColour,
+                                          std::uint64_t& nOutBackground, std::uint64_t& nOutColour) {
+    return AnalyzeOneColourSets<Bits>(pValue, nCount, nLength, nBackground, nColour, nOutBackground, nOutColour);
 }
 
 bool CLineAnalyzer::AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount,
@@ -97,21 +166,35 @@ bool CLineAnalyzer::AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColo
     const int n = nLength;
     if (n < 1 || n > MAX_BITS_LENGTH) return false;
     const CellMask nBit = ColorBit(nColor & 15);
-    Bits nBackground = 0, nColour = 0;
-    for (int i = 0; i < n; ++i) {
-        if (pIn[i] & MASK_BACKGROUND) nBackground |= Bits(1) << i;
-        if (pIn[i] & nBit) nColour |= Bits(1) << i;
+    if (n <= 63) {
+        Bits nBackground = 0, nColour = 0;
+        for (int i = 0; i < n; ++i) {
+            if (pIn[i] & MASK_BACKGROUND) nBackground |= Bits(1) << i;
+            if (pIn[i] & nBit) nColour |= Bits(1) << i;
+        }
+        Bits nOutBackground = 0, nOutColour = 0;
+        if (!AnalyzeOneColourSets<Bits>(pValue, nCount, n, nBackground, nColour, nOutBackground, nOutColour))
+            return false;
+        for (int i = 0; i < n; ++i)
+            pOut[i] = CellMask((Test(nOutBackground, i) ? MASK_BACKGROUND : 0) | (Test(nOutColour, i) ? nBit : 0));
+        return true;
     }
-    Bits nOutBackground = 0, nOutColour = 0;
-    if (!AnalyzeOneColourWords(pValue, nCount, n, nBackground, nColour, nOutBackground, nOutColour)) return false;
+    CWide nBackground, nColour;
+    for (int i = 0; i < n; ++i) {
+        if (pIn[i] & MASK_BACKGROUND) nBackground.w[i / 64] |= Bits(1) << (i % 64);
+        if (pIn[i] & nBit) nColour.w[i / 64] |= Bits(1) << (i % 64);
+    }
+    CWide nOutBackground, nOutColour;
+    if (!AnalyzeOneColourSets<CWide>(pValue, nCount, n, nBackground, nColour, nOutBackground, nOutColour))
+        return false;
     for (int i = 0; i < n; ++i)
-        pOut[i] = CellMask(((nOutBackground >> i) & 1 ? MASK_BACKGROUND : 0) | ((nOutColour >> i) & 1 ? nBit : 0));
+        pOut[i] = CellMask((Test(nOutBackground, i) ? MASK_BACKGROUND : 0) | (Test(nOutColour, i) ? nBit : 0));
     return true;
 }
 
 bool CLineAnalyzer::Analyze(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount,
                             const CellMask* pIn, int nLength, CellMask* pOut) {
-    if (nLength <= MAX_BITS_LENGTH && nLength > 0) {
+    if (nLength <= MAX_BITS_LENGTH && nLength > 0 && nCount <= 128) {
         bool bOneColour = true;
         for (int j = 1; j < nCount && bOneColour; ++j) bOneColour = pColor[j] == pColor[0];
         if (bOneColour) return AnalyzeOneColourByBits(pValue, nCount > 0 ? pColor[0] : 1, nCount, pIn, nLength, pOut);

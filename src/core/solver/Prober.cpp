@@ -71,23 +71,16 @@ bool CProber::ProbeCell(int nCell, bool& bLearned) {
     return bOk && m_grid.Propagate();
 }
 
-bool CProber::NextToDecided(int nCell) const {
-    const int W = m_grid.GetWidth();
-    const int N = m_grid.GetCellCount();
-    const int c = nCell % W;
-    return (c > 0 && m_grid.IsDecided(nCell - 1)) || (c + 1 < W && m_grid.IsDecided(nCell + 1)) ||
-           (nCell >= W && m_grid.IsDecided(nCell - W)) || (nCell + W < N && m_grid.IsDecided(nCell + W));
-}
-
 bool CProber::Run(bool& bLearnedAny) {
     const int nCells = m_grid.GetCellCount();
     if (nCells == 0) return true;
     // Round and round from cell 0, until a full round since the last lesson.
     int nQuiet = 0;
     for (int nCell = 0; nQuiet < nCells && m_grid.GetUndecidedCount() > 0; nCell = nCell + 1 == nCells ? 0 : nCell + 1) {
-        // What a probe can teach comes mostly from its own row and column: a cell with no
-        // decided neighbour, or whose lines are as they were at its last probe, is passed.
-        if (m_grid.IsDecided(nCell) || !NextToDecided(nCell) ||
+        // What a probe can teach comes mostly from its own row and column: a cell whose
+        // lines hold nothing decided, leave most of their length free, or are as they were
+        // at its last probe, is passed.
+        if (m_grid.IsDecided(nCell) || !m_grid.HasDecidedInLines(nCell) || m_grid.IsInLooseLines(nCell) ||
             m_aProbedAt[size_t(nCell)] >= m_grid.GetCellStamp(nCell)) {
             ++nQuiet;
             continue;

@@ -15,8 +15,9 @@ public:
     // From a propagated fixed point, probes undecided cells round and round until a whole
     // round teaches nothing. Every cell it decides or narrows holds in every solution of the
     // grid as it was. False when the grid has no solution; the grid is then left part-way.
-    // Cells with no decided neighbour, and cells whose row and column have not changed
-    // since their last probe, are passed over: they rarely teach anything.
+    // Cells whose row and column hold nothing decided, both leave most of their length
+    // free, or have not changed since the cell's last probe, are passed over: they rarely
+    // teach anything new.
     // bLearned tells whether it narrowed any cell.
     bool Run(bool& bLearned);
 
@@ -32,7 +33,6 @@ public:
 private:
     // Probes one cell; bLearned tells whether any cell narrowed.
     bool ProbeCell(int nCell, bool& bLearned);
-    bool NextToDecided(int nCell) const;
 
     CGridPropagator& m_grid;
     std::vector<CellMask> m_aUnion;      // per cell: values seen over the outcomes so far
