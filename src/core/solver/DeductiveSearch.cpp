@@ -109,8 +109,10 @@ bool CDeductiveSearch::Deduce() {
         --m_nProbeWait;
         return true;
     }
+    // After a round that taught nothing, the next one may spend only one probe per line
+    // before it gives up, unless it learns something on the way.
     bool bLearned = false;
-    const bool bOk = m_prober.Run(bLearned);
+    const bool bOk = m_prober.Run(bLearned, m_nProbeInterval > 0 ? m_grid.GetLineCount() : 0);
     m_nProbeInterval = !bOk || bLearned ? 0 : std::min(MAX_PROBE_INTERVAL, std::max(1, 2 * m_nProbeInterval));
     m_nProbeWait = m_nProbeInterval;
     return bOk;

@@ -43,17 +43,6 @@ CGridPropagator::CGridPropagator(const SGridClues& clues)
         m_aWordColour[size_t(nLine)] = std::uint8_t(nColour);
         bAnyWords |= nColour != 0;
     }
-    m_aLooseLine.assign(size_t(m_nLines), 0);
-    for (int nLine = 0; nLine < m_nLines; ++nLine) {
-        const int nFirst = m_clues.aFirst[size_t(nLine)];
-        const int nCount = m_clues.aFirst[size_t(nLine) + 1] - nFirst;
-        const int n = nLine < m_clues.nHeight ? m_clues.nWidth : m_clues.nHeight;
-        int nMinimal = 0;
-        for (int j = 0; j < nCount; ++j)
-            nMinimal += m_clues.aValue[size_t(nFirst + j)] +
-                        (j > 0 && m_clues.aColor[size_t(nFirst + j)] == m_clues.aColor[size_t(nFirst + j - 1)]);
-        m_aLooseLine[size_t(nLine)] = nCount > 0 && 2 * (n - nMinimal) > n;
-    }
     // Small grids need a small cache: about 256 entries a line, 2^10 to 2^15 in all.
     m_nCacheBits = 10;
     while (m_nCacheBits < MAX_CACHE_BITS && (1 << m_nCacheBits) < 256 * m_nLines) ++m_nCacheBits;

@@ -45,18 +45,13 @@ public:
     CellMask GetMask(int nCell) const { return m_aMask[size_t(nCell)]; }
     bool IsDecided(int nCell) const { return (m_aMask[size_t(nCell)] & (m_aMask[size_t(nCell)] - 1)) == 0; }
     int GetUndecidedCount() const { return m_nUndecided; }
-    // Whether both lines of the cell leave more than half their length free (numbers and
-    // the gaps they need take less than half).
-    bool IsInLooseLines(int nCell) const {
-        const int W = m_clues.nWidth;
-        return m_aLooseLine[size_t(nCell / W)] && m_aLooseLine[size_t(m_clues.nHeight + nCell % W)];
-    }
     // Whether the cell's row or column holds a decided cell.
     bool HasDecidedInLines(int nCell) const {
         const int W = m_clues.nWidth;
         return m_aLineDecided[size_t(nCell / W)] > 0 || m_aLineDecided[size_t(m_clues.nHeight + nCell % W)] > 0;
     }
     int GetCellCount() const { return m_nCells; }
+    int GetLineCount() const { return m_nLines; }
     int GetWidth() const { return m_clues.nWidth; }
     CellMask GetFullMask() const { return m_nFull; }
     // The cell byte: CELL_EMPTY while undecided.
@@ -108,7 +103,6 @@ private:
     std::int64_t m_nAnalyses = 0;
     std::vector<std::int64_t> m_aLineStamp;
     std::vector<std::int32_t> m_aLineDecided;  // per line: its decided cells
-    std::vector<std::uint8_t> m_aLooseLine;
     std::int64_t m_nClock = 1;
     bool m_bStamping = true;
 

@@ -71,23 +71,25 @@ bool CProber::ProbeCell(int nCell, bool& bLearned) {
     return bOk && m_grid.Propagate();
 }
 
-bool CProber::Run(bool& bLearnedAny) {
+bool CProber::Run(bool& bLearnedAny, int nQuietLimit) {
     const int nCells = m_grid.GetCellCount();
     if (nCells == 0) return true;
     // Round and round from cell 0, until a full round since the last lesson.
     int nQuiet = 0;
+    int nQuietProbes = 0;
     for (int nCell = 0; nQuiet < nCells && m_grid.GetUndecidedCount() > 0; nCell = nCell + 1 == nCells ? 0 : nCell + 1) {
         // What a probe can teach comes mostly from its own row and column: a cell whose
-        // lines hold nothing decided, leave most of their length free, or are as they were
-        // at its last probe, is passed.
-        if (m_grid.IsDecided(nCell) || !m_grid.HasDecidedInLines(nCell) || m_grid.IsInLooseLines(nCell) ||
+        // lines hold nothing decided, or are as they were at its last probe, is passed.
+        if (m_grid.IsDecided(nCell) || !m_grid.HasDecidedInLines(nCell) ||
             m_aProbedAt[size_t(nCell)] >= m_grid.GetCellStamp(nCell)) {
             ++nQuiet;
             continue;
         }
+        if (nQuietLimit > 0 && ++nQuietProbes > nQuietLimit) break;
         bool bLearned = false;
         if (!ProbeCell(nCell, bLearned)) return false;
         nQuiet = bLearned ? 0 : nQuiet + 1;
+        if (bLearned) nQuietProbes = 0;
         bLearnedAny |= bLearned;
     }
     return true;

@@ -15,11 +15,11 @@ public:
     // From a propagated fixed point, probes undecided cells round and round until a whole
     // round teaches nothing. Every cell it decides or narrows holds in every solution of the
     // grid as it was. False when the grid has no solution; the grid is then left part-way.
-    // Cells whose row and column hold nothing decided, both leave most of their length
-    // free, or have not changed since the cell's last probe, are passed over: they rarely
-    // teach anything new.
-    // bLearned tells whether it narrowed any cell.
-    bool Run(bool& bLearned);
+    // Cells whose row and column hold nothing decided, or have not changed since the cell's
+    // last probe, are passed over: they rarely teach anything new. With nQuietLimit above 0
+    // the round also ends after that many probes in a row taught nothing. bLearned tells
+    // whether it narrowed any cell.
+    bool Run(bool& bLearned, int nQuietLimit = 0);
 
     // How much the last probe of a cell decided: the product over its values of one plus
     // the cells each outcome narrowed. A free search branches where this is largest. 0 for
