@@ -9,6 +9,7 @@
 #include "core/solver/SearchTestSupport.h"
 #include "solver/DeductiveSearch.h"
 #include "solver/GridClues.h"
+#include "solver/SearchEngine.h"
 #include "support/Nono.h"
 
 using namespace quenk;
@@ -70,8 +71,8 @@ BENCHMARK(BM_LineThreeColours)->Arg(25)->Arg(60);
 void BM_PropagateFromBlank(benchmark::State& state) {
     auto puzzle = test::ReadNono(std::filesystem::path(QUENK_SHARED_DATA_DIR) / "sets/taai2011/taai2011-0500.nono");
     if (!puzzle) return state.SkipWithError("shared puzzle data not present");
-    CGridPropagator grid(GridCluesOf(*puzzle->pCrossword));
-    const auto cells = GridCellsOf(*puzzle->pCrossword);
+    CGridPropagator grid(GridCluesOf(*puzzle->crossword));
+    const auto cells = GridCellsOf(*puzzle->crossword);
     for (auto _ : state) {
         grid.Reset(cells.data());
         benchmark::DoNotOptimize(grid.Propagate());
@@ -79,30 +80,29 @@ void BM_PropagateFromBlank(benchmark::State& state) {
 }
 BENCHMARK(BM_PropagateFromBlank)->Unit(benchmark::kMicrosecond);
 
-class CFirstTwo : public IGridSearchObserver {
+class CFirstTwo : public ISearchObserver {
 public:
-    bool OnGridSolution(const std::uint8_t*) override { return ++m_nFound < 2; }
+    ESolutionReply OnSolution(const CCrossword&, std::int64_t nIndex) override {
+        return nIndex >= 2 ? ESolutionReply::SOLUTION_KEPT_STOP : ESolutionReply::SOLUTION_KEPT;
+    }
     bool ShouldStop(std::int64_t) override { return false; }
-    int m_nFound = 0;
 };
 
-// The hardest puzzles of the collection that the search settles. Absent files (some are
-// not cleared for redistribution and may be missing) are reported, not failed.
+// The hardest puzzles of the collection that the search settles, as `quenk-cli solutions
+// --max 2` runs them. Absent files (some are not cleared for redistribution and may be
+// missing) are reported, not failed.
 void BM_SettleHard(benchmark::State& state, const char* szPath) {
     auto puzzle = test::ReadNono(std::filesystem::path(QUENK_SHARED_DATA_DIR) / szPath);
     if (!puzzle) return state.SkipWithError("puzzle not present in the shared data");
-    CCrossword& root = *puzzle->pCrossword;
-    if (root.SolveByLines(false).code != SOLVE_STALLED) return state.SkipWithError("settled by lines alone");
-    const auto cells = GridCellsOf(root);
-    CDeductiveSearch search(GridCluesOf(root));
-    int nFound = 0;
+    SearchOutcome outcome;
+    SSearchStats stats;
     for (auto _ : state) {
         CFirstTwo observer;
-        search.Run(cells.data(), observer);
-        nFound = observer.m_nFound;
+        CSearchEngine engine(*puzzle->crossword);
+        outcome = engine.Run(observer);
+        stats = engine.GetStats();
     }
-    const SSearchStats& stats = search.GetStats();
-    state.counters["solutions"] = nFound;
+    state.counters["solutions"] = double(outcome.nSolutions);
     state.counters["nodes"] = double(stats.nNodes);
     state.counters["free nodes"] = double(stats.nOracleNodes);
     state.counters["probes"] = double(stats.nProbes);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "formats/FormatDispatch.h"
 #include "support/Nono.h"
 
 int main(int argc, char** argv) {
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
             continue;
         }
         try {
-            puzzle->pCrossword->Save((outDir / (puzzle->strId + ".jcc")).string());
+            quenk::SaveCrossword(*puzzle->crossword, (outDir / (puzzle->strId + ".jcc")).string());
         } catch (...) {
             std::cerr << "could not write " << puzzle->strId << '\n';
             ++nFailed;

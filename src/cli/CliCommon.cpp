@@ -23,7 +23,7 @@ const char* UsageText() {
            "  export-bmp IN OUT.bmp [--cell P]   write the grid as a 4-bit bitmap\n"
            "  check FILE                         check the numbers for faults\n"
            "  solve FILE [-o OUT]                solve by line deduction\n"
-           "  solutions FILE [--max N] [--save NAME] [--quiet]\n"
+           "  solutions FILE [--max N] [--save NAME] [--quiet] [--stats]\n"
            "                                     search every solution\n"
            "  verify FILE                        does the grid satisfy every number?\n"
            "\n"

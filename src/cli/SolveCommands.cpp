@@ -88,6 +88,7 @@ int RunSolutions(Args args) {
     if (!TakeOption(args, "--max", strMax)) return UsageError("solutions: --max needs a number");
     if (!TakeOption(args, "--save", strSave)) return UsageError("solutions: --save needs a name");
     const bool bQuiet = TakeFlag(args, "--quiet");
+    const bool bStats = TakeFlag(args, "--stats");
     long nMax = 0;
     if (!strMax.empty() && !ParseNumber(strMax, 1, LONG_MAX, nMax))
         return UsageError("solutions: --max wants a whole number from 1");
@@ -111,6 +112,15 @@ int RunSolutions(Args args) {
 
     std::cout << "solutions: " << outcome.nSolutions << '\n';
     if (outcome.code == ESearchCode::SEARCH_STOPPED) std::cout << "stopped\n";
+    if (bStats) {
+        // Why a puzzle is hard: how far the search had to go.
+        const SSearchStats& stats = engine.GetStats();
+        std::cout << "nodes: " << stats.nNodes << " (free search " << stats.nOracleNodes << ")\n"
+                  << "probes: " << stats.nProbes << '\n'
+                  << "line analyses: " << stats.nLineAnalyses << '\n'
+                  << "depth: " << stats.nMaxDepth << '\n'
+                  << "time: " << stats.dSeconds << " s\n";
+    }
     if (outcome.reason == ESearchStop::SEARCH_STOP_BUDGET)
         std::cerr << "quenk-cli: no memory left to keep more solutions\n";
     std::cout.flush();

@@ -17,22 +17,22 @@ public:
         : m_puzzle(puzzle), m_observer(observer), m_outcome(outcome) {}
 
     bool OnGridSolution(const std::uint8_t* pCells) override {
-        const int W = m_puzzle.m_nWidth;
-        for (int r = 0; r < m_puzzle.m_nHeight; ++r)
-            std::copy(pCells + r * W, pCells + (r + 1) * W, m_puzzle.m_pCells[size_t(r)].begin());
+        const auto cells = m_puzzle.Cells();
+        std::copy(pCells, pCells + cells.size(), cells.begin());
         return Report();
     }
-    bool ShouldStop(std::int64_t) override {
-        if (!m_observer.ShouldStop()) return false;
-        m_outcome.reason = SEARCH_STOP_REQUEST;
+    bool ShouldStop(std::int64_t nNodes) override {
+        if (!m_observer.ShouldStop(nNodes)) return false;
+        m_outcome.reason = ESearchStop::SEARCH_STOP_REQUEST;
         return true;
     }
     // The puzzle holds a solution: pass it on. False when the search is to end.
     bool Report() {
-        const std::int32_t nReply = m_observer.OnSolution(m_puzzle, m_outcome.nSolutions + 1);
-        if (nReply != SOLUTION_NOT_KEPT) ++m_outcome.nSolutions;
-        if (nReply == SOLUTION_KEPT) return true;
-        m_outcome.reason = nReply == SOLUTION_NOT_KEPT ? SEARCH_STOP_BUDGET : SEARCH_STOP_REQUEST;
+        const ESolutionReply nReply = m_observer.OnSolution(m_puzzle, m_outcome.nSolutions + 1);
+        if (nReply != ESolutionReply::SOLUTION_NOT_KEPT) ++m_outcome.nSolutions;
+        if (nReply == ESolutionReply::SOLUTION_KEPT) return true;
+        m_outcome.reason = nReply == ESolutionReply::SOLUTION_NOT_KEPT ? ESearchStop::SEARCH_STOP_BUDGET
+                                                                       : ESearchStop::SEARCH_STOP_REQUEST;
         return false;
     }
 
@@ -44,27 +44,26 @@ private:
 
 }  // namespace
 
-SearchOutcome RunDeductiveSearch(const CCrossword& source, ISearchObserver& observer, SSearchStats* pStats,
-                                 const SSearchTuning& tuning) {
+SearchOutcome RunDeductiveSearch(CCrossword& puzzle, CLineSet& lines, ISearchObserver& observer,
+                                 SSearchStats& stats, const SSearchTuning& tuning) {
     const auto start = std::chrono::steady_clock::now();
     SearchOutcome outcome;
-    SSearchStats stats;
-    const auto pCopy = source.Clone(false);
-    CCrossword& puzzle = *pCopy;
-    const SolveResult root = puzzle.SolveByLines(false);
+    stats = SSearchStats{};
+    const SolveResult root = lines.Sweep();
     CSolutionRelay relay(puzzle, observer, outcome);
     bool bFinished = true;
-    if (root.code == SOLVE_STALLED) {
+    if (root.code == ESolveCode::SOLVE_STALLED) {
         CDeductiveSearch search(GridCluesOf(puzzle), tuning);
-        bFinished = search.Run(GridCellsOf(puzzle).data(), relay);
+        bFinished = search.Run(puzzle.Cells().data(), relay);
         stats = search.GetStats();
     } else {
         stats.nNodes = 1;
-        if (root.code == SOLVE_SOLVED) bFinished = relay.Report();
+        if (root.code == ESolveCode::SOLVE_SOLVED) bFinished = relay.Report();
     }
     stats.dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (pStats) *pStats = stats;
-    outcome.code = bFinished ? SEARCH_FINISHED : SEARCH_STOPPED;
+    outcome.nNodes = stats.nNodes + stats.nOracleNodes;
+    outcome.nMaxDepth = stats.nMaxDepth;
+    outcome.code = bFinished ? ESearchCode::SEARCH_FINISHED : ESearchCode::SEARCH_STOPPED;
     outcome.nStatusId = bFinished ? IDS_SEARCH_FINISHED : IDS_SEARCH_INTERRUPTED;
     return outcome;
 }

@@ -23,9 +23,8 @@ SGridClues GridCluesOf(const CCrossword& puzzle) {
 }
 
 std::vector<std::uint8_t> GridCellsOf(const CCrossword& puzzle) {
-    std::vector<std::uint8_t> cells;
-    for (const auto& row : puzzle.m_pCells) cells.insert(cells.end(), row.begin(), row.end());
-    return cells;
+    const auto cells = puzzle.Cells();
+    return std::vector<std::uint8_t>(cells.begin(), cells.end());
 }
 
 }  // namespace quenk

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "solver/DeductiveSearchRun.h"
 #include "text/StringIds.h"
 
 namespace quenk {
 
-CSearchEngine::CSearchEngine(const CCrossword& puzzle) : m_copy(puzzle), m_lines(m_copy) {}
+CSearchEngine::CSearchEngine(const CCrossword& puzzle, ESearchDeduction eDeduction, const SSearchTuning& tuning)
+    : m_copy(puzzle), m_lines(m_copy), m_eDeduction(eDeduction), m_tuning(tuning) {}
 
 std::uint8_t CSearchEngine::CellAt(int nCell) const { return m_copy.Cells()[size_t(nCell)]; }
 
@@ -38,9 +40,14 @@ void CSearchEngine::UndoTo(int nMark) {
 }
 
 SearchOutcome CSearchEngine::Run(ISearchObserver& observer) {
-    SearchOutcome outcome;
-    if (m_bRan) return outcome;
+    if (m_bRan) return SearchOutcome{};
     m_bRan = true;
+    if (m_eDeduction == ESearchDeduction::DEDUCTIVE) return RunDeductiveSearch(m_copy, m_lines, observer, m_stats, m_tuning);
+    return RunLinePass(observer);
+}
+
+SearchOutcome CSearchEngine::RunLinePass(ISearchObserver& observer) {
+    SearchOutcome outcome;
 
     const int nCells = int(m_copy.Cells().size());
     const int nValues = m_copy.m_nColors;
@@ -113,6 +120,8 @@ SearchOutcome CSearchEngine::Run(ISearchObserver& observer) {
         if (!bNext) break;
     }
 
+    m_stats.nNodes = outcome.nNodes;
+    m_stats.nMaxDepth = outcome.nMaxDepth;
     outcome.code = bStop ? ESearchCode::SEARCH_STOPPED : ESearchCode::SEARCH_FINISHED;
     outcome.nStatusId = bStop ? IDS_SEARCH_INTERRUPTED : IDS_SEARCH_FINISHED;
     return outcome;

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "core/solver/SearchTestSupport.h"
-#include "solver/DeductiveSearchRun.h"
+#include "solver/SearchEngine.h"
 #include "solver/SolutionList.h"
 #include "text/StringIds.h"
 #include "solver/SearchCollector.h"
@@ -32,11 +32,11 @@ constexpr SSearchTuning kOracleEverywhere{0, 3};
 class CLimitedRecorder : public ISearchObserver {
 public:
     explicit CLimitedRecorder(size_t nMax) : m_limit(nullptr, std::int64_t(nMax)) {}
-    std::int32_t OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
+    ESolutionReply OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
         m_record.OnSolution(solution, nIndex);
         return m_limit.OnSolution(solution, nIndex);
     }
-    bool ShouldStop() override { return false; }
+    bool ShouldStop(std::int64_t) override { return false; }
     test::CRecordingObserver m_record;
     CSearchCollector m_limit;
 };
@@ -44,13 +44,15 @@ public:
 std::vector<Grid> DeductiveSolutions(const CCrossword& puzzle, size_t nMax, const SSearchTuning& tuning = {},
                                      SSearchStats* pStats = nullptr) {
     CLimitedRecorder recorder(nMax);
-    RunDeductiveSearch(puzzle, recorder, pStats, tuning);
+    CSearchEngine engine(puzzle, ESearchDeduction::DEDUCTIVE, tuning);
+    engine.Run(recorder);
+    if (pStats) *pStats = engine.GetStats();
     return recorder.m_record.m_aGrids;
 }
 
 std::vector<Grid> PlainSolutions(const CCrossword& puzzle, size_t nMax) {
     CLimitedRecorder recorder(nMax);
-    CSearchEngine(puzzle).Run(recorder);
+    CSearchEngine(puzzle, ESearchDeduction::LINE_PASS).Run(recorder);
     return recorder.m_record.m_aGrids;
 }
 
@@ -63,7 +65,7 @@ std::unique_ptr<CCrossword> RandomPuzzle(std::mt19937& rng, int nMinSide, int nM
     for (auto& row : picture)
         for (auto& ch : row)
             if (int(rng() % 100) < nDensity) ch = char('0' + 1 + int(rng() % unsigned(nColors - 1)));
-    auto pPuzzle = test::PuzzleFromPicture(picture, nColors);
+    auto pPuzzle = std::make_unique<CCrossword>(test::PuzzleFromPicture(picture, nColors));
     // A few cells decided beforehand, mostly as the picture has them, sometimes wrongly,
     // now and then a colour in a line without numbers.
     for (int k = rng() % 3 == 0 ? int(rng() % 5) : 0; k > 0; --k) {
@@ -133,7 +135,7 @@ TEST(DeductiveSearch, SameListAsThePlainSearchOnLargerRandomPuzzles) {
 
 // Every permutation of 6, all 720 in order, with and without the free search.
 TEST(DeductiveSearch, PermutationsInOrder) {
-    const auto pPuzzle = test::PermutationPuzzle(6);
+    const auto pPuzzle = std::make_unique<CCrossword>(test::PermutationPuzzle(6));
     const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 0);
     ASSERT_EQ(plain.size(), 720u);
     EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0), plain);
@@ -142,40 +144,42 @@ TEST(DeductiveSearch, PermutationsInOrder) {
 
 // Count limits, the list's budget and stop requests end the search as they end the plain one.
 TEST(DeductiveSearch, StopsLikeThePlainSearch) {
-    const auto pPuzzle = test::PermutationPuzzle(6);
+    const auto pPuzzle = std::make_unique<CCrossword>(test::PermutationPuzzle(6));
     for (std::int64_t nMax : {1, 7, 720}) {
         CSolutionList list(*pPuzzle);
         CSearchCollector collector(&list, nMax);
-        const SearchOutcome outcome = RunDeductiveSearch(*pPuzzle, collector);
+        const SearchOutcome outcome = CSearchEngine(*pPuzzle).Run(collector);
         EXPECT_EQ(outcome.nSolutions, nMax);
-        EXPECT_EQ(outcome.code, SEARCH_STOPPED);
-        EXPECT_EQ(outcome.reason, SEARCH_STOP_REQUEST);
+        EXPECT_EQ(outcome.code, ESearchCode::SEARCH_STOPPED);
+        EXPECT_EQ(outcome.reason, ESearchStop::SEARCH_STOP_REQUEST);
         EXPECT_EQ(outcome.nStatusId, unsigned(IDS_SEARCH_INTERRUPTED));
     }
     CSolutionList small(*pPuzzle, 36 * 3 + 20);
     CSearchCollector full(&small);
-    const SearchOutcome budget = RunDeductiveSearch(*pPuzzle, full);
-    EXPECT_EQ(budget.reason, SEARCH_STOP_BUDGET);
+    const SearchOutcome budget = CSearchEngine(*pPuzzle).Run(full);
+    EXPECT_EQ(budget.reason, ESearchStop::SEARCH_STOP_BUDGET);
     EXPECT_EQ(budget.nSolutions, 3);
 
     test::CRecordingObserver observer;
     observer.m_nStopAfter = 10;
-    const SearchOutcome stopped = RunDeductiveSearch(*pPuzzle, observer);
-    EXPECT_EQ(stopped.code, SEARCH_STOPPED);
-    EXPECT_EQ(stopped.reason, SEARCH_STOP_REQUEST);
+    const SearchOutcome stopped = CSearchEngine(*pPuzzle).Run(observer);
+    EXPECT_EQ(stopped.code, ESearchCode::SEARCH_STOPPED);
+    EXPECT_EQ(stopped.reason, ESearchStop::SEARCH_STOP_REQUEST);
     EXPECT_GE(observer.m_aGrids.size(), 10u);
     EXPECT_LT(observer.m_aGrids.size(), 720u);
     EXPECT_EQ(stopped.nSolutions, std::int64_t(observer.m_aGrids.size()));
 
     // Solved or refuted by the line pass at the root: one node, no stop test.
-    auto pSolved = test::PuzzleFromPicture({"11.", ".11", "1.1"});
+    auto pSolved = std::make_unique<CCrossword>(test::PuzzleFromPicture({"11.", ".11", "1.1"}));
     test::CRecordingObserver root;
     SSearchStats stats;
-    EXPECT_EQ(RunDeductiveSearch(*pSolved, root, &stats).nSolutions, 1);
+    CSearchEngine rootEngine(*pSolved);
+    EXPECT_EQ(rootEngine.Run(root).nSolutions, 1);
+    stats = rootEngine.GetStats();
     EXPECT_EQ(stats.nNodes, 1);
     EXPECT_EQ(root.m_nStopTests, 0);
     pSolved->SetCell(0, 0, CELL_CROSS);
-    EXPECT_EQ(RunDeductiveSearch(*pSolved, root).code, SEARCH_FINISHED);
+    EXPECT_EQ(CSearchEngine(*pSolved).Run(root).code, ESearchCode::SEARCH_FINISHED);
     EXPECT_EQ(root.m_aGrids.size(), 1u);
 }
 
@@ -188,9 +192,9 @@ TEST(DeductiveSearch, SameListAsThePlainSearchOnPublishedPuzzles) {
         SCOPED_TRACE(szPath);
         auto puzzle = test::ReadNono(dataDir / szPath);
         ASSERT_TRUE(puzzle.has_value());
-        const std::vector<Grid> plain = PlainSolutions(*puzzle->pCrossword, 100);
-        EXPECT_EQ(DeductiveSolutions(*puzzle->pCrossword, 100), plain);
-        EXPECT_EQ(DeductiveSolutions(*puzzle->pCrossword, 100, kOracleEverywhere), plain);
+        const std::vector<Grid> plain = PlainSolutions(*puzzle->crossword, 100);
+        EXPECT_EQ(DeductiveSolutions(*puzzle->crossword, 100), plain);
+        EXPECT_EQ(DeductiveSolutions(*puzzle->crossword, 100, kOracleEverywhere), plain);
         EXPECT_FALSE(plain.empty());
     }
 }
