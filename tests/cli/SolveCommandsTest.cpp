@@ -71,6 +71,10 @@ TEST_F(SolveCommands, SolutionsListsGridsInOrderAndStopsWhenAsked) {
     EXPECT_EQ(RunCli({"solutions", strPuzzle}).strOut, "x1\n1x\n\n1x\nx1\n\nsolutions: 2\n");
     EXPECT_EQ(RunCli({"solutions", strPuzzle, "--max", "1"}).strOut, "x1\n1x\n\nsolutions: 1\nstopped\n");
     EXPECT_EQ(RunCli({"solutions", "--quiet", strPuzzle, "--max", "5"}).strOut, "solutions: 2\n");
+    // --stats adds the search's counts after the verdict: one guess below the root here.
+    const std::string strStats = RunCli({"solutions", "--quiet", strPuzzle, "--stats"}).strOut;
+    EXPECT_EQ(strStats.rfind("solutions: 2\nnodes: 3 (free search 0)\nprobes: ", 0), 0u) << strStats;
+    EXPECT_NE(strStats.find("\ndepth: 1\ntime: "), std::string::npos) << strStats;
     const auto none = RunCli({"solutions", Save("no.jcc", kFrame, [](CCrossword& p) { p.SetCell(0, 0, CELL_CROSS); })});
     EXPECT_EQ(none.nExit, 0);
     EXPECT_EQ(none.strOut, "solutions: 0\n");
