@@ -53,8 +53,8 @@ int RunImportBmp(Args args) {
     CBmpImportResult result;
     try {
         result = ImportBmp(args[0], int(nCellSize), [bYes] { return bYes; });
-    } catch (const CFileError&) {
-        std::cerr << LoadStatusMessage(ELoadStatus::STATUS_FILE_ERROR) << "\n";
+    } catch (const CFileError& error) {
+        std::cerr << "quenk-cli: " << FileErrorText(error) << "\n";
         return EXIT_LOAD_FAILED;
     }
     if (result.m_nOutcome == EBmpImportOutcome::BMP_DECLINED) {

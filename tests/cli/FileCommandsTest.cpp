@@ -32,11 +32,15 @@ TEST_F(FileCommands, InfoAndGridDescribeThePuzzle) {
     EXPECT_EQ(grid.strOut, "1x.9\n");
 }
 
-TEST_F(FileCommands, LoadFailuresPrintTheLoadMessageAndExit3) {
+TEST_F(FileCommands, LoadFailuresPrintTheirMessageAndExit3) {
     WriteText(m_dir.File("junk.jcc"), std::string(100, '?'));
     const auto bad = RunCli({"info", m_dir.File("junk.jcc")});
     EXPECT_EQ(bad.nExit, 3);
     EXPECT_EQ(bad.strErr, LoadStatusMessage(ELoadStatus::STATUS_BAD_FORMAT) + "\n");
+    // A bitmap that cannot be opened is a file error, not a puzzle that failed to load.
+    const auto missing = RunCli({"import-bmp", m_dir.File("missing.bmp"), m_dir.File("x.jcc")});
+    EXPECT_EQ(missing.nExit, 3);
+    EXPECT_EQ(missing.strErr, "quenk-cli: " + m_dir.File("missing.bmp") + ": No such file or directory\n");
 }
 
 TEST_F(FileCommands, ConvertAsksAndNeverDamagesAnExistingTarget) {
