@@ -1,6 +1,7 @@
 # Quick start: `make run` builds the program and opens its window with a sample puzzle,
 # `make test` builds and runs every test.
 BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 SAMPLE ?= resources/samples/flower.jcc
 
@@ -9,8 +10,9 @@ SAMPLE ?= resources/samples/flower.jcc
 deps:
 	@bash scripts/install-deps.sh
 
+# Warnings are errors here; a plain cmake configure leaves them warnings.
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUENK_WERROR=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
@@ -18,11 +20,12 @@ build: configure
 run: build
 	@./$(BUILD)/quenk $(SAMPLE)
 
+# The program's tests need no display.
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan build-tsan build-fuzz

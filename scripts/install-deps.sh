@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs everything the build, the tests, the fuzzers and the benchmarks need.
+# Installs everything the build, the tests, the fuzzers and the benchmarks need, on a
+# machine that has nothing but the base system. No compiler cache is needed.
 # Idempotent: does nothing when every package is already present.
 set -euo pipefail
 
@@ -8,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev libgl-dev
-  fonts-liberation xvfb xauth imagemagick
+  fonts-liberation xvfb xauth xdotool imagemagick
 )
 
 missing=()

@@ -92,7 +92,11 @@ TEST(LanguageBundle, ListsBundlesOfAFolder) {
     EXPECT_EQ(ListLanguageBundles(folder.Path().string()), (std::vector<std::string>{"Deutsch", "English"}));
     EXPECT_TRUE(ListLanguageBundles(folder.Path().string() + "/missing").empty());
 
-    for (int i = 0; i < 200; ++i) WriteText(folder.File(LanguageBundleFileName("L" + std::to_string(1000 + i))), "");
+    for (int i = 0; i < 200; ++i) {
+        std::string strName = "L";
+        strName += std::to_string(1000 + i);
+        WriteText(folder.File(LanguageBundleFileName(strName)), "");
+    }
     const auto names = ListLanguageBundles(folder.Path().string());
     ASSERT_EQ(names.size(), LANGUAGE_LIST_MAX - 1);  // the built-in language takes the first entry
     EXPECT_EQ(names.front(), "Deutsch");
