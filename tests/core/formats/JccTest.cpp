@@ -33,7 +33,9 @@ TEST(JccFormat, TruncatedAnywhereIsAFileErrorNotAFormatError) {
 
 TEST(JccFormat, WrongSignatureOrColourCountIsRefused) {
     CTempDir dir;
-    EXPECT_EQ(LoadStatus(dir, "sig.jcc", "q" + kSmall.substr(1)), ELoadStatus::STATUS_BAD_FORMAT);
+    std::string strWrongSignature = kSmall;
+    strWrongSignature[0] = 'q';
+    EXPECT_EQ(LoadStatus(dir, "sig.jcc", strWrongSignature), ELoadStatus::STATUS_BAD_FORMAT);
     for (const int nColors : {1, 17, 16}) {
         std::string b = kSmall;
         b[5] = char(nColors);
