@@ -207,12 +207,6 @@ void CSafeFile::Seek(std::uint64_t nPosition) {
     if (::lseek(m_fd, off_t(m_nBase + nPosition), SEEK_SET) < 0) Fail(CFileError::CAUSE_GENERIC, errno);
 }
 
-std::uint64_t CSafeFile::GetPosition() const {
-    const off_t n = ::lseek(m_fd, 0, SEEK_CUR);
-    if (n < 0) Fail(CFileError::CAUSE_GENERIC, errno);
-    return std::uint64_t(n) - std::min(m_nBase, std::uint64_t(n));
-}
-
 void CSafeFile::Commit() {
     if (m_mode != EMode::Create || m_fd < 0) return;
     if (::fsync(m_fd) != 0) Fail(CFileError::CAUSE_WRITE, errno);

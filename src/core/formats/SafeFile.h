@@ -63,7 +63,6 @@ public:
     // Length and positions count from the start of what this object reads or writes.
     std::uint64_t GetLength() const;
     void Seek(std::uint64_t nPosition);
-    std::uint64_t GetPosition() const;
 
     // Flushes the new contents to disk and puts them in the target's place.
     void Commit();
