@@ -72,13 +72,17 @@ void CPuzzlePicture::Clear(QSize minSize) {
 }
 
 void CPuzzlePicture::DrawCell(const CCrossword& puzzle, int x, int y, std::uint8_t nValue) {
-    if (m_image.isNull()) return;
+    if (!m_bDrawn) {
+        // Nothing to patch, but the preview still follows the cell.
+        if (m_pPreview && IsValidCell(puzzle, AREA_GRID, x, y)) m_pPreview->SetCellColor(x, y, puzzle.GetCellColor(nValue));
+        return;
+    }
     QPainter painter(&m_image);
     DrawCell(painter, puzzle, x, y, nValue);
 }
 
 bool CPuzzlePicture::DrawNumber(const CCrossword& puzzle, int i, int j, bool bTop) {
-    if (m_image.isNull()) return false;
+    if (!m_bDrawn) return false;
     QPainter painter(&m_image);
     return DrawNumber(painter, puzzle, i, j, bTop);
 }

@@ -38,7 +38,8 @@ public:
     // Whether the last Rebuild drew the puzzle.
     bool IsDrawn() const { return m_bDrawn; }
 
-    // One grid cell (column x, row y) with the given value, into the image.
+    // One grid cell (column x, row y) with the given value, into the image; a picture too
+    // large to draw is left alone, but the preview follows the cell either way.
     void DrawCell(const CCrossword& puzzle, int x, int y, std::uint8_t nValue);
     // One number slot with the indices of AREA_TOP (bTop) or AREA_LEFT, into the image.
     // False when the indices are outside the area or the number is above 99.

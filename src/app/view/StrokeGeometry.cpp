@@ -50,4 +50,13 @@ std::vector<std::pair<int, int>> GetStrokeLineCells(const CStrokeRect& rect) {
     return cells;
 }
 
+std::vector<std::pair<int, int>> GetStrokeCells(const CStrokeRect& rect, bool bLine) {
+    if (bLine) return GetStrokeLineCells(rect);
+    std::vector<std::pair<int, int>> cells;
+    cells.reserve(std::size_t(rect.nX1 - rect.nX0 + 1) * std::size_t(rect.nY1 - rect.nY0 + 1));
+    for (int x = rect.nX0; x <= rect.nX1; ++x)
+        for (int y = rect.nY0; y <= rect.nY1; ++y) cells.emplace_back(x, y);
+    return cells;
+}
+
 }  // namespace quenk

@@ -31,4 +31,7 @@ std::string FormatStrokeSize(const CStrokeRect& rect);
 // to the larger row (column) number.
 std::vector<std::pair<int, int>> GetStrokeLineCells(const CStrokeRect& rect);
 
+// The cells a stroke paints: its line, or its whole rectangle column by column.
+std::vector<std::pair<int, int>> GetStrokeCells(const CStrokeRect& rect, bool bLine);
+
 }  // namespace quenk
