@@ -1,0 +1,101 @@
+// The picture preview through its keys: size, colours, first placement, the edges it keeps,
+// its block size and the checked command.
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/view/ViewDriver.h"
+#include "platform/CommandIds.h"
+
+using namespace quenk;
+using namespace quenk::test;
+
+namespace {
+
+void AltP(CViewDriver& d) { d.Program().Key(Qt::Key_P, Qt::AltModifier); }
+
+// The item of command nId in the menu shown, as it looks when its popup opens.
+QAction* OpenedMenuItem(CViewDriver& d, unsigned nId) {
+    for (QAction* pPopup : d.Program().Frame().menuBar()->actions()) {
+        QMenu* pMenu = pPopup->menu();
+        if (!pMenu) continue;
+        emit pMenu->aboutToShow();
+        for (QAction* pAction : pMenu->actions())
+            if (auto* pItem = qobject_cast<CCommandAction*>(pAction); pItem && pItem->CommandId() == nId) return pItem;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// 10 x 10 cells: 3-pixel blocks leave a face-coloured strip right of the picture in the
+// 70-pixel minimum width; 8-pixel blocks fill 80 x 80. Crosses show as background.
+TEST(Preview, BlocksInTheirColoursAndTheMinimumWidth) {
+    for (auto [p, size] : {std::pair{3, QSize(70, 30)}, {8, QSize(80, 80)}}) {
+        CViewDriver d(Blank(10, 10, 1, 1), false, [p](CSettings& s) { s.m_nPreviewCellSize = std::uint8_t(p); });
+        d.Puzzle().SetCell(0, 0, 3);
+        d.Puzzle().SetCell(0, 1, CELL_CROSS);
+        d.View().RebuildPicture(true);
+        AltP(d);
+        ASSERT_TRUE(d.View().Preview().isVisible());
+        EXPECT_EQ(d.View().Preview().size(), size);
+        const QImage shown = d.View().Preview().grab().toImage();
+        EXPECT_EQ(shown.pixel(p - 1, p - 1), qRgb(0, 0, 200));
+        EXPECT_EQ(shown.pixel(p, 0), qRgb(255, 255, 255));
+        const QColor face = d.View().Preview().palette().color(QPalette::Button);
+        EXPECT_EQ(shown.pixel(size.width() - 1, 0), p == 3 ? face.rgb() : qRgb(255, 255, 255));
+        EXPECT_EQ(shown.pixel(29, 29), qRgb(255, 255, 255));
+    }
+}
+
+// The first showing puts the preview at the view's top-right corner; later showings leave
+// it where the user put it, and a new puzzle keeps its top and right edges.
+TEST(Preview, PlacedOnceAndKeepsItsTopRightCorner) {
+    CViewDriver d(Blank(10, 10, 1, 1), false, [](CSettings& s) { s.m_bAskToSave = false; });
+    CSmallPict& preview = d.View().Preview();
+    AltP(d);
+    ASSERT_TRUE(preview.isVisible());
+    EXPECT_EQ(preview.frameGeometry().topRight(), d.View().mapToGlobal(QPoint(d.View().width() - 1, 0)));
+    EXPECT_TRUE(d.Program().Frame().isActiveWindow());
+    QAction* pButton = d.Program().Frame().ToolBar().Button(13);
+    EXPECT_TRUE(pButton->isChecked());
+    QAction* pItem = OpenedMenuItem(d, ID_VIEW_PREVIEW);
+    ASSERT_NE(pItem, nullptr);
+    EXPECT_TRUE(pItem->isChecked());
+
+    preview.move(100, 120);
+    AltP(d);
+    EXPECT_FALSE(preview.isVisible());
+    EXPECT_FALSE(pButton->isChecked());
+    AltP(d);
+    EXPECT_EQ(preview.pos(), QPoint(100, 120));
+    const QRect before = preview.frameGeometry();
+    d.Open(Blank(30, 5, 1, 1));
+    EXPECT_EQ(preview.frameGeometry().topRight(), before.topRight());
+    EXPECT_EQ(preview.size(), QSize(90, 15));
+
+    preview.close();  // its close box only hides it
+    EXPECT_FALSE(pButton->isChecked());
+    EXPECT_FALSE(OpenedMenuItem(d, ID_VIEW_PREVIEW)->isChecked());
+}
+
+// Ctrl with the keypad's plus and minus: 1 to 255, stored at once, the size following.
+TEST(Preview, CtrlKeypadPlusAndMinusChangeTheBlockSize) {
+    CViewDriver d(Blank(10, 10, 1, 1), false, [](CSettings& s) { s.m_nPreviewCellSize = 2; });
+    const auto press = [&](Qt::Key key) { d.Program().Key(key, Qt::ControlModifier | Qt::KeypadModifier); };
+    press(Qt::Key_Minus);
+    EXPECT_EQ(d.Settings().m_nPreviewCellSize, 1);
+    EXPECT_EQ(d.Stored().m_nPreviewCellSize, 1);
+    press(Qt::Key_Minus);
+    EXPECT_EQ(d.Settings().m_nPreviewCellSize, 1);
+    d.Settings().m_nPreviewCellSize = 9;
+    press(Qt::Key_Plus);
+    EXPECT_EQ(d.View().Preview().size(), QSize(100, 100));
+    EXPECT_EQ(d.S(), 12);  // the view's own zoom is not touched
+    d.Settings().m_nPreviewCellSize = 255;
+    press(Qt::Key_Plus);
+    EXPECT_EQ(d.Settings().m_nPreviewCellSize, 255);
+    // Under X no shortcut takes them and the keys reach the view itself.
+    d.RepeatKey(Qt::Key_Minus, 1, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(d.Settings().m_nPreviewCellSize, 254);
+    EXPECT_EQ(d.S(), 12);
+}
