@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "model/PuzzleEdits.h"
+#include "support/Puzzles.h"
+
+using namespace quenk;
+using namespace quenk::test;
+
+namespace {
+
+// Keeps what every snapshot showed.
+struct Recorder : IUndoRecorder {
+    std::vector<CCrossword> snapshots;
+    void RecordSnapshot(const CCrossword& c) override { snapshots.push_back(c); }
+};
+
+// Every slot and cell filled with something that tells where it came from.
+CCrossword Numbered(int w, int h, int nLeft, int nTop, int nColors = 6) {
+    const auto pal = TestPalette(nColors);
+    CCrossword c(w, h, nLeft, nTop, nColors, pal.data());
+    for (int col = 0; col < w && nTop; ++col)
+        for (int s = 0; s < nTop; ++s) c.m_pTopNumbers[size_t(col)][size_t(s)] = {std::uint8_t(10 * s + col % 10 + 1), 1};
+    for (int r = 0; r < h && nLeft; ++r)
+        for (int s = 0; s < nLeft; ++s) c.m_pLeftNumbers[size_t(r)][size_t(s)] = {std::uint8_t(10 * s + r % 10 + 1), 2};
+    for (int r = 0; r < h; ++r)
+        for (int col = 0; col < w; ++col) c.SetCell(r, col, std::uint8_t((r * 7 + col) % nColors));
+    return c;
+}
+
+// Slot at distance d from the grid (0 touches it) of one line, or nothing past the depth.
+std::optional<NUMBERCELL> FromGrid(const std::vector<NUMBERCELL>& slots, int d) {
+    if (d >= int(slots.size())) return std::nullopt;
+    return slots[slots.size() - 1 - size_t(d)];
+}
+
+}  // namespace
+
+TEST(PuzzleEdits, ResizeKeepsCellsAtTheCornerAndNumbersAtTheGrid) {
+    // 10 x 10 to 5 x 12: columns 0-4 and rows 0-9 stay, two empty rows come.
+    const CCrossword old = Numbered(10, 10, 3, 2);
+    const auto r = ResizePuzzle(old, 5, 12, 3, 2);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(std::vector<int>({r->m_nWidth, r->m_nHeight, r->m_nColors}), std::vector<int>({5, 12, 6}));
+    EXPECT_EQ(r->m_crColors, old.m_crColors);
+    for (int row = 0; row < 12; ++row)
+        for (int col = 0; col < 5; ++col) EXPECT_EQ(r->GetCell(row, col), row < 10 ? old.GetCell(row, col) : 0);
+    for (int col = 0; col < 5; ++col) EXPECT_EQ(r->m_pTopNumbers[size_t(col)], old.m_pTopNumbers[size_t(col)]);
+    for (int row = 0; row < 12; ++row)
+        EXPECT_EQ(r->m_pLeftNumbers[size_t(row)],
+                  row < 10 ? old.m_pLeftNumbers[size_t(row)] : std::vector<NUMBERCELL>(3));
+
+    // Top depth 3 to 1 keeps the slot next to the grid; 1 to 3 adds empty slots far from it.
+    const auto pal = TestPalette(2);
+    CCrossword three(1, 1, 1, 3, 2, pal.data());
+    three.m_pTopNumbers[0] = {{1, 1}, {2, 1}, {3, 1}};
+    const auto one = ResizePuzzle(three, 1, 1, 1, 1);
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->m_pTopNumbers[0], (std::vector<NUMBERCELL>{{3, 1}}));
+    const auto back = ResizePuzzle(*one, 1, 1, 1, 3);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->m_pTopNumbers[0], (std::vector<NUMBERCELL>{{0, 0}, {0, 0}, {3, 1}}));
+
+    // From no numbers at all to depths 2 and 2: empty slots everywhere.
+    const auto grown = ResizePuzzle(Numbered(4, 3, 0, 0), 4, 3, 2, 2);
+    ASSERT_TRUE(grown);
+    EXPECT_EQ(grown->m_pTopNumbers, std::vector<std::vector<NUMBERCELL>>(4, std::vector<NUMBERCELL>(2)));
+    EXPECT_EQ(grown->m_pLeftNumbers, std::vector<std::vector<NUMBERCELL>>(3, std::vector<NUMBERCELL>(2)));
+
+    // Marks travel with their numbers; shapes out of range make nothing.
+    CCrossword marked = Numbered(2, 2, 1, 1);
+    marked.m_pLeftNumbers[1][0].value |= NUMBER_MARK;
+    EXPECT_EQ(ResizePuzzle(marked, 3, 3, 2, 2)->m_pLeftNumbers[1][1], marked.m_pLeftNumbers[1][0]);
+    EXPECT_FALSE(ResizePuzzle(marked, 0, 3, 1, 1));
+    EXPECT_FALSE(ResizePuzzle(marked, 3, 256, 1, 1));
+    EXPECT_FALSE(ResizePuzzle(marked, 3, 3, -1, 1));
+}
+
+TEST(PuzzleEdits, ResizeAgreesWithSlotsCountedFromTheGrid) {
+    // Against the rule stated the other way round: a slot d places from the grid keeps its
+    // number exactly when the line and distance d exist on both sides. Shapes include a
+    // loaded file's one zero depth.
+    std::mt19937 rng(8);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int n = 0; n < 300; ++n) {
+        const int nLeft = pick(0, 4), nTop = pick(0, 4);
+        const CCrossword old = Numbered(pick(1, 9), pick(1, 9), nLeft, nTop);
+        const int w = pick(1, 9), h = pick(1, 9), nl = pick(0, 4), nt = pick(0, 4);
+        const auto r = ResizePuzzle(old, w, h, nl, nt);
+        ASSERT_TRUE(r);
+        ASSERT_EQ(std::vector<int>({r->m_nWidth, r->m_nHeight, r->m_nLeftDepth, r->m_nTopDepth}),
+                  std::vector<int>({w, h, nl, nt}));
+        for (int col = 0; col < w && nt; ++col)
+            for (int d = 0; d < nt; ++d) {
+                const bool bKept = col < old.m_nWidth && d < nTop;
+                EXPECT_EQ(*FromGrid(r->m_pTopNumbers[size_t(col)], d),
+                          bKept ? *FromGrid(old.m_pTopNumbers[size_t(col)], d) : NUMBERCELL{});
+            }
+        for (int row = 0; row < h && nl; ++row)
+            for (int d = 0; d < nl; ++d) {
+                const bool bKept = row < old.m_nHeight && d < nLeft;
+                EXPECT_EQ(*FromGrid(r->m_pLeftNumbers[size_t(row)], d),
+                          bKept ? *FromGrid(old.m_pLeftNumbers[size_t(row)], d) : NUMBERCELL{});
+            }
+        if (HasFailure()) FAIL() << "case " << n;
+    }
+}
+
+TEST(PuzzleEdits, PaletteChangeMapsLostColoursToColourOne) {
+    // 6 colours to 4: cells and numbers of colours 4 and 5 become 1; crosses stay.
+    CCrossword c = Numbered(6, 2, 1, 1);
+    c.SetCell(1, 5, CELL_CROSS);
+    c.m_pTopNumbers[2][0] = {7, 5};
+    c.m_pLeftNumbers[1][0] = {NUMBER_MARK | 3, 4};
+    c.m_pLeftNumbers[0][0] = {2, 3};
+    const CCrossword before = c;
+    std::array<COLORREF, MAX_COLORS> pal = before.m_crColors;
+    pal[4] = pal[5] = 0x123456;  // past the new count: must not be taken
+    Recorder rec;
+    ASSERT_TRUE(ChangePalette(c, 4, pal, &rec));
+    ASSERT_EQ(rec.snapshots.size(), 1u);
+    EXPECT_EQ(rec.snapshots[0], before);
+    EXPECT_EQ(c.m_nColors, 4);
+    EXPECT_EQ(c.m_crColors, before.m_crColors);
+    for (int i = 0; i < 12; ++i) {
+        const std::uint8_t v = before.Cells()[size_t(i)];
+        EXPECT_EQ(c.Cells()[size_t(i)], v == 4 || v == 5 ? 1 : v) << i;
+    }
+    EXPECT_EQ(c.m_pTopNumbers[2][0], (NUMBERCELL{7, 1}));
+    EXPECT_EQ(c.m_pLeftNumbers[1][0], (NUMBERCELL{NUMBER_MARK | 3, 1}));
+    EXPECT_EQ(c.m_pLeftNumbers[0][0], (NUMBERCELL{2, 3}));
+
+    // The same palette again changes nothing and records nothing.
+    const CCrossword now = c;
+    EXPECT_FALSE(ChangePalette(c, 4, c.m_crColors, &rec));
+    EXPECT_EQ(rec.snapshots.size(), 1u);
+    EXPECT_EQ(c, now);
+
+    // Only the background of a two-colour puzzle: a change, no cell touched, dark flags follow.
+    CCrossword two = Numbered(3, 3, 0, 0, 2);
+    auto bg = two.m_crColors;
+    bg[0] = 0;
+    ASSERT_TRUE(ChangePalette(two, 2, bg, nullptr));
+    EXPECT_EQ(CellsOf(two), CellsOf(Numbered(3, 3, 0, 0, 2)));
+    EXPECT_TRUE(two.IsDarkIndex(0));
+}
+
+TEST(PuzzleEdits, ClearRecordsOneStepBeforeItsFirstChange) {
+    Recorder rec;
+    // Solving progress: cells, crosses and a crossed-out number all go in one step.
+    CCrossword c = PuzzleFromPicture({"1.1", ".11"}, 2, true);
+    c.SetCell(1, 0, CELL_CROSS);
+    c.m_pTopNumbers[0].back().value |= NUMBER_MARK;
+    const CCrossword before = c;
+    EXPECT_TRUE(ClearPuzzle(c, &rec));
+    ASSERT_EQ(rec.snapshots.size(), 1u);
+    EXPECT_EQ(rec.snapshots[0], before);
+    EXPECT_EQ(CellsOf(c), Grid(6, CELL_EMPTY));
+    EXPECT_EQ(c.m_pTopNumbers, PuzzleFromPicture({"1.1", ".11"}).m_pTopNumbers);
+
+    // Nothing left to clear: no step.
+    EXPECT_FALSE(ClearPuzzle(c, &rec));
+    EXPECT_EQ(rec.snapshots.size(), 1u);
+
+    // Cells only, or marks only: still one step each.
+    c.SetCell(0, 2, 1);
+    EXPECT_TRUE(ClearPuzzle(c, &rec));
+    c.m_pLeftNumbers[1].back().value |= NUMBER_MARK;
+    EXPECT_TRUE(ClearPuzzle(c, &rec));
+    EXPECT_EQ(rec.snapshots.size(), 3u);
+}
