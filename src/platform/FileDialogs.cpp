@@ -63,18 +63,41 @@ CFileDialogRequest MakeFileDialogRequest(bool bOpen, const QString& strProposedN
     return request;
 }
 
+CFileDialogRequest MakeBitmapDialogRequest(bool bOpen, const QString& strProposedName) {
+    CFileDialogRequest request;
+    request.bOpen = bOpen;
+    request.strTitle = LoadUiString(bOpen ? IDS_FW_OPEN_TITLE : IDS_FW_SAVE_TITLE);
+    // "text|pattern|text|pattern||"; a pattern may list several, separated by ";".
+    const QStringList parts = QString::fromStdString(LoadAppString(IDS_BMP_FILTER)).split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty()) break;
+        QString strPatterns = parts[i + 1];
+        strPatterns.replace(u';', u' ');
+        // Every file, with or without a dot in its name.
+        if (strPatterns == QLatin1String("*.*")) strPatterns = QStringLiteral("*");
+        request.filters << Filter(parts[i], strPatterns);
+    }
+    request.nInitialFilter = 0;
+    request.strDefaultSuffix = QStringLiteral("bmp");
+    request.strProposedName = strProposedName;
+    return request;
+}
+
 QString ProposedSaveName(const QString& strTitle) {
     const QString strSuffix = u'.' + DefaultSuffix();
     return strTitle.endsWith(strSuffix, Qt::CaseInsensitive) ? strTitle : strTitle + strSuffix;
 }
 
 std::optional<QString> PromptFileName(bool bOpen, const QString& strProposedName, QWidget* pParent) {
-    const CFileDialogRequest request = MakeFileDialogRequest(bOpen, strProposedName);
+    return PromptFileName(MakeFileDialogRequest(bOpen, strProposedName), pParent);
+}
+
+std::optional<QString> PromptFileName(const CFileDialogRequest& request, QWidget* pParent) {
     if (Hook()) return Hook()(request);
 
     QFileDialog dialog(pParent, request.strTitle);
-    dialog.setAcceptMode(bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setAcceptMode(request.bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(request.filters);
     dialog.selectNameFilter(request.filters.value(request.nInitialFilter));

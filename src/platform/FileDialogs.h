@@ -29,8 +29,13 @@ CFileDialogRequest MakeFileDialogRequest(bool bOpen, const QString& strProposedN
 // with the default extension unless it already ends in it.
 QString ProposedSaveName(const QString& strTitle);
 
+// The request for a bitmap to import (bOpen) or to export into: the filter of the bitmap
+// string (text and pattern pairs separated by "|"), default extension "bmp".
+CFileDialogRequest MakeBitmapDialogRequest(bool bOpen, const QString& strProposedName);
+
 // Runs the dialog; empty when it was cancelled.
 std::optional<QString> PromptFileName(bool bOpen, const QString& strProposedName, QWidget* pParent);
+std::optional<QString> PromptFileName(const CFileDialogRequest& request, QWidget* pParent);
 
 // Replaces the dialog by hook (an empty hook restores the dialog); returns the previous hook.
 FileDialogHook SetFileDialogHook(FileDialogHook hook);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "doc/PuzzleIo.h"
 #include "platform/MenuBuilder.h"
 #include "platform/NumberEdit.h"
 #include "view/QuenkView.h"
@@ -18,15 +19,34 @@ void SetField(QWidget& dialog, const char* pszName, const QString& strText) {
     ASSERT_EQ(pEdit->Text(), strText);
 }
 
-namespace {
-void Finish(QWidget& dialog, bool bCancel) {
+void FinishDialog(QWidget& dialog, bool bCancel) {
     auto* pBox = dialog.findChild<QDialogButtonBox*>();
     ASSERT_NE(pBox, nullptr);
     for (QAbstractButton* pButton : pBox->buttons())
         if (pBox->buttonRole(pButton) == (bCancel ? QDialogButtonBox::RejectRole : QDialogButtonBox::AcceptRole))
             pButton->click();
 }
-}  // namespace
+
+std::shared_ptr<int> AnswerDialog(std::function<void(QWidget&)> adjust, bool bCancel) {
+    auto pAnswered = std::make_shared<int>(0);
+    WhenModal([=](QWidget& dialog) {
+        ++*pAnswered;
+        if (adjust) adjust(dialog);
+        FinishDialog(dialog, bCancel);
+    });
+    return pAnswered;
+}
+
+std::shared_ptr<int> AnswerCreateDialog(int nWidth, int nHeight, int nLeft, int nTop, bool bCancel) {
+    return AnswerDialog(
+        [=](QWidget& create) {
+            SetField(create, "width", QString::number(nWidth));
+            SetField(create, "height", QString::number(nHeight));
+            SetField(create, "leftDepth", QString::number(nLeft));
+            SetField(create, "topDepth", QString::number(nTop));
+        },
+        bCancel);
+}
 
 std::shared_ptr<int> AnswerNewPuzzleDialogs(int nWidth, int nHeight, int nLeft, int nTop, bool bCancelCreate,
                                             bool bCancelPalette) {
@@ -40,9 +60,9 @@ std::shared_ptr<int> AnswerNewPuzzleDialogs(int nWidth, int nHeight, int nLeft, 
         if (!bCancelCreate)
             WhenModal([=](QWidget& palette) {
                 ++*pAnswered;
-                Finish(palette, bCancelPalette);
+                FinishDialog(palette, bCancelPalette);
             });
-        Finish(create, bCancelCreate);
+        FinishDialog(create, bCancelCreate);
     });
     return pAnswered;
 }
@@ -74,6 +94,31 @@ std::vector<unsigned> CProgram::ToolbarIds() {
     std::vector<unsigned> ids;
     for (int i = 0; i < Frame().ToolBar().ButtonCount(); ++i) ids.push_back(Frame().ToolBar().ButtonId(i));
     return ids;
+}
+
+std::vector<unsigned> CProgram::UndoRedoIds() {
+    const CCommandAction* pUndo = Frame().MenuItem(1, 0);
+    const CCommandAction* pRedo = Frame().MenuItem(1, 1);
+    return {pUndo ? pUndo->CommandId() : 0, pRedo ? pRedo->CommandId() : 0, Frame().ToolBar().ButtonId(6),
+            Frame().ToolBar().ButtonId(7)};
+}
+
+void CProgram::Paint(int x0, int y0, int x1, int y1, std::uint8_t v) {
+    CCrossword& puzzle = *Doc().Crossword();
+    Doc().UndoBuffer()->RecordCells(puzzle, x0, y0, x1, y1);
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) puzzle.SetCell(y, x, v);
+    Doc().MarkModified(true);
+}
+
+std::string WritePuzzle(const std::string& strPath, const CCrossword& puzzle) {
+    SavePuzzle(puzzle, strPath, {});
+    return strPath;
+}
+
+std::vector<unsigned> UndoRedoState(bool bUndo, bool bRedo) {
+    const unsigned nUndo = bUndo ? ID_EDIT_UNDO : ID_EDIT_UNDO_OFF, nRedo = bRedo ? ID_EDIT_REDO : ID_EDIT_REDO_OFF;
+    return {nUndo, nRedo, nUndo, nRedo};
 }
 
 std::vector<unsigned> CProgram::MenuIds(int nPopup) {

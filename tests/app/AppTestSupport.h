@@ -103,6 +103,13 @@ inline void WhenModal(std::function<void(QWidget&)> action) {
 
 // Sets a named number edit of a dialog.
 void SetField(QWidget& dialog, const char* pszName, const QString& strText);
+// Presses OK, or Cancel, of a dialog with a button box.
+void FinishDialog(QWidget& dialog, bool bCancel = false);
+// Answers the next modal dialog: adjust fills it in, then OK or Cancel. The result counts
+// the dialogs answered.
+std::shared_ptr<int> AnswerDialog(std::function<void(QWidget&)> adjust, bool bCancel = false);
+// The create dialog as Resize shows it, answered with a shape.
+std::shared_ptr<int> AnswerCreateDialog(int nWidth, int nHeight, int nLeft, int nTop, bool bCancel = false);
 // Answers the create dialog with a shape and the palette dialog with its defaults, or
 // cancels one of them. The result counts the dialogs answered.
 std::shared_ptr<int> AnswerNewPuzzleDialogs(int nWidth, int nHeight, int nLeft, int nTop, bool bCancelCreate = false,
@@ -131,6 +138,10 @@ public:
     // Ids of the items of popup nPopup of the menu shown.
     std::vector<unsigned> MenuIds(int nPopup);
     bool Open(const std::string& strPath) { return m_pApp->OpenDocumentFile(QString::fromStdString(strPath)); }
+    // The ids of the Undo and Redo menu items, then of the toolbar's Undo and Redo buttons.
+    std::vector<unsigned> UndoRedoIds();
+    // A stroke as the view makes it: the rectangle's cells recorded, then painted with v.
+    void Paint(int x0, int y0, int x1, int y1, std::uint8_t v);
 
 private:
     CTempDir m_dir;
@@ -145,6 +156,12 @@ std::string WriteJcc(const std::string& strPath, int nWidth, int nHeight, int nL
                      const std::function<void(std::vector<std::uint8_t>& head, std::vector<std::uint8_t>& top,
                                               std::vector<std::uint8_t>& left, std::vector<std::uint8_t>& cells)>&
                          fill = {});
+
+// Saves a puzzle as a file to open (the format by the extension).
+std::string WritePuzzle(const std::string& strPath, const CCrossword& puzzle);
+
+// The ids UndoRedoIds shows when undo and redo are available or not.
+std::vector<unsigned> UndoRedoState(bool bUndo, bool bRedo);
 
 // A one-colour 2 x 2 puzzle whose numbers agree with the diagonal picture, with a cross in
 // cell (0, 1) and the number of column 0 crossed out; bFaulty makes a row sum disagree.

@@ -15,9 +15,9 @@ inline void PrintTo(const CCrossword& c, std::ostream* os) {
         << int(c.m_nLeftDepth) << "/" << int(c.m_nTopDepth);
     for (const auto* pArea : {&c.m_pLeftNumbers, &c.m_pTopNumbers}) {
         *os << " |";
-        for (const auto& slots : *pArea) {
+        for (const auto& line : *pArea) {
             *os << " ";
-            for (const NUMBERCELL& n : slots) *os << int(n.value) << "/" << int(n.color) << ",";
+            for (const NUMBERCELL& n : line) *os << int(n.value) << "/" << int(n.color) << ",";
         }
     }
     *os << " | cells";

@@ -1,8 +1,8 @@
 // Saving: Save, Save As, the question before a modified puzzle is dropped, and the format
 // limits asked about before a file is written.
 #include <QFileInfo>
-#include <cstring>
 
+#include "doc/FileErrorReport.h"
 #include "doc/QuenkDoc.h"
 #include "formats/FormatLimits.h"
 #include "formats/SafeFile.h"
@@ -31,12 +31,6 @@ bool PassesFormatLimits(const QString& strPath, const CCrossword& crossword, boo
     return false;
 }
 
-void ReportSaveError(const QString& strPath, const CFileError& error) {
-    QString strText = LoadUiString(IDS_FW_FAILED_TO_SAVE).replace(QStringLiteral("%s"), strPath);
-    if (error.OsError() > 0) strText += u'\n' + QString::fromLocal8Bit(std::strerror(error.OsError()));
-    AppMessageBox(IDS_FW_FAILED_TO_SAVE, EMsgButtons::Ok, EMsgIcon::Warning, strText);
-}
-
 }  // namespace
 
 bool CQuenkDoc::OnSaveDocument(const QString& strPath) {
@@ -46,7 +40,7 @@ bool CQuenkDoc::OnSaveDocument(const QString& strPath) {
         SavePuzzle(*m_pCrossword, strPath.toStdString(), FormatOptions());
     } catch (const CFileError& error) {
         // The file that was there is untouched and the puzzle stays modified.
-        ReportSaveError(strPath, error);
+        ReportFileError(IDS_FW_FAILED_TO_SAVE, strPath, error);
         return false;
     }
     m_strFileTitle = QFileInfo(strPath).fileName().left(255);
@@ -78,7 +72,8 @@ bool CQuenkDoc::DoSave(const QString& strPath, bool bReplace) {
     QString strName = strPath;
     if (strName.isEmpty()) {
         strName = m_strPathName;
-        if (bReplace && strName.isEmpty()) strName = ProposedSaveName(m_strFileTitle);
+        if (bReplace && strName.isEmpty())
+            strName = m_strProposedPath.isEmpty() ? ProposedSaveName(m_strFileTitle) : m_strProposedPath;
         const std::optional<QString> chosen = PromptFileName(false, strName, m_pFrame);
         if (!chosen) return false;
         strName = *chosen;
@@ -86,6 +81,7 @@ bool CQuenkDoc::DoSave(const QString& strPath, bool bReplace) {
     // A refused or failed save leaves whatever file had that name alone.
     const bool bSaved = OnSaveDocument(strName);
     if (bSaved && bReplace) SetPathName(strName);
+    UpdateCaret(true, false);
     UpdateTitle();
     return bSaved;
 }

@@ -44,11 +44,22 @@ void CQuenkDoc::RegisterCommands() {
     table.SetHandler(ID_EDIT_START_EDIT, [this] { OnStartEdit(); });
     table.SetHandler(ID_EDIT_END_EDIT, [this] { OnEndEdit(); });
     table.SetHandler(ID_EDIT_TOGGLE_EDIT, [this] { OnToggleEdit(); });
+    table.SetHandler(ID_EDIT_UNDO, [this] { OnUndo(); });
+    table.SetHandler(ID_EDIT_REDO, [this] { OnRedo(); });
+    table.SetHandler(ID_EDIT_CLEAR_PUZZLE, [this] { OnClear(); });
+    table.SetHandler(ID_CALC_NUMBERS, [this] { OnCalcNumbers(); });
+    table.SetHandler(ID_RESIZE, [this] { OnResize(); });
+    table.SetHandler(ID_EDIT_PALETTE, [this] { OnEditPalette(); });
+    table.SetHandler(ID_SOLVE, [this] { OnSolve(); });
+    table.SetHandler(ID_CHECK_SOLUTION, [this] { OnCheckSolution(); });
+    table.SetHandler(ID_FILE_IMPORT_BMP, [this] { OnImportBmp(); });
+    table.SetHandler(ID_FILE_EXPORT_BMP, [this] { OnExportBmp(); });
     for (int k = 0; k < MAX_COLORS; ++k) table.SetHandler(ID_COLOR_FIRST + unsigned(k), [this, k] { SelectColor(k); });
 }
 
 void CQuenkDoc::SetPathName(const QString& strPath) {
     m_strPathName = QFileInfo(strPath).absoluteFilePath();
+    m_strProposedPath.clear();
     m_strFileTitle = FileTitleOf(strPath);
     m_app.AddToRecentFileList(m_strPathName);
 }
@@ -63,7 +74,13 @@ CFormatOptions CQuenkDoc::FormatOptions() const {
 bool CQuenkDoc::OnNewDocument() {
     if (!m_pFrame || !m_pView) return true;
     UpdateTitle();
+    HideCaret();
+    const bool bCreated = CreateNewPuzzle();
+    UpdateCaret(true, bCreated);
+    return bCreated;
+}
 
+bool CQuenkDoc::CreateNewPuzzle() {
     CCreateJC create(m_app.Store(), m_pFrame);
     if (create.exec() != QDialog::Accepted) return false;
     CPaletteDlg palette(m_app.Store(), m_pFrame);
@@ -74,6 +91,7 @@ bool CQuenkDoc::OnNewDocument() {
                                    palette.ColorCount(), palette.Colors().data());
     if (!pCrossword) return false;  // the create dialog refuses that shape; nothing changes
     m_strPathName.clear();
+    m_strProposedPath.clear();
     SetModifiedFlag(false);
     m_pCrossword = std::move(pCrossword);
 
@@ -84,6 +102,7 @@ bool CQuenkDoc::OnNewDocument() {
     m_nCurColor = 1;
     m_strFileTitle = QString::fromStdString(LoadAppString(IDS_UNTITLED));
     FitWindowToPuzzle();
+    ResetUndoBuffer();
     return true;
 }
 
@@ -107,6 +126,7 @@ bool CQuenkDoc::OnOpenDocument(const QString& strPath) {
         return false;
     }
     m_bModified = false;
+    m_strProposedPath.clear();
     m_pCrossword = std::move(outcome.pCrossword);
     m_pView->RebuildPicture(true);
     m_nCurColor = 1;
@@ -125,7 +145,19 @@ bool CQuenkDoc::OnOpenDocument(const QString& strPath) {
     }
     UpdateTitle();
     FitWindowToPuzzle();
+    ResetUndoBuffer();
     return true;
+}
+
+void CQuenkDoc::ResetUndoBuffer() { m_pUndoBuffer = std::make_unique<CUndoBuffer>(m_app.Settings().m_nUndoSize, this); }
+
+void CQuenkDoc::UpdateCaret(bool bShow, bool bReset) {
+    if (!m_pView || m_nMode == MODE_NONE || !m_pCrossword) return;
+    m_pView->UpdateCaret(bShow, bReset);
+}
+
+void CQuenkDoc::HideCaret() {
+    if (m_pView) m_pView->HideCaret();
 }
 
 void CQuenkDoc::ShowNewPuzzle() {
@@ -240,17 +272,22 @@ void CQuenkDoc::OnReload() {
 
 void CQuenkDoc::OnStartEdit() {
     if (m_nMode == MODE_EDIT || !m_pFrame || !m_pView || !m_pCrossword) return;
-    MarkModified(ClearSolvingMarks(*m_pCrossword, nullptr));
+    // Recorded while still solving, so undoing it brings solving back.
+    MarkModified(ClearSolvingMarks(*m_pCrossword, m_pUndoBuffer.get()));
     m_pView->RebuildPicture(true);
     EnterMode(MODE_EDIT, true);
+    UpdateCaret(true, true);
     UpdateTitle();
 }
 
 void CQuenkDoc::OnEndEdit() {
     if (m_nMode == MODE_SOLVE || !m_pFrame || !m_pCrossword) return;
-    if (!CheckNumbers(true)) return;
-    EnterMode(MODE_SOLVE, true);
-    UpdateTitle();
+    HideCaret();
+    if (CheckNumbers(true)) {
+        EnterMode(MODE_SOLVE, true);
+        UpdateTitle();
+    }
+    UpdateCaret(true, false);
 }
 
 void CQuenkDoc::OnToggleEdit() {

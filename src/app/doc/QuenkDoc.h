@@ -22,11 +22,14 @@ enum EDocMode : std::uint32_t {
     MODE_SOLVE = 2,
 };
 
-class CQuenkDoc : public QObject {
+class CQuenkDoc : public QObject, public IUndoHost {
     Q_OBJECT
 public:
     explicit CQuenkDoc(CQuenkApp& app);
     ~CQuenkDoc() override;
+
+    // The application: its settings, and SaveSettings for a setting changed on the spot.
+    CQuenkApp& App() const { return m_app; }
 
     // The frame and the view exist from start-up on; before that the document changes nothing.
     void Attach(CMainFrame* pFrame, CQuenkView* pView);
@@ -69,6 +72,19 @@ public:
     void UpdateColorBar();
     void SelectColor(int k);
 
+    // The view's keyboard caret on the number slot it stands on, whenever it may have to
+    // move, appear or disappear; bReset puts it back on the first slot (after the numbers
+    // were replaced). Nothing before the first puzzle.
+    void UpdateCaret(bool bShow, bool bReset);
+    void HideCaret();
+
+    // The undo ring's view of the document.
+    std::uint32_t GetUndoMode() const override { return m_nMode; }
+    void SwitchModeForUndo(std::uint32_t nMode) override;
+    void OnSnapshotApplied() override;
+    void SetUndoAvailable(bool bAvailable) override;
+    void SetRedoAvailable(bool bAvailable) override;
+
     // Commands.
     void OnFileSave();
     void OnFileSaveAs();
@@ -76,13 +92,30 @@ public:
     void OnStartEdit();
     void OnEndEdit();
     void OnToggleEdit();
+    void OnUndo();
+    void OnRedo();
+    // Whole-puzzle edits: one undo step each.
+    void OnClear();
+    void OnCalcNumbers();
+    void OnResize();
+    void OnEditPalette();
+    // F5 and Alt+F5.
+    void OnSolve();
+    void OnCheckSolution();
+    // Bitmaps.
+    void OnImportBmp();
+    void OnExportBmp();
 
 private:
+    bool CreateNewPuzzle();
+    void ImportBitmap();
     bool DoFileSave();
     // The clue check; the message is shown when bShowMessage. True when the numbers passed.
     bool CheckNumbers(bool bShowMessage);
     void EnterMode(EDocMode nMode, bool bKeepUndoIds);
     void ShowNewPuzzle();
+    // A fresh undo ring for a new, opened or imported puzzle.
+    void ResetUndoBuffer();
     CFormatOptions FormatOptions() const;
 
     CQuenkApp& m_app;
@@ -93,6 +126,9 @@ private:
     std::unique_ptr<CUndoBuffer> m_pUndoBuffer;
     QString m_strFileTitle;
     QString m_strPathName;
+    // Where a puzzle without a file of its own is offered to be saved (an imported bitmap's
+    // folder and title); empty otherwise.
+    QString m_strProposedPath;
     std::uint8_t m_nCurColor = 1;
     EDocMode m_nMode = MODE_NONE;
     bool m_bModified = false;

@@ -144,6 +144,16 @@ void CMainFrame::SwitchMenu(unsigned nMenuId, bool bKeepUndoIds) {
     if (nMenuId != IDR_MAINFRAME) m_pToolBar->SetButtonId(14, ID_FILE_PRINT);
 }
 
+void CMainFrame::SetUndoCommandAvailable(bool bRedo, bool bAvailable) {
+    const unsigned nOn = bRedo ? ID_EDIT_REDO : ID_EDIT_UNDO;
+    const unsigned nOff = bRedo ? ID_EDIT_REDO_OFF : ID_EDIT_UNDO_OFF;
+    // Undo and Redo are the first two items of "Edit", which only menus with a puzzle have.
+    if (m_nMenuId != IDR_MAINFRAME)
+        if (CCommandAction* pItem = MenuItem(1, bRedo ? 1 : 0); pItem && pItem->CommandId() == (bAvailable ? nOff : nOn))
+            pItem->SetCommandId(bAvailable ? nOn : nOff);
+    m_pToolBar->SetButtonId(bRedo ? 7 : 6, bAvailable ? nOn : nOff);
+}
+
 void CMainFrame::ConnectPopups() {
     for (QAction* pPopup : menuBar()->actions()) {
         QMenu* pMenu = pPopup->menu();
@@ -191,6 +201,21 @@ void CMainFrame::FillRecentFiles(QMenu* pMenu) {
         connect(pItem, &QAction::triggered, this, [this, k] { m_app.Commands().Dispatch(ID_FILE_MRU_FIRST + unsigned(k)); });
         pMenu->insertAction(pPlaceholder, pItem);
     }
+}
+
+void CMainFrame::changeEvent(QEvent* pEvent) {
+    QMainWindow::changeEvent(pEvent);
+    if (pEvent->type() != QEvent::ActivationChange) return;
+    // The caret belongs to the active window only.
+    if (!isActiveWindow())
+        m_pView->HideCaret();
+    else if (CQuenkDoc* pDoc = m_app.Document())
+        pDoc->UpdateCaret(true, false);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* pEvent) {
+    QMainWindow::resizeEvent(pEvent);
+    if (CQuenkDoc* pDoc = m_app.Document()) pDoc->UpdateCaret(true, false);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent) {

@@ -27,6 +27,9 @@ public:
     // (available or not); otherwise the toolbar's Undo and Redo buttons become unavailable.
     void SwitchMenu(unsigned nMenuId, bool bKeepUndoIds);
     unsigned MenuId() const { return m_nMenuId; }
+    // Gives the Undo (bRedo false) or Redo menu item and toolbar button its working id when
+    // bAvailable, else its placeholder, which has no handler and shows them disabled.
+    void SetUndoCommandAvailable(bool bRedo, bool bAvailable);
     // The command item at a position of a popup, separators counted; null if none.
     CCommandAction* MenuItem(int nPopup, int nItem) const;
 
@@ -38,6 +41,8 @@ public:
     int PaneCount() const { return int(m_panes.size()); }
 
 protected:
+    void changeEvent(QEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void dragEnterEvent(QDragEnterEvent* pEvent) override;
     void dropEvent(QDropEvent* pEvent) override;

@@ -94,12 +94,19 @@ void CQuenkApp::OnFileOpen() {
 }
 
 bool CQuenkApp::OpenDocumentFile(const QString& strPath) {
+    const bool bOpened = OpenIntoDocument(strPath);
+    // Whatever happened, the caret and the caption follow the puzzle shown now.
+    m_pDoc->UpdateCaret(true, false);
+    m_pDoc->UpdateTitle();
+    return bOpened;
+}
+
+bool CQuenkApp::OpenIntoDocument(const QString& strPath) {
     // The file already shown is not read again.
     if (SamePath(strPath, m_pDoc->PathName())) return true;
     if (!m_pDoc->SaveModified()) return false;
     if (!m_pDoc->OnOpenDocument(strPath)) return false;
     m_pDoc->SetPathName(strPath);
-    m_pDoc->UpdateTitle();
     return true;
 }
 
