@@ -1,9 +1,11 @@
 // The program as a user drives it: a new puzzle through both dialogs, saved with Ctrl+S,
-// opened again by a second start, and the window grabbed to a picture.
+// opened again by a second start; a picture turned into a puzzle, solved and undone; the
+// window grabbed to a picture.
 #include <QDir>
 
 #include "app/AppTestSupport.h"
 #include "doc/PuzzleIo.h"
+#include "support/Puzzles.h"
 #include "text/StringIds.h"
 #include "view/QuenkView.h"
 
@@ -53,4 +55,49 @@ TEST(EndToEnd, AFileThatCannotBeOpenedEndsStartUp) {
     EXPECT_FALSE(p.Started());
     EXPECT_EQ(messages.Ids(), std::vector<unsigned>{IDS_CREATE_ERROR});
     EXPECT_EQ(messages.Requests()[0].strText, QString::fromUtf8("Ошибка при создании кроссворда:\nНеверный формат."));
+}
+
+TEST(EndToEnd, DrawComputeSolveCheckAndUndo) {
+    CProgram p;
+    CMessageRecorder messages;
+    AnswerNewPuzzleDialogs(5, 5, 3, 3);
+    p.Key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(p.Doc().Mode(), MODE_EDIT);
+    // A ring, painted stroke by stroke.
+    const std::vector<std::string> ring = {".111.", "11.11", "1...1", "11.11", ".111."};
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 5; ++c)
+            if (ring[size_t(r)][size_t(c)] == '1') p.Paint(c, r, c, r, 1);
+    const CCrossword drawn = *p.Doc().Crossword();
+
+    p.Key(Qt::Key_R, Qt::ControlModifier);
+    const CCrossword numbered = *p.Doc().Crossword();
+    EXPECT_EQ(numbered.m_pLeftNumbers, PuzzleFromPicture(ring).m_pLeftNumbers);
+    EXPECT_EQ(numbered.m_pTopNumbers, PuzzleFromPicture(ring).m_pTopNumbers);
+    p.Key(Qt::Key_E, Qt::ControlModifier);
+    ASSERT_EQ(p.Doc().Mode(), MODE_SOLVE);
+    p.Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(CellsOf(*p.Doc().Crossword()), Grid(25, CELL_EMPTY));
+
+    p.Key(Qt::Key_F5, Qt::NoModifier);
+    p.Key(Qt::Key_F5, Qt::AltModifier);
+    EXPECT_EQ(messages.Ids(), (std::vector<unsigned>{IDS_SOLVED, IDS_SOLUTION_RIGHT}));
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 5; ++c)
+            EXPECT_EQ(p.Doc().Crossword()->GetCell(r, c), ring[size_t(r)][size_t(c)] == '1' ? 1 : CELL_CROSS);
+    const QImage shot = p.Frame().grab().toImage();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(QDir::current().filePath("end-to-end-solved.png")));
+
+    // Back through the solve and the clear to the picture, then through Compute numbers,
+    // which was done while editing.
+    p.Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(CellsOf(*p.Doc().Crossword()), Grid(25, CELL_EMPTY));
+    p.Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(*p.Doc().Crossword(), numbered);
+    EXPECT_EQ(p.Doc().Mode(), MODE_SOLVE);
+    p.Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(*p.Doc().Crossword(), drawn);
+    EXPECT_EQ(p.Doc().Mode(), MODE_EDIT);
+    EXPECT_EQ(p.Frame().MenuId(), unsigned(IDR_MENU_EDIT));
 }
