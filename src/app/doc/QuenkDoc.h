@@ -28,9 +28,6 @@ public:
     explicit CQuenkDoc(CQuenkApp& app);
     ~CQuenkDoc() override;
 
-    // The application: its settings, and SaveSettings for a setting changed on the spot.
-    CQuenkApp& App() const { return m_app; }
-
     // The frame and the view exist from start-up on; before that the document changes nothing.
     void Attach(CMainFrame* pFrame, CQuenkView* pView);
     void RegisterCommands();

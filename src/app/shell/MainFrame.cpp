@@ -203,17 +203,8 @@ void CMainFrame::FillRecentFiles(QMenu* pMenu) {
     }
 }
 
-void CMainFrame::changeEvent(QEvent* pEvent) {
-    QMainWindow::changeEvent(pEvent);
-    if (pEvent->type() != QEvent::ActivationChange) return;
-    // The caret belongs to the active window only.
-    if (!isActiveWindow())
-        m_pView->HideCaret();
-    else if (CQuenkDoc* pDoc = m_app.Document())
-        pDoc->UpdateCaret(true, false);
-}
-
 void CMainFrame::resizeEvent(QResizeEvent* pEvent) {
+    // Activation is the view's own business; a new window size may move the caret's slot.
     QMainWindow::resizeEvent(pEvent);
     if (CQuenkDoc* pDoc = m_app.Document()) pDoc->UpdateCaret(true, false);
 }

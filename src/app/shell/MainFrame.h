@@ -41,7 +41,6 @@ public:
     int PaneCount() const { return int(m_panes.size()); }
 
 protected:
-    void changeEvent(QEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void dragEnterEvent(QDragEnterEvent* pEvent) override;

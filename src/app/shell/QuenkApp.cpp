@@ -69,6 +69,8 @@ bool CQuenkApp::InitInstance(const QStringList& arguments) {
     m_pFrame->View().SetDocument(m_pDoc.get());
     m_pDoc->Attach(m_pFrame.get(), &m_pFrame->View());
     m_pDoc->RegisterCommands();
+    // The view's own commands, and the store for the settings it changes on the spot.
+    m_pFrame->View().Attach(m_commands, m_store);
     m_commands.SetHandler(ID_FILE_NEW, [this] { OnFileNew(); });
     m_commands.SetHandler(ID_FILE_OPEN, [this] { OnFileOpen(); });
     m_pDoc->UpdateTitle();

@@ -30,9 +30,6 @@ public:
     CSettings& Settings() { return m_settings; }
     const CSettings& Settings() const { return m_settings; }
     CQSettingsStore& Store() { return m_store; }
-    // Writes the settings record at once (a setting changed by a key or the mouse); false
-    // when the store refused it, which is not reported.
-    bool SaveSettings() { return m_settings.SaveSettings(m_store); }
     const std::string& Version() const { return m_strVersion; }
     CCommandTable& Commands() { return m_commands; }
     CMainFrame* MainFrame() const { return m_pFrame.get(); }
