@@ -9,9 +9,9 @@
 #include <string>
 
 #include "formats/FormatDispatch.h"
+#include "platform/QSettingsStore.h"
 #include "solver/NumberCheck.h"
 #include "view/PuzzlePicture.h"
-#include "view/StoredSettings.h"
 
 namespace quenk {
 
@@ -95,7 +95,13 @@ QImage RenderDrawing(const CCrossword& puzzle, const CDrawOptions& options) {
     return picture.IsDrawn() ? picture.Drawing(puzzle) : QImage();
 }
 
-int RunRender(int argc, char** argv) { return RunRender(argc, argv, LoadStoredSettings()); }
+int RunRender(int argc, char** argv) {
+    // The stored settings are only read: a render never creates or changes the store.
+    CQSettingsStore store;
+    CSettings settings;
+    settings.LoadSettings(store);
+    return RunRender(argc, argv, settings);
+}
 
 int RunRender(int argc, char** argv, const CSettings& settings) {
     CRenderArgs args;
