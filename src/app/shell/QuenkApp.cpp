@@ -7,6 +7,7 @@
 #include "doc/QuenkDoc.h"
 #include "platform/CommandIds.h"
 #include "platform/FileDialogs.h"
+#include "platform/ModalFocusReturn.h"
 #include "shell/MainFrame.h"
 #include "text/LanguageBundle.h"
 #include "text/StringOverlay.h"
@@ -150,6 +151,7 @@ int RunQuenkApp(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    InstallModalFocusReturn(app);
     CQuenkApp quenkApp;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
