@@ -1,6 +1,5 @@
 #include "shell/CreateJC.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/NumberEdit.h"
 #include "platform/UiStrings.h"
+#include "shell/DefaultsButtonRow.h"
 #include "text/StringIds.h"
 
 namespace quenk {
@@ -58,36 +58,23 @@ CCreateJC::CCreateJC(const CDefaultSize& initial, ISettingsStore& store, QWidget
     pDepthForm->addRow(Text("vertical", "по вертикали:"), m_pTopDepth);
     pDepthForm->addRow(Text("horizontal", "по горизонтали:"), m_pLeftDepth);
 
-    auto* pButtons = new QDialogButtonBox(this);
-    QPushButton* pOk = pButtons->addButton(Text("ok", "OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* pCancel = pButtons->addButton(Text("cancel", "Отмена"), QDialogButtonBox::RejectRole);
-    auto* pSave = new QPushButton(Text("save", "Сохранить"), this);
-    pSave->setObjectName(QStringLiteral("saveDefaults"));
-    pSave->setAutoDefault(false);
-    pOk->setDefault(true);
-    connect(pButtons, &QDialogButtonBox::accepted, this, &CCreateJC::accept);
-    connect(pButtons, &QDialogButtonBox::rejected, this, &CCreateJC::reject);
-    connect(pSave, &QPushButton::clicked, this, &CCreateJC::OnSaveDefaults);
+    const CDefaultsButtonRow row = MakeDefaultsButtonRow(*this, QStringLiteral("dialog.101."), [this] { OnSaveDefaults(); });
 
     auto* pGroups = new QHBoxLayout;
     pGroups->addWidget(pSizeGroup);
     pGroups->addWidget(pDepthGroup);
-    auto* pBottom = new QHBoxLayout;
-    pBottom->addWidget(pSave);
-    pBottom->addStretch();
-    pBottom->addWidget(pButtons);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(new QLabel(Text("heading", "Параметры кроссворда"), this));
     pLayout->addLayout(pGroups);
-    pLayout->addLayout(pBottom);
+    pLayout->addLayout(row.pLayout);
 
-    new CContextHelp(*this, {{pOk, "Закрытие этого диалогового окна и сохранение всех сделанных ранее изменений"},
-                             {pCancel, "Закрытие этого диалогового окна без сохранения сделанных ранее изменений"},
+    new CContextHelp(*this, {{row.pOk, "Закрытие этого диалогового окна и сохранение всех сделанных ранее изменений"},
+                             {row.pCancel, "Закрытие этого диалогового окна без сохранения сделанных ранее изменений"},
                              {m_pWidth, "Размер кроссворда по горизонтали"},
                              {m_pHeight, "Размер кроссворда по вертикали"},
                              {m_pLeftDepth, "Количество чисел слева от кроссворда"},
                              {m_pTopDepth, "Количество чисел сверху от кроссворда"},
-                             {pSave, "Сохранить параметры в качестве значений по умолчанию"}});
+                             {row.pSave, "Сохранить параметры в качестве значений по умолчанию"}});
     m_pHeight->setFocus();
 }
 

@@ -1,6 +1,5 @@
 #include "shell/PaletteDlg.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 #include "platform/ContextHelp.h"
 #include "platform/NumberEdit.h"
 #include "platform/UiStrings.h"
+#include "shell/DefaultsButtonRow.h"
 #include "shell/BMButton.h"
 
 namespace quenk {
@@ -60,31 +60,18 @@ CPaletteDlg::CPaletteDlg(ISettingsStore& store, bool bDefaultsMode, QWidget* pPa
     // Entries 1..15 in three rows of five.
     for (int k = 1; k < MAX_COLORS; ++k) pGrid->addWidget(m_pButtons[size_t(k)], 2 + (k - 1) / 5, (k - 1) % 5);
 
-    auto* pButtons = new QDialogButtonBox(this);
-    QPushButton* pOk = pButtons->addButton(Text("ok", "OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* pCancel = pButtons->addButton(Text("cancel", "Отмена"), QDialogButtonBox::RejectRole);
-    auto* pSave = new QPushButton(Text("save", "Сохранить"), this);
-    pSave->setObjectName(QStringLiteral("saveDefaults"));
-    pSave->setAutoDefault(false);
-    pOk->setDefault(true);
-    connect(pButtons, &QDialogButtonBox::accepted, this, &CPaletteDlg::accept);
-    connect(pButtons, &QDialogButtonBox::rejected, this, &CPaletteDlg::reject);
-    connect(pSave, &QPushButton::clicked, this, &CPaletteDlg::OnSaveDefaults);
+    const CDefaultsButtonRow row = MakeDefaultsButtonRow(*this, QStringLiteral("dialog.102."), [this] { OnSaveDefaults(); });
 
-    auto* pBottom = new QHBoxLayout;
-    pBottom->addWidget(pSave);
-    pBottom->addStretch();
-    pBottom->addWidget(pButtons);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pGrid);
-    pLayout->addLayout(pBottom);
+    pLayout->addLayout(row.pLayout);
 
     std::vector<CContextHelp::CEntry> help = {
-        {pOk, "Закрытие этого диалогового окна и сохранение всех сделанных ранее изменений"},
-        {pCancel, "Закрытие этого диалогового окна без сохранения сделанных ранее изменений"},
+        {row.pOk, "Закрытие этого диалогового окна и сохранение всех сделанных ранее изменений"},
+        {row.pCancel, "Закрытие этого диалогового окна без сохранения сделанных ранее изменений"},
         {m_pCount, "Количество цветов в кроссворде (включая цвет фона)"}};
     for (int k = 0; k < MAX_COLORS; ++k) help.push_back({m_pButtons[size_t(k)], BUTTON_HELP[k]});
-    help.push_back({pSave, "Сохранить параметры в качестве значений по умолчанию"});
+    help.push_back({row.pSave, "Сохранить параметры в качестве значений по умолчанию"});
     new CContextHelp(*this, std::move(help));
 
     connect(m_pCount, &CNumberEdit::TextChanged, this, &CPaletteDlg::OnCountChanged);
