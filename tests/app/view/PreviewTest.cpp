@@ -31,7 +31,7 @@ QAction* OpenedMenuItem(CViewDriver& d, unsigned nId) {
 // 70-pixel minimum width; 8-pixel blocks fill 80 x 80. Crosses show as background.
 TEST(Preview, BlocksInTheirColoursAndTheMinimumWidth) {
     for (auto [p, size] : {std::pair{3, QSize(70, 30)}, {8, QSize(80, 80)}}) {
-        CViewDriver d(Blank(10, 10, 1, 1), false, [p](CSettings& s) { s.m_nPreviewCellSize = std::uint8_t(p); });
+        CViewDriver d(Blank(10, 10, 1, 1), false, [nBlock = p](CSettings& s) { s.m_nPreviewCellSize = std::uint8_t(nBlock); });
         d.Puzzle().SetCell(0, 0, 3);
         d.Puzzle().SetCell(0, 1, CELL_CROSS);
         d.View().RebuildPicture(true);
