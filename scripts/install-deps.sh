@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev libgl-dev
   fonts-liberation xvfb xauth xdotool imagemagick
+  libcadical-dev
 )
 
 missing=()

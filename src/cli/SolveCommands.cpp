@@ -118,6 +118,7 @@ int RunSolutions(Args args) {
         std::cout << "nodes: " << stats.nNodes << " (free search " << stats.nOracleNodes << ")\n"
                   << "probes: " << stats.nProbes << '\n'
                   << "line analyses: " << stats.nLineAnalyses << '\n'
+                  << "sat questions: " << stats.nSatCalls << " (no solution " << stats.nSatEmpty << ")\n"
                   << "depth: " << stats.nMaxDepth << '\n'
                   << "time: " << stats.dSeconds << " s\n";
     }

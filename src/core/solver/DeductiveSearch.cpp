@@ -1,6 +1,7 @@
 #include "solver/DeductiveSearch.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace quenk {
 
@@ -28,6 +29,7 @@ CDeductiveSearch::CDeductiveSearch(const SGridClues& clues, const SSearchTuning&
     m_aFrames.resize(size_t(m_grid.GetCellCount()) + 1);
     m_aFreeFrames.resize(size_t(m_grid.GetCellCount()) + 1);
     m_aWitness.assign(size_t(m_grid.GetCellCount()), 0);
+    m_aRootMask.assign(size_t(m_grid.GetCellCount()), 0);
 }
 
 bool CDeductiveSearch::WitnessFits() const {
@@ -124,6 +126,75 @@ int CDeductiveSearch::LastUndecided(int nLimit) const {
     return -1;
 }
 
+namespace {
+// The owner's stop request, asked while the SAT solver works.
+class CSatStop : public ISatStopPoll {
+public:
+    CSatStop(IGridSearchObserver& observer, std::int64_t nNodes) : m_observer(observer), m_nNodes(nNodes) {}
+    bool ShouldStop() override { return m_observer.ShouldStop(m_nNodes); }
+
+private:
+    IGridSearchObserver& m_observer;
+    std::int64_t m_nNodes;
+};
+}  // namespace
+
+CDeductiveSearch::EFound CDeductiveSearch::AskSat(int nDepth, IGridSearchObserver& observer) {
+    // The guesses alone define the subtree: deduction only adds what they imply.
+    for (int d = 0; d < nDepth; ++d) {
+        const int nCell = m_aFrames[size_t(d)].nCell;
+        m_sat.Assume(nCell, std::countr_zero(unsigned(m_grid.GetMask(nCell))));
+    }
+    ++m_stats.nSatCalls;
+    CSatStop stop(observer, m_stats.nNodes + m_stats.nOracleNodes);
+    const CSatOracle::EAnswer answer = m_sat.Solve(&stop);
+    if (answer == CSatOracle::EAnswer::STOPPED) return EFound::Stopped;
+    if (answer == CSatOracle::EAnswer::SATISFIABLE) {
+        for (int c = 0; c < m_grid.GetCellCount(); ++c) m_aWitness[size_t(c)] = ColorBit(m_sat.ModelValue(c));
+        return EFound::Yes;
+    }
+    ++m_stats.nSatEmpty;
+    // The deepest guess the proof needed: every subtree below it is empty as well.
+    m_nJumpDepth = 0;
+    for (int d = nDepth; d > 0; --d) {
+        const int nCell = m_aFrames[size_t(d - 1)].nCell;
+        if (m_sat.Failed(nCell, std::countr_zero(unsigned(m_grid.GetMask(nCell))))) {
+            m_nJumpDepth = d;
+            break;
+        }
+    }
+    return EFound::No;
+}
+
+bool CDeductiveSearch::OracleDue() const {
+    if (m_sat.IsReady()) return m_nDeadEnds >= m_tuning.nSatAfterDeadEnds;
+    return m_nDeadEnds >= m_tuning.nOracleAfterDeadEnds;
+}
+
+bool CDeductiveSearch::EnterChild(int nDepth, IGridSearchObserver& observer) {
+    // Built once, when first due, from the root's grid: nothing below the root can leave it.
+    if (!m_bSatBuilt && m_tuning.bSat && m_nDeadEnds >= m_tuning.nSatAfterDeadEnds && CSatOracle::IsAvailable()) {
+        m_bSatBuilt = true;
+        m_sat.Build(m_grid.GetClues(), m_aRootMask.data());
+    }
+    // The SAT solver needs no deduction first: asked before it, an empty subtree costs no probing.
+    if (m_sat.IsReady() && OracleDue() && !WitnessFits()) {
+        const EFound found = AskSat(nDepth, observer);
+        if (found == EFound::Stopped) {
+            m_bStopped = true;
+            return false;
+        }
+        if (found == EFound::No) return false;
+    }
+    if (!Deduce()) return false;
+    if (!m_sat.IsReady() && OracleDue() && m_grid.GetUndecidedCount() > 0 && !WitnessFits()) {
+        const EFound found = FindAny(observer);
+        if (found == EFound::Stopped) m_bStopped = true;
+        return found == EFound::Yes || found == EFound::Unknown;
+    }
+    return true;
+}
+
 bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& observer) {
     const auto start = std::chrono::steady_clock::now();
     m_stats = SSearchStats{};
@@ -131,36 +202,37 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
     m_prober.Reset();
     m_nProbeInterval = 0;
     m_nProbeWait = 0;
+    m_nDeadEnds = 0;
+    m_bStopped = false;
+    m_bSatBuilt = false;
+    m_sat.Clear();
+    m_nJumpDepth = -1;
     std::fill(m_aWitness.begin(), m_aWitness.end(), CellMask(0));
     const std::int64_t nProbesBefore = m_prober.GetProbeCount();
     const std::int64_t nAnalysesBefore = m_grid.GetLineAnalyses();
 
     int nDepth = 0;
-    std::int64_t nDeadEnds = 0;
-    bool bStopped = false;
     bool bOk = Deduce();
+    if (bOk)
+        for (int c = 0; c < m_grid.GetCellCount(); ++c) m_aRootMask[size_t(c)] = m_grid.GetMask(c);
     for (;;) {
+        if (m_bStopped) break;
         ++m_stats.nNodes;
-        bool bLeaf = true;
-        if (!bOk) ++nDeadEnds;
-        // Only subtrees that hold a solution are walked.
-        if (bOk && nDeadEnds >= m_tuning.nOracleAfterDeadEnds && m_grid.GetUndecidedCount() > 0 && !WitnessFits()) {
-            const EFound found = FindAny(observer);
-            if (found == EFound::Stopped) {
-                bStopped = true;
-                break;
-            }
-            bOk = found != EFound::No;
+        int nJump = nDepth;  // the shallowest guess to try again after a dead end
+        if (!bOk) {
+            ++m_nDeadEnds;
+            if (m_nJumpDepth >= 0) nJump = m_nJumpDepth;
         }
+        m_nJumpDepth = -1;
         if (bOk && m_grid.GetUndecidedCount() == 0) {
             m_grid.WriteCells(m_aSolution.data());
             if (!observer.OnGridSolution(m_aSolution.data())) {
-                bStopped = true;
+                m_bStopped = true;
                 break;
             }
         } else if (bOk) {
             if (observer.ShouldStop(m_stats.nNodes)) {
-                bStopped = true;
+                m_bStopped = true;
                 break;
             }
             // Cells after the parent's guess are decided in its whole subtree.
@@ -171,21 +243,20 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
             m_aFrames[size_t(nDepth++)] = CFrame{nGuess, CellMask(nValues & ~nFirst), m_grid.GetTrailSize()};
             if (nDepth > m_stats.nMaxDepth) m_stats.nMaxDepth = nDepth;
             m_grid.Narrow(nGuess, nFirst);
-            bOk = Deduce();
-            bLeaf = false;
+            bOk = EnterChild(nDepth, observer);
+            continue;
         }
-        if (!bLeaf) continue;
 
-        // Back up to the nearest guess with a value left.
+        // Back up to the nearest guess with a value left, no deeper than a proof allows.
         bool bNext = false;
         while (nDepth > 0) {
             CFrame& frame = m_aFrames[size_t(nDepth - 1)];
             m_grid.UndoTo(frame.nMark);
-            if (frame.nLeft) {
+            if (frame.nLeft && nDepth <= nJump) {
                 const CellMask nNext = CellMask(frame.nLeft & -frame.nLeft);
                 frame.nLeft = CellMask(frame.nLeft & ~nNext);
                 m_grid.Narrow(frame.nCell, nNext);
-                    bOk = Deduce();
+                bOk = EnterChild(nDepth, observer);
                 bNext = true;
                 break;
             }
@@ -196,7 +267,7 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
     m_stats.nProbes = m_prober.GetProbeCount() - nProbesBefore;
     m_stats.nLineAnalyses = m_grid.GetLineAnalyses() - nAnalysesBefore;
     m_stats.dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return !bStopped;
+    return !m_bStopped;
 }
 
 }  // namespace quenk

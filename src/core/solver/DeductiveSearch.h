@@ -6,16 +6,19 @@
 // deduction here only narrows a cell to the values some solution below the node gives it,
 // and abandons a node only when it has no solution.
 //
-// Once the tree has met many dead ends, it asks before each subtree whether the subtree holds a solution
-// at all: either the last solution found that way (the witness) lies in it, or a short free
-// search that branches where probing promises most finds one or proves there is none. A
-// proof of none drops the subtree; no answer within the budget walks it as usual.
+// Once the tree has met many dead ends, it asks before each subtree whether the subtree holds a
+// solution at all: either the last solution found that way (the witness) lies in it, or a SAT
+// solver (when the build has one) answers under the path's guesses as assumptions, or else a
+// short free search that branches where probing promises most finds one or proves there is
+// none. A proof of none drops the subtree (and every subtree the proof's guesses span); no
+// answer within the budget walks it as usual.
 #include <chrono>
 #include <cstdint>
 #include <vector>
 
 #include "solver/GridPropagator.h"
 #include "solver/Prober.h"
+#include "solver/SatOracle.h"
 
 namespace quenk {
 
@@ -34,6 +37,8 @@ struct SSearchStats {
     std::int64_t nOracleNodes = 0;    // nodes of the free searches that vetted subtrees
     std::int64_t nProbes = 0;         // single-value trials made by probing
     std::int64_t nLineAnalyses = 0;   // complete line analyses
+    std::int64_t nSatCalls = 0;       // questions to the SAT solver
+    std::int64_t nSatEmpty = 0;       // of them answered "no solution"
     int nMaxDepth = 0;                // most nested guesses on one path
     double dSeconds = 0;
 };
@@ -43,9 +48,14 @@ struct SSearchStats {
 // has met that many, and gets a few nodes each time: it pays where a solution lies off the
 // ordered path, or a dead subtree falls to one or two well-chosen guesses. Measured on
 // tournament puzzles; larger budgets lost more on the others than they won.
+//
+// The SAT solver answers every question for good, and learns from each, so it is asked much
+// earlier; it replaces the free search when the build has it and bSat is on.
 struct SSearchTuning {
     std::int64_t nOracleAfterDeadEnds = 128;
     int nOracleBudget = 5;
+    bool bSat = true;
+    std::int64_t nSatAfterDeadEnds = 16;
 };
 
 class CDeductiveSearch {
@@ -67,10 +77,17 @@ private:
     };
     // Deduction at a node: propagation from the changed cells, then probing.
     bool Deduce();
+    // Entering a child whose guess is in place: the oracle when it is due, then deduction.
+    // False when the child holds no solution; the stop request sets m_bStopped.
+    bool EnterChild(int nDepth, IGridSearchObserver& observer);
+    bool OracleDue() const;
     enum class EFound { Yes, No, Unknown, Stopped };
     // From a deduced grid: is there a solution? With Yes it is in m_aWitness; Unknown when
     // the node budget ran out. The grid is as it was on entry afterwards.
     EFound FindAny(IGridSearchObserver& observer);
+    // The SAT solver's answer for the subtree of the first nDepth guesses. With No,
+    // m_nJumpDepth is the shallowest depth whose subtree the proof covers.
+    EFound AskSat(int nDepth, IGridSearchObserver& observer);
     bool WitnessFits() const;
     int FreeBranchCell() const;
     // The last undecided cell before nLimit, or -1.
@@ -82,6 +99,12 @@ private:
     std::vector<CFrame> m_aFrames;
     std::vector<CFrame> m_aFreeFrames;
     std::vector<CellMask> m_aWitness;  // one value bit per cell; empty mask while there is none
+    std::vector<CellMask> m_aRootMask;  // the root's deduced grid, which the SAT formula encodes
+    CSatOracle m_sat;
+    bool m_bSatBuilt = false;
+    int m_nJumpDepth = 0;
+    bool m_bStopped = false;
+    std::int64_t m_nDeadEnds = 0;
     std::vector<std::uint8_t> m_aSolution;
     SSearchStats m_stats;
     static constexpr int MAX_PROBE_INTERVAL = 64;

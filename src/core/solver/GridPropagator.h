@@ -51,6 +51,7 @@ public:
         return m_aLineDecided[size_t(nCell / W)] > 0 || m_aLineDecided[size_t(m_clues.nHeight + nCell % W)] > 0;
     }
     int GetCellCount() const { return m_nCells; }
+    const SGridClues& GetClues() const { return m_clues; }
     int GetLineCount() const { return m_nLines; }
     int GetWidth() const { return m_clues.nWidth; }
     CellMask GetFullMask() const { return m_nFull; }

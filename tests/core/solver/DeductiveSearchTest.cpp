@@ -3,7 +3,6 @@
 // plain search on larger random ones and on published puzzles.
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "core/solver/SearchTestSupport.h"
 #include "solver/SearchEngine.h"
@@ -26,7 +25,10 @@ constexpr int kCaseDivisor = 1;
 #endif
 
 // The free search asked before every subtree, with budgets that sometimes run out.
-constexpr SSearchTuning kOracleEverywhere{0, 3};
+constexpr SSearchTuning kOracleEverywhere{.nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = false};
+// The SAT solver asked before every subtree (the free search where the build has none).
+constexpr SSearchTuning kSatEverywhere{.nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = true,
+                                      .nSatAfterDeadEnds = 0};
 
 // Records every solution until nMax of them (0: all), through the usual observer replies.
 class CLimitedRecorder : public ISearchObserver {
@@ -56,50 +58,18 @@ std::vector<Grid> PlainSolutions(const CCrossword& puzzle, size_t nMax) {
     return recorder.m_record.m_aGrids;
 }
 
-std::unique_ptr<CCrossword> RandomPuzzle(std::mt19937& rng, int nMinSide, int nMaxSide, int nMaxColors) {
-    const int W = nMinSide + int(rng() % unsigned(nMaxSide - nMinSide + 1));
-    const int H = nMinSide + int(rng() % unsigned(nMaxSide - nMinSide + 1));
-    const int nColors = 2 + int(rng() % unsigned(nMaxColors - 1));
-    const int nDensity = nMinSide > 1 ? 35 + int(rng() % 30) : 20 + int(rng() % 60);
-    std::vector<std::string> picture(size_t(H), std::string(size_t(W), '.'));
-    for (auto& row : picture)
-        for (auto& ch : row)
-            if (int(rng() % 100) < nDensity) ch = char('0' + 1 + int(rng() % unsigned(nColors - 1)));
-    auto pPuzzle = std::make_unique<CCrossword>(test::PuzzleFromPicture(picture, nColors));
-    // A few cells decided beforehand, mostly as the picture has them, sometimes wrongly,
-    // now and then a colour in a line without numbers.
-    for (int k = rng() % 3 == 0 ? int(rng() % 5) : 0; k > 0; --k) {
-        const int r = int(rng() % unsigned(H)), c = int(rng() % unsigned(W));
-        const char ch = picture[size_t(r)][size_t(c)];
-        std::uint8_t v = ch == '.' ? CELL_CROSS : std::uint8_t(ch - '0');
-        if (rng() % 5 == 0) v = (rng() % 2) ? CELL_CROSS : std::uint8_t(1 + rng() % unsigned(nColors - 1));
-        pPuzzle->SetCell(r, c, v);
-    }
-    return pPuzzle;
-}
-
-// The line pass turns a colour in a line without numbers into a cross, with effects on the
-// lines it crosses that only the plain search itself tells.
-bool HasColourInEmptyLine(const CCrossword& puzzle) {
-    for (int r = 0; r < puzzle.m_nHeight; ++r)
-        for (int c = 0; c < puzzle.m_nWidth; ++c)
-            if (IsFilledCell(puzzle.GetCell(r, c)) &&
-                (test::NumbersOf(puzzle.m_pLeftNumbers, r).empty() || test::NumbersOf(puzzle.m_pTopNumbers, c).empty()))
-                return true;
-    return false;
-}
-
 TEST(DeductiveSearch, MatchesExhaustiveEnumerationAndThePlainSearch) {
     std::mt19937 rng(7001);
     int nSeveral = 0, nNone = 0, nQuirk = 0;
     const int nCases = 700 / kCaseDivisor;
     for (int nCase = 0; nCase < nCases; ++nCase) {
-        const auto pPuzzle = RandomPuzzle(rng, 1, 6, 4);
+        const auto pPuzzle = test::RandomPuzzle(rng, 1, 6, 4);
         SCOPED_TRACE(testing::Message() << "case " << nCase);
         const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 0);
         ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0), plain);
         ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0, kOracleEverywhere), plain);
-        if (HasColourInEmptyLine(*pPuzzle)) {
+        ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0, kSatEverywhere), plain);
+        if (test::HasColourInEmptyLine(*pPuzzle)) {
             ++nQuirk;
             continue;
         }
@@ -116,10 +86,10 @@ TEST(DeductiveSearch, MatchesExhaustiveEnumerationAndThePlainSearch) {
 // Larger random puzzles have thousands of solutions: the first few hundred must agree.
 TEST(DeductiveSearch, SameListAsThePlainSearchOnLargerRandomPuzzles) {
     std::mt19937 rng(7002);
-    int nLong = 0, nPruned = 0;
+    int nLong = 0, nPruned = 0, nSatPruned = 0;
     const int nCases = 120 / (2 * kCaseDivisor);
     for (int nCase = 0; nCase < nCases; ++nCase) {
-        const auto pPuzzle = RandomPuzzle(rng, 8, 14, 3);
+        const auto pPuzzle = test::RandomPuzzle(rng, 8, 14, 3);
         SCOPED_TRACE(testing::Message() << "case " << nCase << " " << int(pPuzzle->m_nWidth) << "x"
                                         << int(pPuzzle->m_nHeight) << " colours " << int(pPuzzle->m_nColors));
         const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 300);
@@ -127,10 +97,15 @@ TEST(DeductiveSearch, SameListAsThePlainSearchOnLargerRandomPuzzles) {
         SSearchStats stats;
         ASSERT_EQ(DeductiveSolutions(*pPuzzle, 300, kOracleEverywhere, &stats), plain);
         nPruned += stats.nOracleNodes > 0;
+        ASSERT_EQ(DeductiveSolutions(*pPuzzle, 300, kSatEverywhere, &stats), plain);
+        nSatPruned += stats.nSatEmpty > 0;
         nLong += plain.size() >= 20;
     }
     EXPECT_GT(nLong, nCases / 6);
     EXPECT_GT(nPruned, nCases / 6);
+    if (CSatOracle::IsAvailable()) {
+        EXPECT_GT(nSatPruned, nCases / 10);
+    }
 }
 
 // Every permutation of 6, all 720 in order, with and without the free search.
@@ -139,7 +114,8 @@ TEST(DeductiveSearch, PermutationsInOrder) {
     const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 0);
     ASSERT_EQ(plain.size(), 720u);
     EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0), plain);
-    EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0, SSearchTuning{0, 1000}), plain);
+    EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0, SSearchTuning{.nOracleAfterDeadEnds = 0, .nOracleBudget = 1000, .bSat = false}), plain);
+    EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0, kSatEverywhere), plain);
 }
 
 // Count limits, the list's budget and stop requests end the search as they end the plain one.
@@ -195,6 +171,7 @@ TEST(DeductiveSearch, SameListAsThePlainSearchOnPublishedPuzzles) {
         const std::vector<Grid> plain = PlainSolutions(*puzzle->crossword, 100);
         EXPECT_EQ(DeductiveSolutions(*puzzle->crossword, 100), plain);
         EXPECT_EQ(DeductiveSolutions(*puzzle->crossword, 100, kOracleEverywhere), plain);
+        EXPECT_EQ(DeductiveSolutions(*puzzle->crossword, 100, kSatEverywhere), plain);
         EXPECT_FALSE(plain.empty());
     }
 }

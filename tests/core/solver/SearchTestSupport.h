@@ -2,6 +2,8 @@
 // Puzzles and an independent enumerator of their solutions for the search tests.
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <random>
 
 #include "solver/SearchEngine.h"
 #include "support/Puzzles.h"
@@ -110,6 +112,41 @@ inline std::vector<Grid> ReferenceSolutions(const CCrossword& p) {
     // last cell slowest, which is this order already, and the bottom row slowest of all.
     fillRow(H - 1);
     return solutions;
+}
+
+// A random picture's numbers, 1 to nMaxColors - 1 colours; now and then a few cells decided
+// beforehand (mostly as the picture has them).
+inline std::unique_ptr<CCrossword> RandomPuzzle(std::mt19937& rng, int nMinSide, int nMaxSide, int nMaxColors) {
+    const int W = nMinSide + int(rng() % unsigned(nMaxSide - nMinSide + 1));
+    const int H = nMinSide + int(rng() % unsigned(nMaxSide - nMinSide + 1));
+    const int nColors = 2 + int(rng() % unsigned(nMaxColors - 1));
+    const int nDensity = nMinSide > 1 ? 35 + int(rng() % 30) : 20 + int(rng() % 60);
+    std::vector<std::string> picture(size_t(H), std::string(size_t(W), '.'));
+    for (auto& row : picture)
+        for (auto& ch : row)
+            if (int(rng() % 100) < nDensity) ch = char('0' + 1 + int(rng() % unsigned(nColors - 1)));
+    auto pPuzzle = std::make_unique<CCrossword>(PuzzleFromPicture(picture, nColors));
+    // A few cells decided beforehand, mostly as the picture has them, sometimes wrongly,
+    // now and then a colour in a line without numbers.
+    for (int k = rng() % 3 == 0 ? int(rng() % 5) : 0; k > 0; --k) {
+        const int r = int(rng() % unsigned(H)), c = int(rng() % unsigned(W));
+        const char ch = picture[size_t(r)][size_t(c)];
+        std::uint8_t v = ch == '.' ? CELL_CROSS : std::uint8_t(ch - '0');
+        if (rng() % 5 == 0) v = (rng() % 2) ? CELL_CROSS : std::uint8_t(1 + rng() % unsigned(nColors - 1));
+        pPuzzle->SetCell(r, c, v);
+    }
+    return pPuzzle;
+}
+
+// The line pass turns a colour in a line without numbers into a cross, with effects on the
+// lines it crosses that only the plain search itself tells.
+inline bool HasColourInEmptyLine(const CCrossword& puzzle) {
+    for (int r = 0; r < puzzle.m_nHeight; ++r)
+        for (int c = 0; c < puzzle.m_nWidth; ++c)
+            if (IsFilledCell(puzzle.GetCell(r, c)) &&
+                (NumbersOf(puzzle.m_pLeftNumbers, r).empty() || NumbersOf(puzzle.m_pTopNumbers, c).empty()))
+                return true;
+    return false;
 }
 
 }  // namespace quenk::test
