@@ -53,7 +53,7 @@ int CDeductiveSearch::FreeBranchCell() const {
     return nBest;
 }
 
-CDeductiveSearch::EFound CDeductiveSearch::FindAny(IGridSearchObserver& observer) {
+CDeductiveSearch::EFound CDeductiveSearch::FindAny(int nBudget, IGridSearchObserver& observer) {
     const int nEntry = m_grid.GetTrailSize();
     int nDepth = 0;
     int nSpent = 0;
@@ -64,7 +64,7 @@ CDeductiveSearch::EFound CDeductiveSearch::FindAny(IGridSearchObserver& observer
             m_grid.UndoTo(nEntry);
             return EFound::Yes;
         }
-        if (bOk && ++nSpent > m_tuning.nOracleBudget) {
+        if (bOk && ++nSpent > nBudget) {
             m_grid.UndoTo(nEntry);
             return EFound::Unknown;
         }
@@ -177,22 +177,12 @@ bool CDeductiveSearch::EnterChild(int nDepth, IGridSearchObserver& observer) {
         m_bSatBuilt = true;
         m_sat.Build(m_grid.GetClues(), m_aRootMask.data());
     }
-    // The SAT solver needs no deduction first: asked before it, an empty subtree costs no probing.
-    if (m_sat.IsReady() && OracleDue() && !WitnessFits()) {
-        const EFound found = AskSat(nDepth, observer);
-        if (found == EFound::Stopped) {
-            m_bStopped = true;
-            return false;
-        }
-        if (found == EFound::No) return false;
-    }
     if (!Deduce()) return false;
-    if (!m_sat.IsReady() && OracleDue() && m_grid.GetUndecidedCount() > 0 && !WitnessFits()) {
-        const EFound found = FindAny(observer);
-        if (found == EFound::Stopped) m_bStopped = true;
-        return found == EFound::Yes || found == EFound::Unknown;
-    }
-    return true;
+    if (!OracleDue() || m_grid.GetUndecidedCount() == 0 || WitnessFits()) return true;
+    EFound found = FindAny(m_sat.IsReady() ? m_tuning.nSatFreeBudget : m_tuning.nOracleBudget, observer);
+    if (found == EFound::Unknown && m_sat.IsReady()) found = AskSat(nDepth, observer);
+    if (found == EFound::Stopped) m_bStopped = true;
+    return found == EFound::Yes || found == EFound::Unknown;
 }
 
 bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& observer) {

@@ -7,11 +7,11 @@
 // and abandons a node only when it has no solution.
 //
 // Once the tree has met many dead ends, it asks before each subtree whether the subtree holds a
-// solution at all: either the last solution found that way (the witness) lies in it, or a SAT
-// solver (when the build has one) answers under the path's guesses as assumptions, or else a
+// solution at all: either the last solution found that way (the witness) lies in it, or a
 // short free search that branches where probing promises most finds one or proves there is
-// none. A proof of none drops the subtree (and every subtree the proof's guesses span); no
-// answer within the budget walks it as usual.
+// none, or else, where that search runs out of nodes and the build has one, a SAT solver
+// answers under the path's guesses as assumptions. A proof of none drops the subtree (and,
+// from the SAT solver, every subtree the proof's guesses span); no answer walks it as usual.
 #include <chrono>
 #include <cstdint>
 #include <vector>
@@ -49,13 +49,16 @@ struct SSearchStats {
 // ordered path, or a dead subtree falls to one or two well-chosen guesses. Measured on
 // tournament puzzles; larger budgets lost more on the others than they won.
 //
-// The SAT solver answers every question for good, and learns from each, so it is asked much
-// earlier; it replaces the free search when the build has it and bSat is on.
+// The SAT solver (when the build has it and bSat is on) answers every question for good, so
+// the questions start much earlier. It costs a tenth of a second or more per question on a
+// mostly open 25 x 25 grid, so the free search, with a larger budget, gets each question
+// first and the solver only what the free search leaves open (budget 0: every question).
 struct SSearchTuning {
     std::int64_t nOracleAfterDeadEnds = 128;
     int nOracleBudget = 5;
     bool bSat = true;
     std::int64_t nSatAfterDeadEnds = 16;
+    int nSatFreeBudget = 20;
 };
 
 class CDeductiveSearch {
@@ -77,16 +80,17 @@ private:
     };
     // Deduction at a node: propagation from the changed cells, then probing.
     bool Deduce();
-    // Entering a child whose guess is in place: the oracle when it is due, then deduction.
-    // False when the child holds no solution; the stop request sets m_bStopped.
+    // Entering a child whose guess is in place: deduction, then the oracles when they are
+    // due. False when the child holds no solution; the stop request sets m_bStopped.
     bool EnterChild(int nDepth, IGridSearchObserver& observer);
     bool OracleDue() const;
     enum class EFound { Yes, No, Unknown, Stopped };
     // From a deduced grid: is there a solution? With Yes it is in m_aWitness; Unknown when
-    // the node budget ran out. The grid is as it was on entry afterwards.
-    EFound FindAny(IGridSearchObserver& observer);
+    // nBudget nodes ran out. The grid is as it was on entry afterwards.
+    EFound FindAny(int nBudget, IGridSearchObserver& observer);
     // The SAT solver's answer for the subtree of the first nDepth guesses. With No,
-    // m_nJumpDepth is the shallowest depth whose subtree the proof covers.
+    // m_nJumpDepth is the deepest guess the proof needed: the guesses below it need not try
+    // their other values.
     EFound AskSat(int nDepth, IGridSearchObserver& observer);
     bool WitnessFits() const;
     int FreeBranchCell() const;

@@ -28,7 +28,10 @@ constexpr int kCaseDivisor = 1;
 constexpr SSearchTuning kOracleEverywhere{.nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = false};
 // The SAT solver asked before every subtree (the free search where the build has none).
 constexpr SSearchTuning kSatEverywhere{.nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = true,
-                                      .nSatAfterDeadEnds = 0};
+                                      .nSatAfterDeadEnds = 0, .nSatFreeBudget = 0};
+// The free search first, the SAT solver where its two nodes do not settle the question.
+constexpr SSearchTuning kSatAfterFree{.nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = true,
+                                     .nSatAfterDeadEnds = 0, .nSatFreeBudget = 2};
 
 // Records every solution until nMax of them (0: all), through the usual observer replies.
 class CLimitedRecorder : public ISearchObserver {
@@ -69,6 +72,7 @@ TEST(DeductiveSearch, MatchesExhaustiveEnumerationAndThePlainSearch) {
         ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0), plain);
         ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0, kOracleEverywhere), plain);
         ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0, kSatEverywhere), plain);
+        ASSERT_EQ(DeductiveSolutions(*pPuzzle, 0, kSatAfterFree), plain);
         if (test::HasColourInEmptyLine(*pPuzzle)) {
             ++nQuirk;
             continue;
@@ -86,7 +90,7 @@ TEST(DeductiveSearch, MatchesExhaustiveEnumerationAndThePlainSearch) {
 // Larger random puzzles have thousands of solutions: the first few hundred must agree.
 TEST(DeductiveSearch, SameListAsThePlainSearchOnLargerRandomPuzzles) {
     std::mt19937 rng(7002);
-    int nLong = 0, nPruned = 0, nSatPruned = 0;
+    int nLong = 0, nPruned = 0, nSatPruned = 0, nBoth = 0;
     const int nCases = 120 / (2 * kCaseDivisor);
     for (int nCase = 0; nCase < nCases; ++nCase) {
         const auto pPuzzle = test::RandomPuzzle(rng, 8, 14, 3);
@@ -99,12 +103,15 @@ TEST(DeductiveSearch, SameListAsThePlainSearchOnLargerRandomPuzzles) {
         nPruned += stats.nOracleNodes > 0;
         ASSERT_EQ(DeductiveSolutions(*pPuzzle, 300, kSatEverywhere, &stats), plain);
         nSatPruned += stats.nSatEmpty > 0;
+        ASSERT_EQ(DeductiveSolutions(*pPuzzle, 300, kSatAfterFree, &stats), plain);
+        nBoth += stats.nOracleNodes > 0 && stats.nSatCalls > 0;
         nLong += plain.size() >= 20;
     }
     EXPECT_GT(nLong, nCases / 6);
     EXPECT_GT(nPruned, nCases / 6);
     if (CSatOracle::IsAvailable()) {
-        EXPECT_GT(nSatPruned, nCases / 10);
+        EXPECT_GT(nSatPruned, nCases / 20);
+        EXPECT_GT(nBoth, nCases / 20);
     }
 }
 
@@ -172,6 +179,7 @@ TEST(DeductiveSearch, SameListAsThePlainSearchOnPublishedPuzzles) {
         EXPECT_EQ(DeductiveSolutions(*puzzle->crossword, 100), plain);
         EXPECT_EQ(DeductiveSolutions(*puzzle->crossword, 100, kOracleEverywhere), plain);
         EXPECT_EQ(DeductiveSolutions(*puzzle->crossword, 100, kSatEverywhere), plain);
+        EXPECT_EQ(DeductiveSolutions(*puzzle->crossword, 100, kSatAfterFree), plain);
         EXPECT_FALSE(plain.empty());
     }
 }
