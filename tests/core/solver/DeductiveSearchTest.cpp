@@ -166,6 +166,33 @@ TEST(DeductiveSearch, StopsLikeThePlainSearch) {
     EXPECT_EQ(root.m_aGrids.size(), 1u);
 }
 
+// A stop request is heard while the SAT solver works on a question, not only between nodes:
+// the solver polls with the node count it was asked at, so the same count arriving again
+// can only come from inside it.
+TEST(DeductiveSearch, StopRequestReachesTheSatSolver) {
+    if (!CSatOracle::IsAvailable()) GTEST_SKIP() << "built without a SAT solver";
+    const std::filesystem::path dataDir = QUENK_SHARED_DATA_DIR;
+    auto puzzle = test::ReadNono(dataDir / "sets/taai2011/taai2011-0500.nono");
+    if (!puzzle) GTEST_SKIP() << "no shared puzzle data";
+    class CStopInsideSolver : public ISearchObserver {
+    public:
+        ESolutionReply OnSolution(const CCrossword&, std::int64_t) override { return ESolutionReply::SOLUTION_KEPT; }
+        bool ShouldStop(std::int64_t nNodes) override {
+            m_nRepeats = nNodes == m_nLast ? m_nRepeats + 1 : 0;
+            m_nLast = nNodes;
+            return m_nRepeats >= 2;
+        }
+        std::int64_t m_nLast = -1;
+        int m_nRepeats = 0;
+    } observer;
+    CSearchEngine engine(*puzzle->crossword, ESearchDeduction::DEDUCTIVE, kSatEverywhere);
+    const SearchOutcome outcome = engine.Run(observer);
+    EXPECT_EQ(outcome.code, ESearchCode::SEARCH_STOPPED);
+    EXPECT_EQ(outcome.reason, ESearchStop::SEARCH_STOP_REQUEST);
+    EXPECT_EQ(observer.m_nRepeats, 2);
+    EXPECT_GT(engine.GetStats().nSatCalls, 0);
+}
+
 TEST(DeductiveSearch, SameListAsThePlainSearchOnPublishedPuzzles) {
     const std::filesystem::path dataDir = QUENK_SHARED_DATA_DIR;
     if (!std::filesystem::exists(dataDir / "puzzles")) GTEST_SKIP() << "no shared puzzle data";
