@@ -25,8 +25,13 @@ SolveResult CLineSet::Sweep() {
     // nothing would change nothing again, and find no contradiction, until one of its
     // cells changes; the sweeps skip it meanwhile, with the same result as running it.
     std::fill(m_aSettled.begin(), m_aSettled.end(), std::uint8_t(0));
+    // Every pass that changes something decides at least one undecided cell, so checked
+    // numbers need at most one pass per cell and a last one that changes nothing. Numbers
+    // that never went through the check (a colour outside the palette) can make two lines
+    // undo each other's cells: the bound ends that as a stall.
+    std::size_t nPassesLeft = m_pPuzzle->Cells().size() + 1;
     bool bChanged = true;
-    while (bChanged) {
+    while (bChanged && nPassesLeft-- > 0) {
         bChanged = false;
         for (int i = 0; i < nLines; ++i) {
             if (m_aSettled[size_t(i)]) continue;
@@ -43,6 +48,7 @@ SolveResult CLineSet::Sweep() {
                 if (m_aCell[size_t(p)] != m_aCellBefore[size_t(p)]) m_aSettled[size_t(nCrossBase + p)] = 0;
         }
     }
+    if (bChanged) return SolveResult{ESolveCode::SOLVE_STALLED, 0};
     const auto cells = m_pPuzzle->Cells();
     const bool bStalled = std::find(cells.begin(), cells.end(), CELL_EMPTY) != cells.end();
     return SolveResult{bStalled ? ESolveCode::SOLVE_STALLED : ESolveCode::SOLVE_SOLVED, 0};

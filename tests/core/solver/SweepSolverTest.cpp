@@ -75,6 +75,21 @@ TEST(SweepSolver, CheckRejectsFaultyNumbersBeforeSweeping) {
     EXPECT_EQ(SolveByLines(pc, false).code, SOLVE_CONTRADICTION);
 }
 
+// Found by the fuzzer: a number of colour 127 in a 4-colour puzzle made a row and a column
+// undo each other's cells, and the bare sweep never ended.
+TEST(SweepSolver, UncheckedNumbersStillEndTheSweep) {
+    const auto palette = TestPalette(4);
+    CCrossword pc(3, 2, 2, 2, 4, palette.data());
+    const auto n = [](int value, int color) { return NUMBERCELL{std::uint8_t(value), std::uint8_t(color)}; };
+    pc.m_pTopNumbers = {{n(0, 1), n(0, 1)}, {n(0, 0), n(129, 2)}, {n(0, 0), n(1, 3)}};
+    pc.m_pLeftNumbers = {{n(0, 0), n(1, 3)}, {n(128, 1), n(1, 127)}};
+    pc.SetCell(0, 0, CELL_CROSS);
+    pc.SetCell(1, 0, CELL_CROSS);
+    CCrossword checked = pc;
+    EXPECT_EQ(SolveByLines(checked, true).code, SOLVE_REJECTED);
+    EXPECT_NE(SolveByLines(pc, false).code, SOLVE_SOLVED);
+}
+
 TEST(SweepSolver, CheckRemovesMarksButKeepsCrosses) {
     for (bool bCheck : {true, false}) {
         auto pc = PuzzleFromPicture({"1.", ".1"});
