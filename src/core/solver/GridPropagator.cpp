@@ -33,9 +33,7 @@ CGridPropagator::CGridPropagator(const SGridClues& clues)
     // the same line states again and again.
     bool bAnyWords = false;
     for (int nLine = 0; nLine < m_nLines; ++nLine) {
-        const int nFirst = m_clues.aFirst[size_t(nLine)];
-        const int nCount = m_clues.aFirst[size_t(nLine) + 1] - nFirst;
-        const int n = nLine < m_clues.nHeight ? m_clues.nWidth : m_clues.nHeight;
+        const auto [nStart, nStep, n, nFirst, nCount] = m_clues.Line(nLine);
         if (n > CLineAnalyzer::MAX_WORD_LENGTH) continue;
         int nColour = nCount > 0 ? m_clues.aColor[size_t(nFirst)] & 15 : 1;
         for (int j = 1; j < nCount; ++j)
@@ -176,14 +174,7 @@ bool CGridPropagator::AnalyzeLineWords(int nLine, int nStart, int nStep, int n, 
 }
 
 bool CGridPropagator::AnalyzeLine(int nLine) {
-    const int W = m_clues.nWidth;
-    const int H = m_clues.nHeight;
-    const bool bRow = nLine < H;
-    const int nStart = bRow ? nLine * W : nLine - H;
-    const int nStep = bRow ? 1 : W;
-    const int n = bRow ? W : H;
-    const int nFirst = m_clues.aFirst[size_t(nLine)];
-    const int nCount = m_clues.aFirst[size_t(nLine) + 1] - nFirst;
+    const auto [nStart, nStep, n, nFirst, nCount] = m_clues.Line(nLine);
     if (m_aWordColour[size_t(nLine)]) return AnalyzeLineWords(nLine, nStart, nStep, n, nFirst, nCount);
 
     CellMask* aIn = m_aLineIn;
@@ -195,7 +186,7 @@ bool CGridPropagator::AnalyzeLine(int nLine) {
     for (int i = 0, c = nStart; i < n; ++i, c += nStep) {
         if (aOut[i] == aIn[i]) continue;
         // The line itself is settled by its own analysis: only the crossing line learns.
-        SetCellMask(c, aOut[i], bRow ? H + i : i);
+        SetCellMask(c, aOut[i], nLine < m_clues.nHeight ? m_clues.nHeight + i : i);
     }
     return true;
 }

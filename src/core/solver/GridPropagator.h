@@ -20,6 +20,18 @@ struct SGridClues {
     std::vector<std::uint8_t> aValue;
     std::vector<std::uint8_t> aColor;
     std::vector<int> aFirst;  // nHeight + nWidth + 1 entries
+
+    // Where line nLine (rows first, then columns) lies in the row-major grid, and where its
+    // numbers start in aValue and aColor.
+    struct SLine {
+        int nStart, nStep, nLength, nFirst, nCount;
+    };
+    SLine Line(int nLine) const {
+        const bool bRow = nLine < nHeight;
+        const int nFirst = aFirst[size_t(nLine)];
+        return {bRow ? nLine * nWidth : nLine - nHeight, bRow ? 1 : nWidth, bRow ? nWidth : nHeight, nFirst,
+                aFirst[size_t(nLine) + 1] - nFirst};
+    }
 };
 
 class CGridPropagator {

@@ -129,13 +129,9 @@ private:
     }
 
     bool EncodeLine(int nLine) {
-        const int W = m_clues.nWidth, H = m_clues.nHeight;
-        const bool bRow = nLine < H;
-        const int nStart = bRow ? nLine * W : nLine - H;
-        const int nStep = bRow ? 1 : W;
-        const int n = bRow ? W : H;
-        const int nFirst = m_clues.aFirst[size_t(nLine)];
-        const int nCount = m_clues.aFirst[size_t(nLine) + 1] - nFirst;
+        // Plain names, not a structured binding: the lambdas below capture them.
+        const SGridClues::SLine line = m_clues.Line(nLine);
+        const int nStart = line.nStart, nStep = line.nStep, n = line.nLength, nFirst = line.nFirst, nCount = line.nCount;
         BuildStates(m_clues.aValue.data() + nFirst, m_clues.aColor.data() + nFirst, nCount);
         const int S = int(m_aSym.size());
         auto at = [S](int i, int s) { return size_t(i) * size_t(S) + size_t(s); };
