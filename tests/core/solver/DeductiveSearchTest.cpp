@@ -9,6 +9,7 @@
 #include "solver/SolutionList.h"
 #include "text/StringIds.h"
 #include "solver/SearchCollector.h"
+#include "support/CaseCount.h"
 #include "support/Nono.h"
 
 namespace quenk {
@@ -16,13 +17,7 @@ namespace {
 
 using test::Grid;
 
-// Under the sanitizers (an unoptimised build ten times slower) the random tests run a
-// quarter of their cases, the larger ones an eighth.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kCaseDivisor = 4;
-#else
-constexpr int kCaseDivisor = 1;
-#endif
+using test::kCaseDivisor;
 
 // The free search asked before every subtree, with budgets that sometimes run out.
 constexpr SSearchTuning kOracleEverywhere{.nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = false};

@@ -5,16 +5,12 @@
 #include <random>
 
 #include "solver/LineAnalysis.h"
+#include "support/CaseCount.h"
 
 namespace quenk {
 namespace {
 
-// Under the sanitizers (an unoptimised build ten times slower) a quarter of the lines.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kCaseDivisor = 4;
-#else
-constexpr int kCaseDivisor = 1;
-#endif
+using test::kCaseDivisor;
 
 struct Number {
     std::uint8_t value;

@@ -7,15 +7,12 @@
 #include "solver/GridClues.h"
 #include "solver/SatOracle.h"
 #include "solver/SolutionCheck.h"
+#include "support/CaseCount.h"
 
 namespace quenk {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kCaseDivisor = 4;
-#else
-constexpr int kCaseDivisor = 1;
-#endif
+using test::kCaseDivisor;
 
 std::vector<CellMask> MasksOf(const CCrossword& puzzle, int nColors) {
     std::vector<CellMask> masks;
