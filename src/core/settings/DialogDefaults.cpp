@@ -49,7 +49,7 @@ bool LoadDefaultColors(ISettingsStore& store, int nColors, std::array<COLORREF, 
     ByteArray b;
     if (!key.QueryExact(DefaultColorsName(nColors), 4 * std::size_t(nColors), b)) return false;
     // Byte 3 of each colour is dropped: only plain RGB colours reach the palette.
-    for (int i = 0; i < nColors; ++i) crColors[std::size_t(i)] = MakeRGB(b[4 * i], b[4 * i + 1], b[4 * i + 2]);
+    for (std::size_t i = 0; i < std::size_t(nColors); ++i) crColors[i] = MakeRGB(b[4 * i], b[4 * i + 1], b[4 * i + 2]);
     return true;
 }
 
