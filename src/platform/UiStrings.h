@@ -1,6 +1,6 @@
 #pragma once
-// Texts of the interface beyond the core's string table: the program title, status-bar
-// texts, command prompts, the framework's own messages, and the texts of menus and dialogs.
+// Texts of the interface beyond the core's string table: the program title, the idle
+// prompt, the framework's own messages, and the texts of menus and dialogs.
 // A language bundle replaces any of them: table strings by "string.<id>", the texts of
 // menus and dialogs by their resource keys.
 #include <QString>
@@ -19,19 +19,16 @@ enum EUiStringId : unsigned {
     IDS_FW_FAILED_TO_OPEN = 61444,    // %s: the path
     IDS_FW_FAILED_TO_SAVE = 61445,    // %s: the path
     IDS_FW_INT_RANGE = 61446,         // %d, %d: the accepted range
-    IDS_FW_RECENT_FILE_TIP = 61447,   // status text of a recent-file item
 };
 
 // String nId: the core's table for its ids, otherwise the bundle or the built-in text here.
-// Empty when nobody has it. Command prompts are "status text\ntooltip".
+// Empty when nobody has it.
 QString LoadUiString(unsigned nId);
+// String nId of a table kept elsewhere: the bundle's text, else pszBuiltin (UTF-8; may be null).
+QString LoadUiString(unsigned nId, const char* pszBuiltin);
 
 // A text of a menu or dialog resource: the bundle's value for strKey, else pszBuiltin (UTF-8).
 QString ResourceText(const char* pszKey, const char* pszBuiltin);
 QString ResourceText(const QString& strKey, const char* pszBuiltin);
-
-// The two halves of a command's prompt string.
-QString PromptStatusText(unsigned nCommandId);
-QString PromptToolTip(unsigned nCommandId);
 
 }  // namespace quenk

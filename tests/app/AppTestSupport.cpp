@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "doc/PuzzleIo.h"
-#include "platform/MenuBuilder.h"
+#include <QMenu>
 #include "platform/NumberEdit.h"
 #include "view/QuenkView.h"
 
@@ -90,25 +90,18 @@ void CProgram::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(&Frame().View(), key, modifiers);
 }
 
-std::vector<unsigned> CProgram::ToolbarIds() {
-    std::vector<unsigned> ids;
-    for (int i = 0; i < Frame().ToolBar().ButtonCount(); ++i) ids.push_back(Frame().ToolBar().ButtonId(i));
-    return ids;
-}
-
-std::vector<unsigned> CProgram::UndoRedoIds() {
-    const CCommandAction* pUndo = Frame().MenuItem(1, 0);
-    const CCommandAction* pRedo = Frame().MenuItem(1, 1);
-    return {pUndo ? pUndo->CommandId() : 0, pRedo ? pRedo->CommandId() : 0, Frame().ToolBar().ButtonId(6),
-            Frame().ToolBar().ButtonId(7)};
+bool CProgram::Command(unsigned nId) {
+    QAction* pAction = Frame().Action(nId);
+    if (!pAction || !pAction->isEnabled()) return false;
+    pAction->trigger();
+    return true;
 }
 
 void CProgram::Paint(int x0, int y0, int x1, int y1, std::uint8_t v) {
-    CCrossword& puzzle = *Doc().Crossword();
-    Doc().UndoBuffer()->RecordCells(puzzle, x0, y0, x1, y1);
+    std::vector<std::pair<int, int>> cells;
     for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) puzzle.SetCell(y, x, v);
-    Doc().MarkModified(true);
+        for (int x = x0; x <= x1; ++x) cells.emplace_back(x, y);
+    Doc().PaintCells(x0, y0, x1, y1, cells, v);
 }
 
 std::string WritePuzzle(const std::string& strPath, const CCrossword& puzzle) {
@@ -116,21 +109,13 @@ std::string WritePuzzle(const std::string& strPath, const CCrossword& puzzle) {
     return strPath;
 }
 
-std::vector<unsigned> UndoRedoState(bool bUndo, bool bRedo) {
-    const unsigned nUndo = bUndo ? ID_EDIT_UNDO : ID_EDIT_UNDO_OFF, nRedo = bRedo ? ID_EDIT_REDO : ID_EDIT_REDO_OFF;
-    return {nUndo, nRedo, nUndo, nRedo};
-}
-
 std::vector<unsigned> CProgram::MenuIds(int nPopup) {
     std::vector<unsigned> ids;
-    for (int i = 0;; ++i) {
-        const QList<QAction*> popups = Frame().menuBar()->actions();
-        if (nPopup >= popups.size()) return ids;
-        const QList<QAction*> items = popups[nPopup]->menu()->actions();
-        if (i >= items.size()) return ids;
-        const auto* pItem = qobject_cast<CCommandAction*>(items[i]);
-        ids.push_back(pItem ? pItem->CommandId() : 0);
-    }
+    const std::vector<QMenu*> popups = Frame().ShownPopups();
+    if (nPopup < 0 || size_t(nPopup) >= popups.size()) return ids;
+    for (const QAction* pItem : popups[size_t(nPopup)]->actions())
+        if (pItem->isVisible()) ids.push_back(pItem->isSeparator() ? 0 : pItem->data().toUInt());
+    return ids;
 }
 
 std::string WriteJcc(const std::string& strPath, int nWidth, int nHeight, int nLeft, int nTop, int nColors,

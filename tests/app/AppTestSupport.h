@@ -15,9 +15,9 @@
 
 #include "doc/QuenkDoc.h"
 #include "model/Crossword.h"
-#include "platform/CommandIds.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
+#include "shell/CommandIds.h"
 #include "shell/MainFrame.h"
 #include "shell/QuenkApp.h"
 #include "support/TempDir.h"
@@ -124,23 +124,27 @@ public:
 
     CQuenkApp& App() { return *m_pApp; }
     CQuenkDoc& Doc() { return *m_pApp->Document(); }
+    // The document's puzzle, to set up a state a file could bring before a command runs;
+    // the window learns of it only through that command.
+    CCrossword& Puzzle() { return const_cast<CCrossword&>(*Doc().Crossword()); }
     CMainFrame& Frame() { return *m_pApp->MainFrame(); }
     const CTempDir& Dir() const { return m_dir; }
     std::string File(const std::string& strName) const { return m_dir.File(strName); }
     bool Started() const { return m_bStarted; }
 
-    // Sends a command as its menu item, toolbar button or key would.
-    bool Command(unsigned nId) { return m_pApp->Commands().Dispatch(nId); }
+    // Sends a command as its menu item, toolbar button or key would; false (and nothing
+    // happens) while it is disabled.
+    bool Command(unsigned nId);
+    bool Enabled(unsigned nId) { return Frame().Action(nId)->isEnabled(); }
     // Presses a key on the main window (made active first, as a user's click would).
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers);
     QString Caption() { return Frame().windowTitle(); }
-    std::vector<unsigned> ToolbarIds();
-    // Ids of the items of popup nPopup of the menu shown.
+    // The command ids of the items of popup nPopup of the menu shown (0 for a separator).
     std::vector<unsigned> MenuIds(int nPopup);
     bool Open(const std::string& strPath) { return m_pApp->OpenDocumentFile(QString::fromStdString(strPath)); }
-    // The ids of the Undo and Redo menu items, then of the toolbar's Undo and Redo buttons.
-    std::vector<unsigned> UndoRedoIds();
-    // A stroke as the view makes it: the rectangle's cells recorded, then painted with v.
+    // Whether Undo and Redo are enabled.
+    std::pair<bool, bool> UndoRedo() { return {Enabled(ID_EDIT_UNDO), Enabled(ID_EDIT_REDO)}; }
+    // A stroke as the view asks for it: the rectangle's cells painted with v.
     void Paint(int x0, int y0, int x1, int y1, std::uint8_t v);
 
 private:
@@ -148,6 +152,9 @@ private:
     std::unique_ptr<CQuenkApp> m_pApp;
     bool m_bStarted = false;
 };
+
+// Undo and Redo enabled or not, as UndoRedo reports them.
+inline std::pair<bool, bool> UndoRedoState(bool bUndo, bool bRedo) { return {bUndo, bRedo}; }
 
 // Writes a puzzle file of width x height with the given depths and palette count; numbers,
 // cells and the other fields through fill. Any shape can be written (the core refuses one
@@ -159,9 +166,6 @@ std::string WriteJcc(const std::string& strPath, int nWidth, int nHeight, int nL
 
 // Saves a puzzle as a file to open (the format by the extension).
 std::string WritePuzzle(const std::string& strPath, const CCrossword& puzzle);
-
-// The ids UndoRedoIds shows when undo and redo are available or not.
-std::vector<unsigned> UndoRedoState(bool bUndo, bool bRedo);
 
 // A one-colour 2 x 2 puzzle whose numbers agree with the diagonal picture, with a cross in
 // cell (0, 1) and the number of column 0 crossed out; bFaulty makes a row sum disagree.

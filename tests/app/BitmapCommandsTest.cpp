@@ -104,7 +104,7 @@ TEST(BitmapCommands, ImportTurnsEachKindOfBitmapIntoAPuzzleOfItsPicture) {
         EXPECT_FALSE(p.Doc().IsModified());
         EXPECT_EQ(p.Frame().ColorBar().ButtonCount(), x.m_nColors);
         EXPECT_EQ(p.Doc().CurColor(), 1);
-        EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, false));
+        EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
     }
     // The file dialog offered bitmaps.
     const CFileDialogRequest& request = files.Requests()[0];
@@ -145,7 +145,7 @@ TEST(BitmapCommands, APictureOfTheBackgroundAloneOpensForDrawing) {
     EXPECT_EQ(p.Doc().Mode(), MODE_EDIT);
     EXPECT_EQ(p.Frame().MenuId(), unsigned(IDR_MENU_EDIT));
     EXPECT_EQ(p.Caption(), QString::fromUtf8("Квенк 5.3 - blank.jcc (Редактор)"));
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
 }
 
 TEST(BitmapCommands, ARefusedImportLeavesPuzzleModeAndHistory) {
@@ -202,7 +202,7 @@ TEST(BitmapCommands, ARefusedImportLeavesPuzzleModeAndHistory) {
         EXPECT_EQ(*p.Doc().Crossword(), before);
         EXPECT_EQ(p.Doc().Mode(), MODE_SOLVE);
         EXPECT_EQ(p.Caption(), strCaption);
-        EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, false));
+        EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, false));
     }
     // The history is the old puzzle's still.
     p.Key(Qt::Key_Z, Qt::ControlModifier);

@@ -58,7 +58,7 @@ TEST(EditCommands, ResizeKeepsTheNumbersAtTheGridAndIsOneStep) {
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(*p.Doc().Crossword(), before);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, true));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, true));
     EXPECT_EQ(p.App().View()->TotalSize(), DrawingSize(before));
 
     // Unchanged or cancelled: no step, no change of the modified flag.
@@ -69,7 +69,7 @@ TEST(EditCommands, ResizeKeepsTheNumbersAtTheGridAndIsOneStep) {
         EXPECT_EQ(*pAnswered, 1);
         EXPECT_EQ(*p.Doc().Crossword(), big);
         EXPECT_FALSE(p.Doc().IsModified());
-        EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, false));
+        EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
     }
 }
 
@@ -78,7 +78,7 @@ TEST(EditCommands, PaletteFromSixToFourColoursIsOneStep) {
     CMessageRecorder messages;
     ASSERT_TRUE(p.Open(WriteJcc(p.File("six.jcc"), 4, 2, 1, 1, 6)));
     ASSERT_EQ(p.Doc().Mode(), MODE_SOLVE);
-    CCrossword& c = *p.Doc().Crossword();
+    CCrossword& c = p.Puzzle();
     std::copy_n(Grid{1, 4, 5, CELL_CROSS, 5, 2, 3, 0}.begin(), 8, c.Cells().begin());
     c.m_pTopNumbers[1][0] = {2, 4};
     p.Key(Qt::Key_5, Qt::AltModifier);
@@ -94,13 +94,13 @@ TEST(EditCommands, PaletteFromSixToFourColoursIsOneStep) {
     EXPECT_EQ(p.Frame().ColorBar().ButtonCount(), 4);
     EXPECT_TRUE(p.Frame().ColorBar().IsPressed(1));
     EXPECT_TRUE(p.Doc().IsModified());
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, false));
 
     // One undo gives back the whole puzzle, and the colour bar its six swatches.
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(c, before);
     EXPECT_EQ(p.Frame().ColorBar().ButtonCount(), 6);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, true));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, true));
 
     // OK with nothing changed: no step, no mark.
     messages.Answer(EMsgAnswer::No);  // the six-colour puzzle is not saved
@@ -109,7 +109,7 @@ TEST(EditCommands, PaletteFromSixToFourColoursIsOneStep) {
     AnswerDialog({});
     p.Command(ID_EDIT_PALETTE);
     EXPECT_FALSE(p.Doc().IsModified());
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
     EXPECT_EQ(p.Doc().CurColor(), 0);
 
     // Only the background: a change all the same, and painting goes back to colour 1.
@@ -134,12 +134,12 @@ TEST(EditCommands, ClearAndComputeNumbersAreOneStepEach) {
     p.Key(Qt::Key_Delete, Qt::ControlModifier);
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(*p.Doc().Crossword(), opened);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, true));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, true));
 
     // Compute numbers only while editing.
     p.Key(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(*p.Doc().Crossword(), opened);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, true));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, true));
 
     p.Key(Qt::Key_E, Qt::ControlModifier);
     p.Paint(0, 0, 1, 0, 1);  // rows "11" and ".1"

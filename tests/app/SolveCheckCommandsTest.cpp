@@ -47,7 +47,7 @@ TEST(SolveCommand, F5TellsHowLineSolvingEnded) {
         EXPECT_EQ(messages.Requests()[0].strText, QString::fromUtf8(c.pszText));
         // Marked modified whatever the outcome, with one step back to the puzzle as it was.
         EXPECT_TRUE(p.Doc().IsModified());
-        EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, false));
+        EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, false));
         if (c.nId == IDS_SOLVED) {
             for (std::uint8_t v : CellsOf(*p.Doc().Crossword())) EXPECT_NE(v, CELL_EMPTY);
         }
@@ -72,11 +72,11 @@ TEST(SolveCommand, F5LeavesMarksToUndoAndFaultsToTheCheck) {
 
     // Numbers that fail the check: only the check's message, and still a step to undo.
     messages.Clear();
-    p.Doc().Crossword()->m_pLeftNumbers[1][0].value = 120;
+    p.Puzzle().m_pLeftNumbers[1][0].value = 120;
     p.Key(Qt::Key_F5, Qt::NoModifier);
     EXPECT_EQ(messages.Ids(), std::vector<unsigned>{IDS_CHECK_LARGE_ROWS});
     EXPECT_EQ(CellsOf(*p.Doc().Crossword()), CellsOf(opened));
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, false));
 
     // In editing mode F5 does nothing at all.
     p.Key(Qt::Key_Z, Qt::ControlModifier);
@@ -102,7 +102,7 @@ TEST(CheckCommand, EitherSolutionOfAnAmbiguousPuzzleIsRight) {
         {{1, 1, 0, 1}, false},
     };
     for (const auto& c : cases) {
-        std::copy(c.cells.begin(), c.cells.end(), p.Doc().Crossword()->Cells().begin());
+        std::copy(c.cells.begin(), c.cells.end(), p.Puzzle().Cells().begin());
         messages.Clear();
         p.Key(Qt::Key_F5, Qt::AltModifier);
         ASSERT_EQ(messages.Ids(), std::vector<unsigned>{c.bRight ? IDS_SOLUTION_RIGHT : IDS_SOLUTION_WRONG});
@@ -112,7 +112,7 @@ TEST(CheckCommand, EitherSolutionOfAnAmbiguousPuzzleIsRight) {
         EXPECT_EQ(CellsOf(*p.Doc().Crossword()), c.cells);
     }
     // The check records and marks nothing; in editing mode it tests the drawn picture.
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
     EXPECT_FALSE(p.Doc().IsModified());
     p.Key(Qt::Key_E, Qt::ControlModifier);
     p.Paint(1, 0, 1, 0, CELL_EMPTY);  // the drawing is now the first solution

@@ -1,5 +1,7 @@
-// Undo and Redo through the keys, the menu and the toolbar: what they restore, and the ids
-// of the Undo and Redo items and buttons after every step.
+// Undo and Redo through the keys, the menu and the toolbar: what they restore, and whether
+// the two commands are offered after every step.
+#include <QMenu>
+
 #include "app/AppTestSupport.h"
 #include "support/Puzzles.h"
 #include "view/QuenkView.h"
@@ -12,53 +14,57 @@ TEST(UndoCommands, TheRingDecidesWhatMenuAndToolbarOffer) {
     CMessageRecorder messages;
     ASSERT_TRUE(p.Open(WriteJcc(p.File("blank.jcc"), 6, 2, 1, 1, 4)));
     ASSERT_EQ(p.Doc().Mode(), MODE_SOLVE);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
 
     std::vector<CCrossword> after;  // the puzzle after each of five strokes
     for (int k = 0; k < 5; ++k) {
         p.Paint(k, 0, k, 1, std::uint8_t(k % 3 + 1));
         after.push_back(*p.Doc().Crossword());
     }
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, false));
     const CCrossword& puzzle = *p.Doc().Crossword();
 
     // Three steps back, by key, key and toolbar button; the capacity ends it there.
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(puzzle, after[3]);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, true));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, true));
     p.Key(Qt::Key_Backspace, Qt::AltModifier);
-    p.Frame().ToolBar().Button(6)->trigger();
+    QAction* pUndoButton = p.Frame().ToolBar().actions()[6];
+    ASSERT_EQ(pUndoButton->data().toUInt(), unsigned(ID_EDIT_UNDO));
+    pUndoButton->trigger();
     EXPECT_EQ(puzzle, after[1]);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, true));
-    EXPECT_FALSE(p.Frame().ToolBar().Button(6)->isEnabled());
-    p.Key(Qt::Key_Z, Qt::ControlModifier);  // the key still arrives; nothing is left to undo
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, true));
+    EXPECT_FALSE(pUndoButton->isEnabled());
+    p.Key(Qt::Key_Z, Qt::ControlModifier);  // nothing is left to undo
     EXPECT_EQ(puzzle, after[1]);
 
     // Forward again by the menu item and the key.
-    p.Frame().MenuItem(1, 1)->trigger();
+    QAction* pRedoItem = p.Frame().ShownPopups()[1]->actions()[1];
+    ASSERT_EQ(pRedoItem->data().toUInt(), unsigned(ID_EDIT_REDO));
+    pRedoItem->trigger();
     p.Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(puzzle, after[3]);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, true));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, true));
 
     // A new stroke drops what could have been redone.
     p.Paint(5, 0, 5, 1, 2);
     const CCrossword painted = puzzle;
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, false));
     p.Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(puzzle, painted);
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(puzzle, after[3]);
 
-    // The picture follows every step.
-    const CPuzzlePicture& picture = p.App().View()->Picture();
-    const QImage before = picture.Image().copy();
+    // The window follows every step.
+    QWidget& shown = *p.App().View()->viewport();
+    const QImage before = shown.grab().toImage();
     p.Key(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_NE(picture.Image(), before);
+    EXPECT_NE(shown.grab().toImage(), before);
 
     // Another puzzle starts with an empty ring.
     messages.Answer(EMsgAnswer::No);
     ASSERT_TRUE(p.Open(WriteJcc(p.File("other.jcc"), 3, 3, 1, 1, 2)));
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
     const CCrossword opened = *p.Doc().Crossword();
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(*p.Doc().Crossword(), opened);
@@ -69,7 +75,7 @@ TEST(UndoCommands, CapacityZeroKeepsNothing) {
     ASSERT_TRUE(p.Open(WriteSmallPuzzle(p.File("small.jcc"))));
     p.Paint(0, 0, 1, 1, 1);
     p.Key(Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(CellsOf(*p.Doc().Crossword()), Grid(4, CELL_EMPTY));
 }
@@ -85,19 +91,19 @@ TEST(UndoCommands, UndoCrossesModeChangesBothWays) {
     p.Key(Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(p.Doc().Mode(), MODE_EDIT);
     EXPECT_EQ(CellsOf(*p.Doc().Crossword()), (Grid{1, 0, 0, 0}));
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, false));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, false));
 
-    // Its undo brings solving back, menu and toolbar included, the Undo item still available.
+    // Its undo brings solving back, menu and commands included, Undo still available.
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(p.Doc().Mode(), MODE_SOLVE);
     EXPECT_EQ(*p.Doc().Crossword(), stroked);
     EXPECT_EQ(p.Frame().MenuId(), unsigned(IDR_MENU_SOLVE));
-    EXPECT_EQ(p.Frame().ToolBar().ButtonId(9), unsigned(ID_SOLVE));
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, true));
+    EXPECT_TRUE(p.Enabled(ID_SOLVE));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, true));
     EXPECT_FALSE(p.Caption().contains(QString::fromUtf8("(Редактор)")));
     p.Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(*p.Doc().Crossword(), opened);
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(false, true));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, true));
 
     // Redoing both returns to editing, where the second step was left.
     p.Key(Qt::Key_Y, Qt::ControlModifier);
@@ -105,8 +111,8 @@ TEST(UndoCommands, UndoCrossesModeChangesBothWays) {
     p.Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(p.Doc().Mode(), MODE_EDIT);
     EXPECT_EQ(p.Frame().MenuId(), unsigned(IDR_MENU_EDIT));
-    EXPECT_EQ(p.Frame().ToolBar().ButtonId(9), unsigned(ID_SOLVE_OFF));
-    EXPECT_EQ(p.UndoRedoIds(), UndoRedoState(true, false));
+    EXPECT_FALSE(p.Enabled(ID_SOLVE));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(true, false));
     EXPECT_TRUE(p.Caption().endsWith(QString::fromUtf8("small.jcc * (Редактор)")));
 }
 

@@ -1,7 +1,7 @@
 // Where the main window goes when it is fitted to the puzzle.
 #include <gtest/gtest.h>
 
-#include "doc/WindowFit.h"
+#include "shell/WindowFit.h"
 
 using namespace quenk;
 

@@ -3,7 +3,8 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "platform/CommandIds.h"
+#include "shell/Actions.h"
+#include "shell/CommandIds.h"
 
 namespace quenk {
 
@@ -18,36 +19,33 @@ QImage MakeColorIcon(COLORREF crColor) {
     return image;
 }
 
-CColorBar::CColorBar(CCommandTable& table, QWidget* pParent) : CCommandToolBar(QString(), table, pParent) {
-    std::array<COLORREF, MAX_COLORS> crGrey;
-    crGrey.fill(MakeRGB(192, 192, 192));
-    Rebuild(MAX_COLORS, crGrey);
-}
-
-void CColorBar::Rebuild(int nColors, const std::array<COLORREF, MAX_COLORS>& crColors) {
-    RemoveButtonsFrom(0);
-    m_bPressed.fill(false);
-    const int nCount = std::clamp(nColors, 0, MAX_COLORS);
-    for (int k = 0; k < nCount; ++k) {
-        CCommandAction* pButton =
-            AddButton(unsigned(ID_COLOR_FIRST + k), QIcon(QPixmap::fromImage(MakeColorIcon(crColors[size_t(k)]))));
-        pButton->setCheckable(true);
-        connect(pButton, &QAction::triggered, this, &CColorBar::RestorePressed);
+CColorBar::CColorBar(CActions& actions, QWidget* pParent) : QToolBar(pParent), m_actions(actions) {
+    setIconSize(QSize(16, 15));
+    setAllowedAreas(Qt::AllToolBarAreas);
+    for (int k = 0; k < MAX_COLORS; ++k) {
+        QAction& action = actions[ID_COLOR_FIRST + unsigned(k)];
+        action.setCheckable(true);
+        action.setVisible(false);
+        addAction(&action);
     }
 }
 
-void CColorBar::SetPressed(int nIndex, bool bPressed) {
-    if (nIndex < 0 || nIndex >= ButtonCount()) return;
-    m_bPressed[size_t(nIndex)] = bPressed;
-    Button(nIndex)->setChecked(bPressed);
+void CColorBar::SetPalette(int nColors, const std::array<COLORREF, MAX_COLORS>& crColors) {
+    const int nCount = std::clamp(nColors, 0, MAX_COLORS);
+    for (int k = 0; k < MAX_COLORS; ++k) {
+        QAction& action = m_actions[ID_COLOR_FIRST + unsigned(k)];
+        const bool bShown = k < nCount;
+        // Swatches are drawn again only for colours that changed.
+        if (bShown && (k >= m_nShown || m_crShown[size_t(k)] != crColors[size_t(k)]))
+            action.setIcon(QIcon(QPixmap::fromImage(MakeColorIcon(crColors[size_t(k)]))));
+        action.setVisible(bShown);
+    }
+    m_nShown = nCount;
+    m_crShown = crColors;
 }
 
 bool CColorBar::IsPressed(int nIndex) const {
-    return nIndex >= 0 && nIndex < ButtonCount() && m_bPressed[size_t(nIndex)];
-}
-
-void CColorBar::RestorePressed() {
-    for (int k = 0; k < ButtonCount(); ++k) Button(k)->setChecked(m_bPressed[size_t(k)]);
+    return nIndex >= 0 && nIndex < m_nShown && m_actions[ID_COLOR_FIRST + unsigned(nIndex)].isChecked();
 }
 
 }  // namespace quenk

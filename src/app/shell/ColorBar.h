@@ -1,34 +1,35 @@
 #pragma once
-// The colour bar: one round swatch per palette entry; the pressed one is the colour the
-// mouse paints with. Button k sends ID_COLOR_FIRST + k.
+// The colour bar: one round swatch per palette entry, the buttons of the colour commands;
+// the checked one is the colour the mouse paints with.
 #include <QImage>
+#include <QToolBar>
 #include <array>
 
 #include "model/Types.h"
-#include "platform/MenuBuilder.h"
 
 namespace quenk {
+
+class CActions;
 
 // A 16 x 15 swatch: a disc of the colour (9 pixels across) in a one-pixel black ring,
 // transparent around it.
 QImage MakeColorIcon(COLORREF crColor);
 
-class CColorBar : public CCommandToolBar {
+class CColorBar : public QToolBar {
     Q_OBJECT
 public:
-    CColorBar(CCommandTable& table, QWidget* pParent);
+    CColorBar(CActions& actions, QWidget* pParent);
 
-    // One button per palette entry, at most 16; every button released.
-    void Rebuild(int nColors, const std::array<COLORREF, MAX_COLORS>& crColors);
-    // Positions without a button are ignored.
-    void SetPressed(int nIndex, bool bPressed);
+    // One button per palette entry, at most 16, each showing its colour.
+    void SetPalette(int nColors, const std::array<COLORREF, MAX_COLORS>& crColors);
+    // The buttons shown, and whether button k is pressed.
+    int ButtonCount() const { return m_nShown; }
     bool IsPressed(int nIndex) const;
 
 private:
-    // A click toggles a checkable button by itself; the pressed state is the bar's to decide.
-    void RestorePressed();
-
-    std::array<bool, MAX_COLORS> m_bPressed{};
+    CActions& m_actions;
+    int m_nShown = 0;
+    std::array<COLORREF, MAX_COLORS> m_crShown{};
 };
 
 }  // namespace quenk

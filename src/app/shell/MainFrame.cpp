@@ -9,18 +9,20 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <algorithm>
+#include <string_view>
 
 #include "doc/QuenkDoc.h"
-#include "platform/CommandIds.h"
 #include "platform/UiStrings.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandTables.h"
 #include "shell/QuenkApp.h"
 #include "view/QuenkView.h"
+#include "view/SmallPict.h"
 
 namespace quenk {
 
 namespace {
-
-const char* const RECENT_PROPERTY = "quenkRecentFile";
 
 // The first local file of a drop, if any.
 QString DroppedFile(const QMimeData* pData) {
@@ -39,37 +41,96 @@ QString RecentFileText(int nIndex, const QString& strPath) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CQuenkApp& app) : m_app(app) {
-    m_pView = new CQuenkView(app.Settings(), this);
+CMainFrame::CMainFrame(CQuenkApp& app, CQuenkDoc& doc) : m_app(app), m_doc(doc), m_actions(*this) {
+    m_pView = new CQuenkView(doc, app.Settings(), [&app] { app.SaveSettings(); }, this);
     setCentralWidget(m_pView);
-
-    m_pToolBar = new CCommandToolBar(ResourceText("toolbar.main", "Панель инструментов"), app.Commands(), this);
-    m_pToolBar->setObjectName(QStringLiteral("mainToolBar"));
-    m_pToolBar->Load(MainToolBarResource());
-    addToolBar(Qt::TopToolBarArea, m_pToolBar);
-    // The colour bar docks in a row of its own, below the main toolbar; it shows with a puzzle.
-    addToolBarBreak(Qt::TopToolBarArea);
-    m_pColorBar = new CColorBar(app.Commands(), this);
-    m_pColorBar->setWindowTitle(ResourceText("toolbar.colors", "Панель цветов"));
-    m_pColorBar->setObjectName(QStringLiteral("colorBar"));
-    addToolBar(Qt::TopToolBarArea, m_pColorBar);
-    m_pColorBar->hide();
-
+    CreateToolBars();
+    CreateMenus();
     CreateStatusBar();
-    SwitchMenu(IDR_MAINFRAME, false);
-    CreateAccelerators();
-    RegisterCommands();
-    connect(m_pView, &CQuenkView::SizePaneChanged, this, [this](const QString& strText) {
-        if (m_panes.size() > 1) m_panes[1]->setText(strText);
-    });
+    SetHandlers();
+    ConnectDocument();
 
     setAcceptDrops(true);
     setMinimumWidth(158);
     resize(640, 480);
     qApp->installEventFilter(this);
+    setWindowTitle(m_doc.Caption());
+    UpdateActions();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+
+void CMainFrame::CreateToolBars() {
+    m_pToolBar = new QToolBar(ResourceText("toolbar.main", "Панель инструментов"), this);
+    m_pToolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_pToolBar->setIconSize(QSize(16, 15));
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (unsigned nId : MainToolBarResource()) {
+        if (nId == ID_SEPARATOR)
+            m_pToolBar->addSeparator();
+        else
+            m_pToolBar->addAction(&m_actions[nId]);
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    // The colour bar docks in a row of its own, below the main toolbar; it shows with a puzzle.
+    addToolBarBreak(Qt::TopToolBarArea);
+    m_pColorBar = new CColorBar(m_actions, this);
+    m_pColorBar->setWindowTitle(ResourceText("toolbar.colors", "Панель цветов"));
+    m_pColorBar->setObjectName(QStringLiteral("colorBar"));
+    addToolBar(Qt::TopToolBarArea, m_pColorBar);
+    m_pColorBar->hide();
+    for (QToolBar* pBar : {m_pToolBar, static_cast<QToolBar*>(m_pColorBar)})
+        connect(pBar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateActions);
+}
+
+void CMainFrame::CreateMenus() {
+    // A popup that several menus list alike is built once; the popups keep the order the
+    // menus give them.
+    for (const CMenuRes& menu : MenuResource())
+        for (const CPopupRes& popup : menu.popups) {
+            const auto it = std::find_if(m_popups.begin(), m_popups.end(), [&popup](const CPopup& built) {
+                return std::string_view(built.pRes->pszKey) == popup.pszKey && built.pRes->items == popup.items;
+            });
+            if (it != m_popups.end()) {
+                it->menuIds.push_back(menu.nId);
+                continue;
+            }
+            auto* pMenu = new QMenu(ResourceText(QStringLiteral("menu.%1").arg(popup.pszKey), popup.pszText), this);
+            pMenu->setObjectName(QLatin1String(popup.pszKey));
+            for (unsigned nId : popup.items) {
+                if (nId == ID_SEPARATOR)
+                    pMenu->addSeparator();
+                else
+                    pMenu->addAction(&m_actions[nId]);
+            }
+            m_popups.push_back({&popup, {menu.nId}, pMenu});
+        }
+    // The menu bar's order: the popups of the fullest menu.
+    const CMenuRes& order = *FindMenuResource(IDR_MENU_EDIT);
+    const auto rank = [&order](const CPopup& popup) {
+        for (size_t k = 0; k < order.popups.size(); ++k)
+            if (std::string_view(popup.pRes->pszKey) == order.popups[k].pszKey) return k;
+        return order.popups.size();
+    };
+    std::stable_sort(m_popups.begin(), m_popups.end(),
+                     [&](const CPopup& a, const CPopup& b) { return rank(a) < rank(b); });
+    for (const CPopup& popup : m_popups) menuBar()->addMenu(popup.pMenu);
+    ShowMenu(IDR_MAINFRAME);
+}
+
+void CMainFrame::ShowMenu(unsigned nMenuId) {
+    if (nMenuId == m_nMenuId) return;
+    m_nMenuId = nMenuId;
+    for (const CPopup& popup : m_popups)
+        popup.pMenu->menuAction()->setVisible(std::count(popup.menuIds.begin(), popup.menuIds.end(), nMenuId) != 0);
+}
+
+std::vector<QMenu*> CMainFrame::ShownPopups() const {
+    std::vector<QMenu*> shown;
+    for (const CPopup& popup : m_popups)
+        if (popup.pMenu->menuAction()->isVisible()) shown.push_back(popup.pMenu);
+    return shown;
+}
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* pBar = statusBar();
@@ -83,134 +144,113 @@ void CMainFrame::CreateStatusBar() {
             // The pane's string only sizes it.
             pPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             pPane->setAlignment(Qt::AlignCenter);
-            pPane->setMinimumWidth(pPane->fontMetrics().horizontalAdvance(LoadUiString(nId)) + 8);
+            pPane->setMinimumWidth(pPane->fontMetrics().horizontalAdvance(CommandString(nId)) + 8);
             pBar->addPermanentWidget(pPane);
         }
         m_panes.push_back(pPane);
     }
+    connect(m_pView, &CQuenkView::SizePaneChanged, this, [this](const QString& strText) {
+        if (m_panes.size() > 1) m_panes[1]->setText(strText);
+    });
 }
 
-void CMainFrame::CreateAccelerators() {
-    for (const CAcceleratorRes& accelerator : AcceleratorResource()) {
-        auto* pAction = new QAction(this);
-        pAction->setShortcut(QKeySequence(accelerator.key));
-        pAction->setShortcutContext(Qt::WindowShortcut);
-        const unsigned nId = accelerator.nId;
-        connect(pAction, &QAction::triggered, this, [this, nId] { m_app.Commands().Dispatch(nId); });
-        addAction(pAction);
+void CMainFrame::ConnectDocument() {
+    connect(&m_doc, &CQuenkDoc::PuzzleReplaced, this, [this] {
+        UpdateColorBar();
+        UpdateActions();
+    });
+    for (auto signal : {&CQuenkDoc::ModeChanged, &CQuenkDoc::UndoStateChanged, &CQuenkDoc::CurrentColorChanged})
+        connect(&m_doc, signal, this, &CMainFrame::UpdateActions);
+    connect(&m_doc, &CQuenkDoc::TitleChanged, this, [this] { setWindowTitle(m_doc.Caption()); });
+    connect(m_pView, &CQuenkView::PreviewVisibilityChanged, this, &CMainFrame::UpdateActions);
+    connect(&m_app, &CQuenkApp::RecentFilesChanged, this, &CMainFrame::UpdateActions);
+}
+
+void CMainFrame::SetHandlers() {
+    CActions& a = m_actions;
+    // File
+    a.SetHandler(ID_FILE_NEW, [this] { OnFileNew(); });
+    a.SetHandler(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    a.SetHandler(ID_FILE_RELOAD, [this] { OnReload(); });
+    a.SetHandler(ID_FILE_SAVE, [this] { OnFileSave(); });
+    a.SetHandler(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    a.SetHandler(ID_FILE_IMPORT_BMP, [this] { OnImportBmp(); });
+    a.SetHandler(ID_FILE_EXPORT_BMP, [this] { OnExportBmp(); });
+    for (int k = 0; k < RECENT_FILE_COUNT; ++k)
+        a.SetHandler(ID_FILE_MRU_FIRST + unsigned(k), [this, k] { OnOpenRecentFile(k); });
+    a.SetHandler(ID_APP_EXIT, [this] { close(); });
+    // Edit
+    a.SetHandler(ID_EDIT_UNDO, [this] { m_doc.OnUndo(); });
+    a.SetHandler(ID_EDIT_REDO, [this] { m_doc.OnRedo(); });
+    a.SetHandler(ID_EDIT_START_EDIT, [this] { m_doc.OnStartEdit(); });
+    a.SetHandler(ID_EDIT_END_EDIT, [this] { OnEndEdit(); });
+    a.SetHandler(ID_EDIT_CLEAR_PUZZLE, [this] { m_doc.OnClear(); });
+    a.SetHandler(ID_CALC_NUMBERS, [this] {
+        m_doc.OnCalcNumbers();
+        // The number areas may have grown or shrunk.
+        FitWindowToPuzzle();
+    });
+    a.SetHandler(ID_RESIZE, [this] { OnResize(); });
+    a.SetHandler(ID_EDIT_PALETTE, [this] { OnEditPalette(); });
+    a.SetHandler(ID_SOLVE, [this] { OnSolve(); });
+    a.SetHandler(ID_CHECK_SOLUTION, [this] { OnCheckSolution(); });
+    for (int k = 0; k < MAX_COLORS; ++k)
+        a.SetHandler(ID_COLOR_FIRST + unsigned(k), [this, k] { m_doc.SelectColor(k); });
+    // View
+    a.SetHandler(ID_VIEW_TOOLBAR, [this] { ToggleBar(*m_pToolBar); });
+    a.SetHandler(ID_VIEW_COLOR_BAR, [this] { ToggleBar(*m_pColorBar); });
+    a.SetHandler(ID_VIEW_STATUS_BAR, [this] { ToggleBar(*statusBar()); });
+    a.SetHandler(ID_VIEW_PREVIEW, [this] { m_pView->TogglePreview(); });
+    a.SetHandler(ID_PREVIEW_ZOOM_IN, [this] { m_pView->ZoomPreview(+1); });
+    a.SetHandler(ID_PREVIEW_ZOOM_OUT, [this] { m_pView->ZoomPreview(-1); });
+}
+
+void CMainFrame::UpdateActions() {
+    const bool bPuzzle = m_doc.HasPuzzle();
+    const bool bEdit = bPuzzle && m_doc.Mode() == MODE_EDIT;
+    const bool bSolve = bPuzzle && m_doc.Mode() == MODE_SOLVE;
+    CActions& a = m_actions;
+    for (unsigned nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_IMPORT_BMP, ID_FILE_PAGE_SETUP, ID_APP_EXIT, ID_OPTIONS,
+                         ID_VIEW_TOOLBAR, ID_VIEW_COLOR_BAR, ID_VIEW_STATUS_BAR, ID_PREVIEW_ZOOM_IN, ID_PREVIEW_ZOOM_OUT,
+                         ID_HELP_FINDER, ID_APP_ABOUT, ID_CONTEXT_HELP, ID_NEXT_PANE, ID_PREV_PANE})
+        a.Enable(nId, true);
+    for (unsigned nId : {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_FILE_PRINT,
+                         ID_FILE_PRINT_PREVIEW, ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW})
+        a.Enable(nId, bPuzzle);
+    for (unsigned nId : {ID_EDIT_END_EDIT, ID_CALC_NUMBERS, ID_RESIZE}) a.Enable(nId, bEdit);
+    for (unsigned nId : {ID_EDIT_START_EDIT, ID_SOLVE, ID_FIND_ALL}) a.Enable(nId, bSolve);
+    a.Enable(ID_EDIT_UNDO, bPuzzle && m_doc.CanUndo());
+    a.Enable(ID_EDIT_REDO, bPuzzle && m_doc.CanRedo());
+
+    const int nColors = bPuzzle ? m_doc.Crossword()->m_nColors : 0;
+    for (int k = 0; k < MAX_COLORS; ++k) {
+        // Entries 0 and 1 exist in every puzzle.
+        a.Enable(ID_COLOR_FIRST + unsigned(k), bPuzzle && (k < 2 || k < nColors));
+        a.Check(ID_COLOR_FIRST + unsigned(k), bPuzzle && k == m_doc.CurColor());
     }
+    a.Check(ID_VIEW_TOOLBAR, !m_pToolBar->isHidden());
+    a.Check(ID_VIEW_COLOR_BAR, !m_pColorBar->isHidden());
+    a.Check(ID_VIEW_STATUS_BAR, !statusBar()->isHidden());
+    a.Check(ID_VIEW_PREVIEW, m_pView->Preview().isVisible());
+
+    // The recent files take the place of their first item, which stands alone, disabled,
+    // while the list is empty.
+    const QStringList& files = m_app.RecentFiles();
+    for (int k = 0; k < RECENT_FILE_COUNT; ++k) {
+        QAction& item = a[ID_FILE_MRU_FIRST + unsigned(k)];
+        if (k < files.size()) item.setText(RecentFileText(k, files[k]));
+        else if (k == 0) item.setText(CommandMenuText(ID_FILE_MRU_FIRST));
+        item.setVisible(k == 0 || k < files.size());
+        a.Enable(ID_FILE_MRU_FIRST + unsigned(k), k < files.size());
+    }
+
+    ShowMenu(bEdit ? IDR_MENU_EDIT : bSolve ? IDR_MENU_SOLVE : IDR_MAINFRAME);
 }
-
-void CMainFrame::RegisterCommands() {
-    CCommandTable& table = m_app.Commands();
-    table.SetHandler(ID_VIEW_COLOR_BAR, [this] { ToggleBar(m_pColorBar); });
-    table.SetHandler(ID_VIEW_TOOLBAR, [this] { ToggleBar(m_pToolBar); });
-    table.SetHandler(ID_VIEW_STATUS_BAR, [this] { ToggleBar(statusBar()); });
-    table.SetHandler(ID_APP_EXIT, [this] { close(); });
-}
-
-void CMainFrame::ToggleBar(QWidget* pBar) { pBar->setVisible(pBar->isHidden()); }
-
-void CMainFrame::SetColorBarVisible(bool bVisible) { m_pColorBar->setVisible(bVisible); }
 
 QString CMainFrame::SizePaneText() const { return m_panes.size() > 1 ? m_panes[1]->text() : QString(); }
 
-CCommandAction* CMainFrame::MenuItem(int nPopup, int nItem) const { return MenuItemAt(*menuBar(), nPopup, nItem); }
-
-void CMainFrame::SwitchMenu(unsigned nMenuId, bool bKeepUndoIds) {
-    const CMenuRes* pRes = FindMenuResource(nMenuId);
-    if (!pRes) return;
-    // Menus with an "Edit" popup carry Undo and Redo as its first two items.
-    unsigned nUndoId = 0, nRedoId = 0;
-    if (bKeepUndoIds && menuBar()->actions().size() >= 4) {
-        const CCommandAction* pUndo = MenuItem(1, 0);
-        const CCommandAction* pRedo = MenuItem(1, 1);
-        if (pUndo && pRedo) {
-            nUndoId = pUndo->CommandId();
-            nRedoId = pRedo->CommandId();
-        }
-    }
-    BuildMenuBar(*menuBar(), *pRes, m_app.Commands());
-    m_nMenuId = nMenuId;
-    ConnectPopups();
-    if (nUndoId != 0) {
-        if (CCommandAction* pUndo = MenuItem(1, 0)) pUndo->SetCommandId(nUndoId);
-        if (CCommandAction* pRedo = MenuItem(1, 1)) pRedo->SetCommandId(nRedoId);
-    }
-    if (!bKeepUndoIds) {
-        m_pToolBar->SetButtonId(6, ID_EDIT_UNDO_OFF);
-        m_pToolBar->SetButtonId(7, ID_EDIT_REDO_OFF);
-    }
-    if (nMenuId != IDR_MAINFRAME) m_pToolBar->SetButtonId(14, ID_FILE_PRINT);
-}
-
-void CMainFrame::SetUndoCommandAvailable(bool bRedo, bool bAvailable) {
-    const unsigned nOn = bRedo ? ID_EDIT_REDO : ID_EDIT_UNDO;
-    const unsigned nOff = bRedo ? ID_EDIT_REDO_OFF : ID_EDIT_UNDO_OFF;
-    // Undo and Redo are the first two items of "Edit", which only menus with a puzzle have.
-    if (m_nMenuId != IDR_MAINFRAME)
-        if (CCommandAction* pItem = MenuItem(1, bRedo ? 1 : 0); pItem && pItem->CommandId() == (bAvailable ? nOff : nOn))
-            pItem->SetCommandId(bAvailable ? nOn : nOff);
-    m_pToolBar->SetButtonId(bRedo ? 7 : 6, bAvailable ? nOn : nOff);
-}
-
-void CMainFrame::ConnectPopups() {
-    for (QAction* pPopup : menuBar()->actions()) {
-        QMenu* pMenu = pPopup->menu();
-        if (!pMenu) continue;
-        connect(pMenu, &QMenu::aboutToShow, this, [this, pMenu] {
-            UpdateChecks(pMenu);
-            FillRecentFiles(pMenu);
-        });
-    }
-}
-
-void CMainFrame::UpdateChecks(QMenu* pMenu) {
-    for (QAction* pAction : pMenu->actions()) {
-        const auto* pItem = qobject_cast<CCommandAction*>(pAction);
-        if (!pItem) continue;
-        const QWidget* pBar = pItem->CommandId() == ID_VIEW_COLOR_BAR   ? static_cast<QWidget*>(m_pColorBar)
-                              : pItem->CommandId() == ID_VIEW_TOOLBAR    ? static_cast<QWidget*>(m_pToolBar)
-                              : pItem->CommandId() == ID_VIEW_STATUS_BAR ? static_cast<QWidget*>(statusBar())
-                                                                         : nullptr;
-        if (!pBar) continue;
-        pAction->setCheckable(true);
-        pAction->setChecked(!pBar->isHidden());
-    }
-}
-
-void CMainFrame::FillRecentFiles(QMenu* pMenu) {
-    QAction* pPlaceholder = nullptr;
-    for (QAction* pAction : pMenu->actions()) {
-        if (pAction->property(RECENT_PROPERTY).toBool()) {
-            pMenu->removeAction(pAction);
-            pAction->deleteLater();
-        } else if (const auto* pItem = qobject_cast<CCommandAction*>(pAction);
-                   pItem && pItem->CommandId() == ID_FILE_MRU_FIRST) {
-            pPlaceholder = pAction;
-        }
-    }
-    if (!pPlaceholder) return;
-    // The list takes the placeholder's place; an empty list shows the placeholder, disabled.
-    const QStringList& files = m_app.RecentFiles();
-    pPlaceholder->setVisible(files.isEmpty());
-    for (int k = 0; k < files.size(); ++k) {
-        auto* pItem = new QAction(RecentFileText(k, files[k]), pMenu);
-        pItem->setProperty(RECENT_PROPERTY, true);
-        pItem->setStatusTip(LoadUiString(IDS_FW_RECENT_FILE_TIP));
-        connect(pItem, &QAction::triggered, this, [this, k] { m_app.Commands().Dispatch(ID_FILE_MRU_FIRST + unsigned(k)); });
-        pMenu->insertAction(pPlaceholder, pItem);
-    }
-}
-
-void CMainFrame::resizeEvent(QResizeEvent* pEvent) {
-    // Activation is the view's own business; a new window size may move the caret's slot.
-    QMainWindow::resizeEvent(pEvent);
-    if (CQuenkDoc* pDoc = m_app.Document()) pDoc->UpdateCaret(true, false);
-}
-
 void CMainFrame::closeEvent(QCloseEvent* pEvent) {
-    if (m_app.Document() && !m_app.Document()->SaveModified()) {
+    if (!SaveModified()) {
         pEvent->ignore();
         return;
     }
@@ -230,7 +270,7 @@ void CMainFrame::dropEvent(QDropEvent* pEvent) {
 
 bool CMainFrame::OpenDropped(const QMimeData* pData) {
     const QString strPath = DroppedFile(pData);
-    return !strPath.isEmpty() && m_app.OpenDocumentFile(strPath);
+    return !strPath.isEmpty() && OpenDocumentFile(strPath);
 }
 
 bool CMainFrame::eventFilter(QObject* pObject, QEvent* pEvent) {
@@ -239,8 +279,8 @@ bool CMainFrame::eventFilter(QObject* pObject, QEvent* pEvent) {
         QGuiApplication::platformName() == QLatin1String("xcb")) {
         const quint32 nState = static_cast<QKeyEvent*>(pEvent)->nativeModifiers();
         constexpr quint32 LOCK_MASK = 1u << 1, MOD2_MASK = 1u << 4;
-        m_panes[2]->setText(nState & LOCK_MASK ? LoadUiString(ID_INDICATOR_CAPS) : QString());
-        m_panes[3]->setText(nState & MOD2_MASK ? LoadUiString(ID_INDICATOR_NUM) : QString());
+        m_panes[2]->setText(nState & LOCK_MASK ? CommandString(ID_INDICATOR_CAPS) : QString());
+        m_panes[3]->setText(nState & MOD2_MASK ? CommandString(ID_INDICATOR_NUM) : QString());
     }
     return QMainWindow::eventFilter(pObject, pEvent);
 }

@@ -1,66 +1,121 @@
 #pragma once
-// The main window: menu, main toolbar, colour bar, status bar and the view.
+// The main window: menu, main toolbar, colour bar, status bar and the view. It holds the
+// commands (one action each), connects the document, the view and the bars, opens the
+// dialogs and asks the questions. Its command handlers live by menu: MainFrameFile.cpp,
+// MainFrameEdit.cpp and MainFrameView.cpp.
 #include <QMainWindow>
+#include <QStringList>
+#include <optional>
+#include <vector>
 
-#include "platform/MenuBuilder.h"
+#include "shell/Actions.h"
 #include "shell/ColorBar.h"
 
 class QLabel;
+class QMenu;
 class QMimeData;
 
 namespace quenk {
 
 class CQuenkApp;
+class CQuenkDoc;
 class CQuenkView;
+struct CNumberFault;
+struct CPopupRes;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CQuenkApp& app);
+    CMainFrame(CQuenkApp& app, CQuenkDoc& doc);
     ~CMainFrame() override;
 
     CQuenkView& View() const { return *m_pView; }
-    CCommandToolBar& ToolBar() const { return *m_pToolBar; }
+    QToolBar& ToolBar() const { return *m_pToolBar; }
     CColorBar& ColorBar() const { return *m_pColorBar; }
-
-    // Shows menu nMenuId. With bKeepUndoIds the Undo and Redo items keep the ids they had
-    // (available or not); otherwise the toolbar's Undo and Redo buttons become unavailable.
-    void SwitchMenu(unsigned nMenuId, bool bKeepUndoIds);
+    CActions& Actions() { return m_actions; }
+    // The action of a command; null for an unknown id.
+    QAction* Action(unsigned nId) const { return m_actions.Find(nId); }
+    // The menu shown: 128 without a puzzle, 130 editing, 131 solving.
     unsigned MenuId() const { return m_nMenuId; }
-    // Gives the Undo (bRedo false) or Redo menu item and toolbar button its working id when
-    // bAvailable, else its placeholder, which has no handler and shows them disabled.
-    void SetUndoCommandAvailable(bool bRedo, bool bAvailable);
-    // The command item at a position of a popup, separators counted; null if none.
-    CCommandAction* MenuItem(int nPopup, int nItem) const;
+    // The popups of the menu shown, in order.
+    std::vector<QMenu*> ShownPopups() const;
 
-    void SetColorBarVisible(bool bVisible);
+    // Opens strPath into the document (Open, the recent files, the command line and drops
+    // come here): the question about a modified puzzle first, the messages of a failure.
+    // True when the document shows that file afterwards.
+    bool OpenDocumentFile(const QString& strPath);
     // Opens the first local file of dropped data; false when it holds none or it failed.
     bool OpenDropped(const QMimeData* pData);
+    // Asks whether to save a modified puzzle (only when the setting asks); false: cancelled.
+    bool SaveModified();
+    // Resizes the main window to the puzzle and centres it, when the setting asks.
+    void FitWindowToPuzzle();
     QString SizePaneText() const;
     // Status-bar panes, left to right (the prompt pane first).
     int PaneCount() const { return int(m_panes.size()); }
 
 protected:
-    void resizeEvent(QResizeEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void dragEnterEvent(QDragEnterEvent* pEvent) override;
     void dropEvent(QDropEvent* pEvent) override;
     bool eventFilter(QObject* pObject, QEvent* pEvent) override;
 
 private:
+    void CreateMenus();
+    void CreateToolBars();
     void CreateStatusBar();
-    void CreateAccelerators();
-    void RegisterCommands();
-    void ConnectPopups();
-    void UpdateChecks(QMenu* pMenu);
-    void FillRecentFiles(QMenu* pMenu);
-    void ToggleBar(QWidget* pBar);
+    void ConnectDocument();
+    void SetHandlers();
+    // The one update pass: every command's enabled and checked state, the recent-file
+    // items and the menu shown, from the document, the bars and the preview.
+    void UpdateActions();
+    void ShowMenu(unsigned nMenuId);
+    void UpdateColorBar();
+
+    // ---- File (MainFrameFile.cpp) ----
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnReload();
+    void OnImportBmp();
+    void OnExportBmp();
+    void OnOpenRecentFile(int nIndex);
+    // Opens strPath without asking about the puzzle shown; the messages of a failure.
+    bool LoadDocumentFile(const QString& strPath);
+    // Saves under strPath, or under a name asked for when it is empty; false when it was
+    // refused, cancelled or failed (the document then stays modified).
+    bool DoSave(const QString& strPath);
+    bool DoFileSave();
+    // False when the limits of the file's format refuse the save or the user declined it.
+    bool PassesFormatLimits(const QString& strPath);
+
+    // ---- Edit (MainFrameEdit.cpp) ----
+    void OnEndEdit();
+    void OnResize();
+    void OnEditPalette();
+    void OnSolve();
+    void OnCheckSolution();
+    void ShowNumberFault(const CNumberFault& fault);
+
+    // ---- View (MainFrameView.cpp) ----
+    void ToggleBar(QWidget& bar);
 
     CQuenkApp& m_app;
+    CQuenkDoc& m_doc;
+    CActions m_actions;
     CQuenkView* m_pView;
-    CCommandToolBar* m_pToolBar;
-    CColorBar* m_pColorBar;
+    QToolBar* m_pToolBar = nullptr;
+    CColorBar* m_pColorBar = nullptr;
     std::vector<QLabel*> m_panes;
+    // Every popup once, in menu-bar order, with the menus it belongs to; a menu is shown by
+    // showing its popups.
+    struct CPopup {
+        const CPopupRes* pRes;
+        std::vector<unsigned> menuIds;
+        QMenu* pMenu;
+    };
+    std::vector<CPopup> m_popups;
     unsigned m_nMenuId = 0;
 };
 

@@ -1,12 +1,11 @@
 #pragma once
-// The application: the settings, the interface language, the version text, the command
-// table, and the one main window, document and view for the whole run.
+// The application: the settings, the interface language, the version text, the recent-file
+// list, and the one document and main window for the whole run.
 #include <QObject>
 #include <QStringList>
 #include <memory>
 #include <string>
 
-#include "platform/CommandTable.h"
 #include "platform/QSettingsStore.h"
 #include "settings/Settings.h"
 
@@ -30,31 +29,31 @@ public:
     CSettings& Settings() { return m_settings; }
     const CSettings& Settings() const { return m_settings; }
     CQSettingsStore& Store() { return m_store; }
+    // Writes the settings record at once (a key or the mouse changed one on the spot).
+    void SaveSettings();
     const std::string& Version() const { return m_strVersion; }
-    CCommandTable& Commands() { return m_commands; }
     CMainFrame* MainFrame() const { return m_pFrame.get(); }
     CQuenkDoc* Document() const { return m_pDoc.get(); }
     CQuenkView* View() const;
 
-    // Opens strPath into the document (the path taken by Open, the recent files, the command
-    // line and drops); true when the document shows that file afterwards.
+    // Opens strPath into the document (the command line and the other ways of opening a
+    // file); true when the document shows that file afterwards.
     bool OpenDocumentFile(const QString& strPath);
 
     const QStringList& RecentFiles() const { return m_recentFiles; }
     void AddToRecentFileList(const QString& strPath);
+    void RemoveFromRecentFileList(const QString& strPath);
+
+signals:
+    void RecentFilesChanged();
 
 private:
     void LoadLanguage();
-    void OnFileNew();
-    void OnFileOpen();
-    bool OpenIntoDocument(const QString& strPath);
-    void OnOpenRecentFile(int nIndex);
     void SetRecentFiles(QStringList files);
 
     CQSettingsStore m_store;
     CSettings m_settings;
     std::string m_strVersion;
-    CCommandTable m_commands;
     QStringList m_recentFiles;
     std::unique_ptr<CQuenkDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;

@@ -1,43 +1,44 @@
 #include "view/QuenkView.h"
 
-#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "doc/QuenkDoc.h"
+#include "view/DrawingPainter.h"
 #include "view/SlotPainter.h"
 #include "view/SmallPict.h"
 
 namespace quenk {
 
-CQuenkView::CQuenkView(CSettings& settings, QWidget* pParent)
-    : QAbstractScrollArea(pParent), m_settings(settings), m_pPreview(new CSmallPict(settings, this)) {
+CQuenkView::CQuenkView(CQuenkDoc& doc, CSettings& settings, std::function<void()> saveSettings, QWidget* pParent)
+    : QAbstractScrollArea(pParent),
+      m_doc(doc),
+      m_settings(settings),
+      m_saveSettings(std::move(saveSettings)),
+      m_pPreview(new CSmallPict(settings, this)) {
     // A two-pixel sunken edge: the window fitting adds 4 pixels to the drawing for it.
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
+    // Every paint covers what it exposes, so Qt need not erase it first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
-    m_picture.Clear(ScreenSize());
-    m_picture.SetPreviewSink(m_pPreview);
+
+    connect(&doc, &CQuenkDoc::PuzzleReplaced, this, &CQuenkView::OnPuzzleReplaced);
+    connect(&doc, &CQuenkDoc::CellsChanged, this, &CQuenkView::OnCellsChanged);
+    connect(&doc, &CQuenkDoc::NumberChanged, this, &CQuenkView::OnNumberChanged);
+    connect(&doc, &CQuenkDoc::ModeChanged, this, &CQuenkView::OnModeChanged);
+    connect(&doc, &CQuenkDoc::NumberEntryReset, this, [this] { UpdateCaret(true, true); });
+    connect(m_pPreview, &CSmallPict::VisibilityChanged, this, &CQuenkView::PreviewVisibilityChanged);
 }
 
-CQuenkView::~CQuenkView() {
-    // The preview is destroyed with the view's children, after the view's own parts.
-    disconnect(m_pPreview, nullptr, this, nullptr);
-    m_picture.SetPreviewSink(nullptr);
-}
+CQuenkView::~CQuenkView() { disconnect(m_pPreview, nullptr, this, nullptr); }
 
-QSize CQuenkView::ScreenSize() {
-    const QScreen* pScreen = QGuiApplication::primaryScreen();
-    return pScreen ? pScreen->size() : QSize(1024, 768);
-}
+const CCrossword* CQuenkView::Puzzle() const { return m_doc.Crossword(); }
 
-CCrossword* CQuenkView::Puzzle() const { return m_pDoc ? m_pDoc->Crossword() : nullptr; }
-
-bool CQuenkView::HasWorkingPuzzle() const { return Puzzle() && m_pDoc->Mode() != MODE_NONE; }
+bool CQuenkView::HasWorkingPuzzle() const { return m_doc.HasPuzzle(); }
 
 CDrawOptions CQuenkView::DrawOptions() const {
     CDrawOptions options;
@@ -47,35 +48,65 @@ CDrawOptions CQuenkView::DrawOptions() const {
     return options;
 }
 
-bool CQuenkView::RebuildPicture(bool bInvalidate, const CCrossword* pPuzzle) {
-    if (!pPuzzle) pPuzzle = Puzzle();
-    if (!pPuzzle) return false;
-    const CDrawOptions options = DrawOptions();
-    m_picture.Rebuild(*pPuzzle, options, ScreenSize());
-    const int s = options.nCellSize;
-    const CPixelSize drawing = GetDrawingSize(*pPuzzle, s);
-    m_totalSize = QSize(drawing.nWidth, drawing.nHeight);
-    m_nPageStep = 5 * s + 1;
-    m_nLineStep = s;
-    UpdateScrollBars();
-    if (bInvalidate) viewport()->update();
-    return true;
+// ---- what the document says changed ----
+
+void CQuenkView::OnPuzzleReplaced() {
+    // A stroke begun on the old puzzle must not land on the new one.
+    CancelStroke();
+    m_pPreview->SetPuzzle(Puzzle());
+    SettingsChanged();
 }
 
+void CQuenkView::SettingsChanged() {
+    const CCrossword* pPuzzle = Puzzle();
+    if (pPuzzle) {
+        const CPixelSize drawing = GetDrawingSize(*pPuzzle, CellSize());
+        m_totalSize = QSize(drawing.nWidth, drawing.nHeight);
+    } else {
+        m_totalSize = QSize();
+    }
+    UpdateScrollBars();
+    viewport()->update();
+    UpdateCaret(true, false);
+}
+
+void CQuenkView::OnCellsChanged(const QRect& cells) {
+    viewport()->update(ClientRect(AREA_GRID, cells.left(), cells.top(), cells.right(), cells.bottom()));
+    m_pPreview->UpdateCells(cells);
+}
+
+void CQuenkView::OnNumberChanged(bool bTop, int i, int j) { UpdateSlot({bTop ? AREA_TOP : AREA_LEFT, i, j}); }
+
+void CQuenkView::OnModeChanged() {
+    CancelStroke();
+    UpdateCaret(true, false);
+}
+
+void CQuenkView::UpdateSlot(const CSlotPos& slot) {
+    viewport()->update(ClientRect(slot.nArea, slot.i, slot.j, slot.i, slot.j));
+}
+
+// ---- geometry ----
+
 void CQuenkView::UpdateScrollBars() {
-    const QSize client = viewport()->size();
-    const struct {
-        QScrollBar* pBar;
-        int nTotal;
-        int nClient;
-    } bars[] = {{horizontalScrollBar(), m_totalSize.width(), client.width()},
-                {verticalScrollBar(), m_totalSize.height(), client.height()}};
-    for (const auto& bar : bars) {
-        bar.pBar->setRange(0, std::max(0, bar.nTotal - bar.nClient));
-        if (m_nPageStep > 0) {
-            bar.pBar->setPageStep(m_nPageStep);
-            bar.pBar->setSingleStep(m_nLineStep);
-        }
+    // The bars take room only when the drawing does not fit without them; worked out from
+    // the room without bars, so bars that are no longer needed go away.
+    const QSize room = maximumViewportSize();
+    const int nBarWidth = verticalScrollBar()->sizeHint().width();
+    const int nBarHeight = horizontalScrollBar()->sizeHint().height();
+    bool bHorizontal = m_totalSize.width() > room.width();
+    bool bVertical = m_totalSize.height() > room.height();
+    if (bHorizontal && !bVertical) bVertical = m_totalSize.height() > room.height() - nBarHeight;
+    if (bVertical && !bHorizontal) bHorizontal = m_totalSize.width() > room.width() - nBarWidth;
+    const QSize client(room.width() - (bVertical ? nBarWidth : 0), room.height() - (bHorizontal ? nBarHeight : 0));
+
+    const int s = CellSize();
+    horizontalScrollBar()->setRange(0, std::max(0, m_totalSize.width() - client.width()));
+    verticalScrollBar()->setRange(0, std::max(0, m_totalSize.height() - client.height()));
+    for (QScrollBar* pBar : {horizontalScrollBar(), verticalScrollBar()}) {
+        // One group of five cells with its thick line, and one cell.
+        pBar->setPageStep(5 * s + 1);
+        pBar->setSingleStep(s);
     }
 }
 
@@ -83,8 +114,7 @@ COffset CQuenkView::GetCenterOffset() const {
     const CCrossword* pPuzzle = Puzzle();
     if (!pPuzzle) return {};
     const QSize client = viewport()->size();
-    return quenk::GetCenterOffset(*pPuzzle, m_settings.m_nCellSize, m_settings.m_bCenterPuzzle, client.width(),
-                                  client.height());
+    return quenk::GetCenterOffset(*pPuzzle, CellSize(), m_settings.m_bCenterPuzzle, client.width(), client.height());
 }
 
 CPoint CQuenkView::ScrollPosition() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
@@ -99,7 +129,7 @@ CPoint CQuenkView::LogicalToClient(CPoint picture) const {
 
 QRect CQuenkView::ClientRect(int nArea, int x0, int y0, int x1, int y1) const {
     const CCrossword* pPuzzle = Puzzle();
-    const int s = m_settings.m_nCellSize;
+    const int s = CellSize();
     int nLeft = 0, nTop = 0, nRight = 0, nBottom = 0;
     if (!pPuzzle || !GetCellOrigin(*pPuzzle, s, nArea, x0, y0, nLeft, nTop) ||
         !GetCellOrigin(*pPuzzle, s, nArea, x1, y1, nRight, nBottom))
@@ -108,71 +138,104 @@ QRect CQuenkView::ClientRect(int nArea, int x0, int y0, int x1, int y1) const {
     return QRect(topLeft.x, topLeft.y, nRight + s + 1 - nLeft, nBottom + s + 1 - nTop);
 }
 
-void CQuenkView::UpdateSizePane(const CStrokeRect* pStroke) {
-    emit SizePaneChanged(pStroke ? QString::fromStdString(FormatStrokeSize(*pStroke)) : QString());
-}
+// ---- painting ----
 
 void CQuenkView::paintEvent(QPaintEvent* pEvent) {
-    // A screen that grew since the last rebuild would leave part of the window uncovered.
-    const QSize screen = ScreenSize();
-    const QImage* pImage = &m_picture.Image();
-    if ((pImage->width() < screen.width() || pImage->height() < screen.height()) && Puzzle()) {
-        RebuildPicture(false);
-        pImage = &m_picture.Image();
-    }
-
     QPainter painter(viewport());
-    const QRect client = viewport()->rect();
-    const COffset offset = GetCenterOffset();
-    const QPoint scroll(ScrollPosition().x, ScrollPosition().y);
-    painter.drawImage(QPoint(offset.x, offset.y), *pImage, QRect(scroll, client.size()));
-    if (offset.x > 0) painter.fillRect(0, 0, offset.x, client.height(), Qt::white);
-    if (offset.y > 0) painter.fillRect(offset.x, 0, client.width() - offset.x, offset.y, Qt::white);
-    // Beyond the picture (never in practice: it is at least as large as the screen).
-    const QRect covered(QPoint(offset.x, offset.y), pImage->size() - QSize(scroll.x(), scroll.y()));
-    if (!covered.contains(client)) {
-        painter.fillRect(QRect(covered.right() + 1, 0, client.width(), client.height()), Qt::white);
-        painter.fillRect(QRect(0, covered.bottom() + 1, client.width(), client.height()), Qt::white);
-    }
+    const QRect dirty = pEvent->rect();
+    // The margins, the bands the centring leaves and the room beyond the drawing.
+    painter.fillRect(dirty, Qt::white);
+    const CCrossword* pPuzzle = Puzzle();
+    if (!pPuzzle) return;
 
     // From here on in picture coordinates.
-    const CCrossword* pPuzzle = Puzzle();
-    if (!pPuzzle || !m_picture.IsDrawn()) return;
-    painter.translate(offset.x - scroll.x(), offset.y - scroll.y());
-    const QRect dirty = pEvent->rect().translated(scroll.x() - offset.x, scroll.y() - offset.y);
-    if (!m_feedbackCells.empty()) {
-        CSlotPainter squares(painter, *pPuzzle, m_picture.Options());
-        const int s = m_picture.Options().nCellSize;
-        for (auto [x, y] : m_feedbackCells) {
-            int x0 = 0, y0 = 0;
-            if (GetCellOrigin(*pPuzzle, s, AREA_GRID, x, y, x0, y0) && dirty.intersects(QRect(x0, y0, s + 1, s + 1)))
-                squares.Cell(x0, y0, m_nFeedbackValue);
-        }
-    }
+    const COffset offset = GetCenterOffset();
+    const CPoint scroll = ScrollPosition();
+    painter.translate(offset.x - scroll.x, offset.y - scroll.y);
+    const QRect area = dirty.translated(scroll.x - offset.x, scroll.y - offset.y);
+    PaintDrawing(painter, *pPuzzle, DrawOptions(), area);
+    PaintFeedback(painter, area);
     if (m_feedbackOutline) PaintOutline(painter, *m_feedbackOutline);
     if (m_shownCaret) PaintCaret(painter);
 }
 
+void CQuenkView::PaintFeedback(QPainter& painter, const QRect& dirty) const {
+    if (m_feedbackCells.empty()) return;
+    const CCrossword& puzzle = *Puzzle();
+    CSlotPainter squares(painter, puzzle, DrawOptions());
+    const int s = CellSize();
+    for (auto [x, y] : m_feedbackCells) {
+        int x0 = 0, y0 = 0;
+        if (GetCellOrigin(puzzle, s, AREA_GRID, x, y, x0, y0) && dirty.intersects(QRect(x0, y0, s + 1, s + 1)))
+            squares.Cell(x0, y0, m_nFeedbackValue);
+    }
+}
+
+void CQuenkView::PaintOutline(QPainter& painter, const CStrokeRect& rect) const {
+    // A dotted rectangle over the cells' borders: every other pixel inverted.
+    const CCrossword& puzzle = *Puzzle();
+    const int s = CellSize();
+    int nLeft = 0, nTop = 0, nRight = 0, nBottom = 0;
+    if (!GetCellOrigin(puzzle, s, AREA_GRID, rect.nX0, rect.nY0, nLeft, nTop) ||
+        !GetCellOrigin(puzzle, s, AREA_GRID, rect.nX1, rect.nY1, nRight, nBottom))
+        return;
+    nRight += s;
+    nBottom += s;
+    QPolygon dots;
+    const auto dot = [&dots](int x, int y) {
+        if ((x + y) % 2 == 0) dots << QPoint(x, y);
+    };
+    for (int x = nLeft; x <= nRight; ++x) {
+        dot(x, nTop);
+        dot(x, nBottom);
+    }
+    for (int y = nTop + 1; y < nBottom; ++y) {
+        dot(nLeft, y);
+        dot(nRight, y);
+    }
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(Qt::white, 0));
+    painter.drawPoints(dots);
+    painter.restore();
+}
+
+void CQuenkView::PaintCaret(QPainter& painter) const {
+    // A solid block the size of the slot with its borders: the drawing under it inverted.
+    const int s = CellSize();
+    int x0 = 0, y0 = 0;
+    if (!GetCellOrigin(*Puzzle(), s, m_shownCaret->nArea, m_shownCaret->i, m_shownCaret->j, x0, y0)) return;
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.fillRect(QRect(x0, y0, s + 1, s + 1), Qt::white);
+    painter.restore();
+}
+
+// ---- window events ----
+
 void CQuenkView::resizeEvent(QResizeEvent* pEvent) {
     QAbstractScrollArea::resizeEvent(pEvent);
     UpdateScrollBars();
-    // The centring offset and the scroll range may have moved the caret's slot.
+    // The centring offset moves with the size: everything shown moves.
+    viewport()->update();
     if (m_shownCaret) UpdateCaret(true, false);
 }
 
 void CQuenkView::scrollContentsBy(int, int) { viewport()->update(); }
 
 bool CQuenkView::event(QEvent* pEvent) {
-    // The caret shows only while the main window is active.
-    if (pEvent->type() == QEvent::WindowActivate)
-        UpdateCaret(true, false);
-    else if (pEvent->type() == QEvent::WindowDeactivate)
-        HideCaret();
+    switch (pEvent->type()) {
+        // The caret shows only while the main window is active; a stroke ends when the
+        // window is left (a dialog opened over it, another window clicked).
+        case QEvent::WindowActivate: UpdateCaret(true, false); break;
+        case QEvent::WindowDeactivate:
+            CancelStroke();
+            HideCaret();
+            break;
+        case QEvent::Hide: CancelStroke(); break;
+        default: break;
+    }
     return QAbstractScrollArea::event(pEvent);
-}
-
-void CQuenkView::SaveSettings() {
-    if (m_pStore) m_settings.SaveSettings(*m_pStore);
 }
 
 }  // namespace quenk

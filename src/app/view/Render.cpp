@@ -11,7 +11,7 @@
 #include "formats/FormatDispatch.h"
 #include "platform/QSettingsStore.h"
 #include "solver/NumberCheck.h"
-#include "view/PuzzlePicture.h"
+#include "view/DrawingPainter.h"
 
 namespace quenk {
 
@@ -88,12 +88,6 @@ std::unique_ptr<CCrossword> OpenPuzzle(const std::string& strPath, const CSettin
 }
 
 }  // namespace
-
-QImage RenderDrawing(const CCrossword& puzzle, const CDrawOptions& options) {
-    CPuzzlePicture picture;
-    picture.Rebuild(puzzle, options, QSize(0, 0));
-    return picture.IsDrawn() ? picture.Drawing(puzzle) : QImage();
-}
 
 int RunRender(int argc, char** argv) {
     // The stored settings are only read: a render never creates or changes the store.

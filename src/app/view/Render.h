@@ -1,8 +1,6 @@
 #pragma once
 // quenk --render PUZZLE OUT.png [--cell S]: the view's picture of a puzzle written as a PNG,
 // without a window.
-#include <QImage>
-
 #include "model/Crossword.h"
 #include "settings/Settings.h"
 #include "view/DrawOptions.h"
@@ -15,9 +13,5 @@ namespace quenk {
 int RunRender(int argc, char** argv);
 // The same with the settings given instead of the stored ones.
 int RunRender(int argc, char** argv, const CSettings& settings);
-
-// The whole drawing (W + 30 by H + 30) exactly as the view shows it; null when the
-// picture would be too large to draw.
-QImage RenderDrawing(const CCrossword& puzzle, const CDrawOptions& options);
 
 }  // namespace quenk

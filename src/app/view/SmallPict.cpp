@@ -36,55 +36,70 @@ QSize CSmallPict::ClientSizeFor(int nCols, int nRows, int p) {
     return {std::min(w, MAX_CLIENT_SIZE), std::clamp(nRows * p, 1, MAX_CLIENT_SIZE)};
 }
 
-void CSmallPict::ResizeToPuzzle(const CCrossword& puzzle) {
-    m_nCols = puzzle.m_nWidth;
-    m_nRows = puzzle.m_nHeight;
-    m_colors.assign(std::size_t(m_nCols) * std::size_t(m_nRows), 0);
-    FitWindow();
-    RefreshColors(puzzle);
+void CSmallPict::SetPuzzle(const CCrossword* pPuzzle) {
+    m_pPuzzle = pPuzzle;
+    m_feedbackCells.clear();
+    const int nCols = pPuzzle ? pPuzzle->m_nWidth : 0, nRows = pPuzzle ? pPuzzle->m_nHeight : 0;
+    if (nCols != m_nCols || nRows != m_nRows) {
+        m_nCols = nCols;
+        m_nRows = nRows;
+        FitToPuzzle();
+    }
+    if (isVisible()) update();
 }
 
-void CSmallPict::FitWindow() {
+void CSmallPict::FitToPuzzle() {
     // The frame's decorations stay as they are; only the client area changes.
     const QRect frame = frameGeometry();
     const QSize decorations = frame.size() - geometry().size();
     const QSize client = ClientSizeFor(m_nCols, m_nRows, BlockSize());
     setFixedSize(client);
     move(frame.right() + 1 - (client.width() + decorations.width()), frame.top());
+    if (isVisible()) update();
 }
 
 void CSmallPict::PlaceTopRight(QPoint topRight) { move(topRight.x() + 1 - frameGeometry().width(), topRight.y()); }
 
-void CSmallPict::RefreshColors(const CCrossword& puzzle) {
-    if (puzzle.m_nWidth != m_nCols || puzzle.m_nHeight != m_nRows) {
-        ResizeToPuzzle(puzzle);
-        return;
-    }
-    for (int x = 0; x < m_nCols; ++x)
-        for (int y = 0; y < m_nRows; ++y)
-            m_colors[std::size_t(x) * std::size_t(m_nRows) + std::size_t(y)] = puzzle.GetCellColor(puzzle.GetCell(y, x));
-    if (isVisible()) update();
+QRect CSmallPict::BlocksRect(const QRect& cells) const {
+    const int p = BlockSize();
+    return QRect(cells.left() * p, cells.top() * p, cells.width() * p, cells.height() * p);
 }
 
-void CSmallPict::SetCellColor(int x, int y, COLORREF color) {
-    if (x < 0 || y < 0 || x >= m_nCols || y >= m_nRows) return;
-    m_colors[std::size_t(x) * std::size_t(m_nRows) + std::size_t(y)] = color;
-    const int p = BlockSize();
-    if (isVisible()) update(x * p, y * p, p, p);
+void CSmallPict::UpdateCells(const QRect& cells) {
+    if (isVisible()) update(BlocksRect(cells));
+}
+
+void CSmallPict::SetFeedback(std::vector<std::pair<int, int>> cells, std::uint8_t nValue) {
+    const auto bounds = [](const std::vector<std::pair<int, int>>& list) {
+        QRect rect;
+        for (auto [x, y] : list) rect |= QRect(x, y, 1, 1);
+        return rect;
+    };
+    const QRect before = bounds(m_feedbackCells);
+    m_feedbackCells = std::move(cells);
+    m_nFeedbackValue = nValue;
+    UpdateCells(before | bounds(m_feedbackCells));
 }
 
 void CSmallPict::paintEvent(QPaintEvent* pEvent) {
     QPainter painter(this);
     const int p = BlockSize();
     const QRect dirty = pEvent->rect();
-    // Only the blocks the exposed area touches.
+    const QColor face = palette().color(QPalette::Button);
+    if (!m_pPuzzle || m_pPuzzle->m_nWidth != m_nCols || m_pPuzzle->m_nHeight != m_nRows) {
+        painter.fillRect(dirty, face);
+        return;
+    }
+    // Only the blocks the exposed area touches; a cross shows as the background.
     const int x0 = std::max(0, dirty.left() / p), x1 = std::min(m_nCols - 1, dirty.right() / p);
     const int y0 = std::max(0, dirty.top() / p), y1 = std::min(m_nRows - 1, dirty.bottom() / p);
     for (int x = x0; x <= x1; ++x)
         for (int y = y0; y <= y1; ++y)
-            painter.fillRect(x * p, y * p, p, p, ToQColor(m_colors[std::size_t(x) * std::size_t(m_nRows) + std::size_t(y)]));
+            painter.fillRect(x * p, y * p, p, p, ToQColor(m_pPuzzle->GetCellColor(m_pPuzzle->GetCell(y, x))));
+    const QColor feedback = ToQColor(m_pPuzzle->GetCellColor(m_nFeedbackValue));
+    for (auto [x, y] : m_feedbackCells)
+        if (x >= x0 && x <= x1 && y >= y0 && y <= y1) painter.fillRect(x * p, y * p, p, p, feedback);
     // Beside (and, where a window manager insists on a larger window, below) the picture.
-    const QColor face = palette().color(QPalette::Button);
     painter.fillRect(QRect(m_nCols * p, 0, width(), height()), face);
     painter.fillRect(QRect(0, m_nRows * p, width(), height()), face);
 }

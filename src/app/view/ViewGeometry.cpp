@@ -122,9 +122,46 @@ CPixelSize GetDrawingSize(const CCrossword& puzzle, int s) {
     return {size.nWidth + 30, size.nHeight + 30};
 }
 
-CPixelSize GetImageSize(const CCrossword& puzzle, int s, CPixelSize minimum) {
-    const CPixelSize size = CalcPixelSize(puzzle, s);
-    return {std::max(minimum.nWidth, size.nWidth + 31), std::max(minimum.nHeight, size.nHeight + 31)};
+namespace {
+
+// The squares 0..n-1 whose pixels start(k)..start(k) + s meet lo..hi; start must grow with k.
+// The first k in b..e-1 for which pred holds (e when none); pred holds from some k on.
+template <class Pred>
+int FirstWhere(int b, int e, Pred pred) {
+    while (b < e) {
+        const int m = b + (e - b) / 2;
+        if (pred(m))
+            e = m;
+        else
+            b = m + 1;
+    }
+    return b;
+}
+
+// The squares 0..n-1 whose pixels start(k)..start(k) + s meet lo..hi; start grows with k.
+template <class Start>
+CIndexRange SquaresIn(int n, int s, int lo, int hi, Start start) {
+    const int nFirst = FirstWhere(0, n, [&](int k) { return start(k) + s >= lo; });
+    const int nEnd = FirstWhere(nFirst, n, [&](int k) { return start(k) > hi; });
+    return {nFirst, nEnd - 1};
+}
+
+}  // namespace
+
+CIndexRange ColumnsIn(const CCrossword& puzzle, int s, int nLeft, int nRight) {
+    return SquaresIn(puzzle.m_nWidth, s, nLeft, nRight, [&](int i) { return GetColumnX(puzzle, s, i); });
+}
+
+CIndexRange RowsIn(const CCrossword& puzzle, int s, int nTop, int nBottom) {
+    return SquaresIn(puzzle.m_nHeight, s, nTop, nBottom, [&](int j) { return GetRowY(puzzle, s, j); });
+}
+
+CIndexRange TopSlotsIn(const CCrossword& puzzle, int s, int nTop, int nBottom) {
+    return SquaresIn(puzzle.m_nTopDepth, s, nTop, nBottom, [s](int j) { return s * j + ORIGIN - 1; });
+}
+
+CIndexRange LeftSlotsIn(const CCrossword& puzzle, int s, int nLeft, int nRight) {
+    return SquaresIn(puzzle.m_nLeftDepth, s, nLeft, nRight, [s](int i) { return s * i + ORIGIN - 1; });
 }
 
 CPixelRect GetFrameRect(const CCrossword& puzzle, int s) {

@@ -53,8 +53,21 @@ bool IsValidCell(const CCrossword& puzzle, int nArea, int i, int j);
 
 // The whole drawing with its labelled margins: (W + 30, H + 30). Also the scroll total.
 CPixelSize GetDrawingSize(const CCrossword& puzzle, int s);
-// The off-screen image: at least minimum (the screen), and at least W + 31 by H + 31.
-CPixelSize GetImageSize(const CCrossword& puzzle, int s, CPixelSize minimum);
+// Squares first..last (empty when last < first).
+struct CIndexRange {
+    int nFirst = 0;
+    int nLast = -1;
+    bool IsEmpty() const { return nLast < nFirst; }
+    friend bool operator==(const CIndexRange&, const CIndexRange&) = default;
+};
+// The squares, borders included, that meet a band of picture pixels (inclusive): the grid
+// columns (and the top numbers above them) across x, the grid rows (and the left numbers
+// beside them) across y, the slot rows of the top area across y, the slot columns of the
+// left area across x. Painting a part of the picture draws only these.
+CIndexRange ColumnsIn(const CCrossword& puzzle, int s, int nLeft, int nRight);
+CIndexRange RowsIn(const CCrossword& puzzle, int s, int nTop, int nBottom);
+CIndexRange TopSlotsIn(const CCrossword& puzzle, int s, int nTop, int nBottom);
+CIndexRange LeftSlotsIn(const CCrossword& puzzle, int s, int nLeft, int nRight);
 
 // Inclusive pixel rectangle.
 struct CPixelRect {

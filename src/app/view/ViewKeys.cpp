@@ -6,8 +6,6 @@
 #include <algorithm>
 
 #include "doc/QuenkDoc.h"
-#include "platform/CommandIds.h"
-#include "platform/CommandTable.h"
 #include "view/QuenkView.h"
 
 namespace quenk {
@@ -64,10 +62,9 @@ bool CQuenkView::OnKeyDown(QKeyEvent* pEvent) {
         (pEvent->modifiers() & Qt::KeypadModifier) && (nKey == Qt::Key_Plus || nKey == Qt::Key_Minus);
     const bool bCtrl = pEvent->modifiers() & Qt::ControlModifier;
     if (bKeypadSign && bCtrl) {
-        // The preview's accelerators. Under X they arrive here: Qt matches shortcuts there
-        // without the keypad modifier, so a keypad accelerator never fires.
-        const unsigned nId = nKey == Qt::Key_Plus ? ID_PREVIEW_ZOOM_IN : ID_PREVIEW_ZOOM_OUT;
-        if (!m_pCommands || !m_pCommands->Dispatch(nId)) ZoomPreview(nKey == Qt::Key_Plus ? +1 : -1);
+        // The preview's zoom keys. Under X they arrive here: Qt matches shortcuts there
+        // without the keypad modifier, so a keypad shortcut never fires.
+        ZoomPreview(nKey == Qt::Key_Plus ? +1 : -1);
         return true;
     }
     if (!HasWorkingPuzzle()) return false;
@@ -78,7 +75,7 @@ bool CQuenkView::OnKeyDown(QKeyEvent* pEvent) {
     const std::optional<ECaretMove> move = CaretMoveOf(nKey);
     if (!move && nKey != Qt::Key_Delete) return false;
 
-    const bool bSolving = m_pDoc->Mode() == MODE_SOLVE;
+    const bool bSolving = m_doc.Mode() == MODE_SOLVE;
     const bool bOnSlot = IsNumberArea(m_caret.nArea);
     if (IsArrow(nKey) && (bSolving || !bOnSlot)) {
         const bool bHorizontal = nKey == Qt::Key_Left || nKey == Qt::Key_Right;
@@ -109,12 +106,12 @@ bool CQuenkView::OnChar(QKeyEvent* pEvent) {
     const bool bBackspace = pEvent->key() == Qt::Key_Backspace;
     const bool bSpace = pEvent->key() == Qt::Key_Space;
     if (nDigit < 0 && !bBackspace && !bSpace) return false;
-    if (!HasWorkingPuzzle() || m_pDoc->Mode() != MODE_EDIT) return true;
+    if (!HasWorkingPuzzle() || m_doc.Mode() != MODE_EDIT) return true;
     const NUMBERCELL* pSlot = FindSlot(*Puzzle(), m_caret);
     if (!pSlot) return true;
 
     if (nDigit >= 0) {
-        StoreNumber(m_caret, TypeDigit(*pSlot, nDigit, m_pDoc->CurColor()));
+        StoreNumber(m_caret, TypeDigit(*pSlot, nDigit, m_doc.NumberColor()));
         // Two digits make an entry; then typing goes on in the next slot.
         m_bEntryStart = !m_bEntryStart;
         if (m_bEntryStart) AdvanceCaret();
@@ -123,31 +120,18 @@ bool CQuenkView::OnChar(QKeyEvent* pEvent) {
             StoreNumber(m_caret, *value);
             m_bEntryStart = true;
         }
-    } else if (std::optional<NUMBERCELL> value = Recolor(*pSlot, m_pDoc->CurColor())) {
+    } else if (std::optional<NUMBERCELL> value = Recolor(*pSlot, m_doc.NumberColor())) {
         StoreNumber(m_caret, *value);
     }
     return true;
-}
-
-void CQuenkView::StoreNumber(const CSlotPos& slot, NUMBERCELL value) {
-    CCrossword& puzzle = *Puzzle();
-    NUMBERCELL* pSlot = FindSlot(puzzle, slot);
-    if (!pSlot) return;
-    const bool bTop = slot.nArea == AREA_TOP;
-    if (CUndoBuffer* pUndo = m_pDoc->UndoBuffer()) pUndo->RecordNumber(bTop, slot.i, slot.j, *pSlot);
-    *pSlot = value;
-    m_picture.DrawNumber(puzzle, slot.i, slot.j, bTop);
-    viewport()->update(ClientRect(slot.nArea, slot.i, slot.j, slot.i, slot.j));
-    m_pDoc->MarkModified(true);
 }
 
 void CQuenkView::ChangeCellSize(int nDelta) {
     const int s = m_settings.m_nCellSize;
     if (nDelta > 0 ? s >= MAX_KEY_CELL_SIZE : s <= MIN_CELL_SIZE) return;
     m_settings.m_nCellSize = std::uint8_t(std::clamp(s + nDelta, int(MIN_CELL_SIZE), MAX_KEY_CELL_SIZE));
-    SaveSettings();
-    RebuildPicture(true);
-    UpdateCaret(true, false);
+    if (m_saveSettings) m_saveSettings();
+    SettingsChanged();
 }
 
 }  // namespace quenk

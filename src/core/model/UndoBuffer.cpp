@@ -109,6 +109,7 @@ void CUndoBuffer::Apply(CRecord& record, CCrossword& puzzle) {
         const std::uint8_t nColor = std::uint8_t(record.p4 & ~TOP_AREA_BIT);
         record.p3 = std::exchange(slot.value, record.p3);
         record.p4 = std::uint8_t(std::exchange(slot.color, nColor) | (bTop ? TOP_AREA_BIT : 0));
+        if (m_pHost) m_pHost->OnNumberApplied(bTop, i, j);
         break;
     }
     case EUndoKind::UNDO_CELLS: {
@@ -122,6 +123,7 @@ void CUndoBuffer::Apply(CRecord& record, CCrossword& puzzle) {
                 puzzle.SetCell(y, x, saved);
                 saved = v;
             }
+        if (m_pHost) m_pHost->OnCellsApplied(record.p1, record.p2, record.p3, record.p4);
         break;
     }
     case EUndoKind::UNDO_SNAPSHOT:

@@ -29,6 +29,10 @@ public:
     virtual void SwitchModeForUndo(std::uint32_t nMode) = 0;
     // A snapshot has replaced the puzzle; its palette may differ.
     virtual void OnSnapshotApplied() = 0;
+    // A number slot (named as RecordNumber names it) or the cells of columns x0..x1 and rows
+    // y0..y1 have been exchanged.
+    virtual void OnNumberApplied(bool /*bTop*/, int /*i*/, int /*j*/) {}
+    virtual void OnCellsApplied(int /*x0*/, int /*y0*/, int /*x1*/, int /*y1*/) {}
     // The Undo and Redo commands follow these calls. "Available" may be said while already
     // available; the host keeps the ids as they are then.
     virtual void SetUndoAvailable(bool bAvailable) = 0;

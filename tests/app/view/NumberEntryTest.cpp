@@ -26,7 +26,7 @@ TEST(NumberEntry, DigitsFollowTheTypingOrderAndWrap) {
     EXPECT_EQ(d.Top(1, 2), (NUMBERCELL{25, 1}));
     EXPECT_EQ(d.View().ShownCaret(), TopSlot(2, 2));
     d.Type("4");
-    d.View().UpdateCaret(true, true);  // new numbers: back to the start, the entry half done
+    emit d.Doc().NumberEntryReset();  // new numbers: back to the start, the entry half done
     EXPECT_EQ(d.View().ShownCaret(), TopSlot(0, 2));
     d.Type("7");
     EXPECT_EQ(d.Top(0, 2).value, 17);
@@ -66,12 +66,45 @@ TEST(NumberEntry, BackspaceDeleteAndSpace) {
     d.Key(Qt::Key_Delete);
     EXPECT_EQ(d.Top(1, 2), (NUMBERCELL{0, 0}));
     EXPECT_EQ(d.View().ShownCaret(), TopSlot(1, 2));
-    if (CUndoBuffer* pUndo = d.Doc().UndoBuffer()) {
-        ASSERT_TRUE(pUndo->Undo(d.Puzzle()));  // Delete was one step
-        EXPECT_EQ(d.Top(1, 2), (NUMBERCELL{47, 2}));
-        ASSERT_TRUE(pUndo->Undo(d.Puzzle()));  // and Space another
-        EXPECT_EQ(d.Top(1, 2), (NUMBERCELL{47, 1}));
-    }
+    d.Doc().OnUndo();  // Delete was one step
+    EXPECT_EQ(d.Top(1, 2), (NUMBERCELL{47, 2}));
+    d.Doc().OnUndo();  // and Space another
+    EXPECT_EQ(d.Top(1, 2), (NUMBERCELL{47, 1}));
+}
+
+// Numbers of the background colour are no numbers the clue check accepts: while the
+// background is current, typed and recoloured numbers take colour 1, and an empty slot's
+// colour is never taken by the right button.
+TEST(NumberEntry, TypedNumbersNeverTakeTheBackground) {
+    CViewDriver d = Editing();
+    d.Drag(Qt::LeftButton, {d.At(AREA_TOP, 0, 2)});
+    d.Doc().SelectColor(2);
+    d.Type("3");
+    d.Doc().SelectColor(0);
+    d.Type("1");
+    EXPECT_EQ(d.Top(0, 2), (NUMBERCELL{31, 1}));
+    d.Drag(Qt::LeftButton, {d.At(AREA_TOP, 0, 2)});
+    d.Doc().SelectColor(3);
+    d.Key(Qt::Key_Space);
+    d.Doc().SelectColor(0);
+    d.Key(Qt::Key_Space);
+    EXPECT_EQ(d.Top(0, 2), (NUMBERCELL{31, 1}));
+
+    d.Doc().SelectColor(2);
+    d.Drag(Qt::RightButton, {d.At(AREA_TOP, 3, 0)});
+    EXPECT_EQ(d.Doc().CurColor(), 2);
+    d.Drag(Qt::RightButton, {d.At(AREA_TOP, 0, 2)});
+    EXPECT_EQ(d.Doc().CurColor(), 1);
+
+    // Numbers typed so pass the check: editing ends.
+    CViewDriver small(Blank(2, 2, 1, 1), true);
+    small.Doc().SelectColor(0);
+    small.Drag(Qt::LeftButton, {small.At(AREA_TOP, 0, 0)});
+    small.Type("0101");
+    small.Drag(Qt::LeftButton, {small.At(AREA_LEFT, 0, 0)});
+    small.Type("0101");
+    small.Program().Command(ID_EDIT_END_EDIT);
+    EXPECT_EQ(small.Doc().Mode(), MODE_SOLVE);
 }
 
 TEST(NumberEntry, CaretKeysWrapWithinTheirAreaAndTabSwitches) {
@@ -103,7 +136,7 @@ TEST(NumberEntry, CaretKeysWrapWithinTheirAreaAndTabSwitches) {
 TEST(NumberEntry, AnAreaWithoutSlotsTakesNoCaret) {
     CViewDriver d(Blank(3, 3, 2, 0), true);
     ASSERT_EQ(d.Doc().Mode(), MODE_EDIT);
-    d.View().UpdateCaret(true, true);
+    emit d.Doc().NumberEntryReset();
     EXPECT_EQ(d.View().ShownCaret(), std::nullopt);
     for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_End, Qt::Key_5, Qt::Key_Delete, Qt::Key_Tab, Qt::Key_Tab})
         d.Key(key);

@@ -1,10 +1,8 @@
 // The picture preview through its keys: size, colours, first placement, the edges it keeps,
 // its block size and the checked command.
 #include <QMenu>
-#include <QMenuBar>
 
 #include "app/view/ViewDriver.h"
-#include "platform/CommandIds.h"
 
 using namespace quenk;
 using namespace quenk::test;
@@ -13,15 +11,11 @@ namespace {
 
 void AltP(CViewDriver& d) { d.Program().Key(Qt::Key_P, Qt::AltModifier); }
 
-// The item of command nId in the menu shown, as it looks when its popup opens.
-QAction* OpenedMenuItem(CViewDriver& d, unsigned nId) {
-    for (QAction* pPopup : d.Program().Frame().menuBar()->actions()) {
-        QMenu* pMenu = pPopup->menu();
-        if (!pMenu) continue;
-        emit pMenu->aboutToShow();
+// The item of command nId in the menu shown.
+QAction* MenuItem(CViewDriver& d, unsigned nId) {
+    for (QMenu* pMenu : d.Program().Frame().ShownPopups())
         for (QAction* pAction : pMenu->actions())
-            if (auto* pItem = qobject_cast<CCommandAction*>(pAction); pItem && pItem->CommandId() == nId) return pItem;
-    }
+            if (pAction->data().toUInt() == nId) return pAction;
     return nullptr;
 }
 
@@ -32,9 +26,8 @@ QAction* OpenedMenuItem(CViewDriver& d, unsigned nId) {
 TEST(Preview, BlocksInTheirColoursAndTheMinimumWidth) {
     for (auto [p, size] : {std::pair{3, QSize(70, 30)}, {8, QSize(80, 80)}}) {
         CViewDriver d(Blank(10, 10, 1, 1), false, [nBlock = p](CSettings& s) { s.m_nPreviewCellSize = std::uint8_t(nBlock); });
-        d.Puzzle().SetCell(0, 0, 3);
-        d.Puzzle().SetCell(0, 1, CELL_CROSS);
-        d.View().RebuildPicture(true);
+        d.Doc().PaintCells(0, 0, 0, 0, {{0, 0}}, 3);
+        d.Doc().PaintCells(1, 0, 1, 0, {{1, 0}}, CELL_CROSS);
         AltP(d);
         ASSERT_TRUE(d.View().Preview().isVisible());
         EXPECT_EQ(d.View().Preview().size(), size);
@@ -56,9 +49,10 @@ TEST(Preview, PlacedOnceAndKeepsItsTopRightCorner) {
     ASSERT_TRUE(preview.isVisible());
     EXPECT_EQ(preview.frameGeometry().topRight(), d.View().mapToGlobal(QPoint(d.View().width() - 1, 0)));
     EXPECT_TRUE(d.Program().Frame().isActiveWindow());
-    QAction* pButton = d.Program().Frame().ToolBar().Button(13);
+    QAction* pButton = d.Program().Frame().ToolBar().actions()[13];
+    ASSERT_EQ(pButton->data().toUInt(), unsigned(ID_VIEW_PREVIEW));
     EXPECT_TRUE(pButton->isChecked());
-    QAction* pItem = OpenedMenuItem(d, ID_VIEW_PREVIEW);
+    QAction* pItem = MenuItem(d, ID_VIEW_PREVIEW);
     ASSERT_NE(pItem, nullptr);
     EXPECT_TRUE(pItem->isChecked());
 
@@ -75,7 +69,7 @@ TEST(Preview, PlacedOnceAndKeepsItsTopRightCorner) {
 
     preview.close();  // its close box only hides it
     EXPECT_FALSE(pButton->isChecked());
-    EXPECT_FALSE(OpenedMenuItem(d, ID_VIEW_PREVIEW)->isChecked());
+    EXPECT_FALSE(MenuItem(d, ID_VIEW_PREVIEW)->isChecked());
 }
 
 // Ctrl with the keypad's plus and minus: 1 to 255, stored at once, the size following.

@@ -40,7 +40,6 @@ public:
     // switches to editing mode.
     CViewDriver(const CCrossword& puzzle, bool bEdit, const std::function<void(CSettings&)>& adjust = {})
         : m_program(adjust) {
-        m_program.App().View()->Attach(m_program.App().Commands(), m_program.App().Store());
         Open(puzzle);
         if (bEdit) m_program.Doc().OnStartEdit();
         m_program.Frame().activateWindow();
@@ -59,7 +58,7 @@ public:
     CProgram& Program() { return m_program; }
     CQuenkDoc& Doc() { return m_program.Doc(); }
     CQuenkView& View() { return *m_program.App().View(); }
-    CCrossword& Puzzle() { return *m_program.Doc().Crossword(); }
+    const CCrossword& Puzzle() { return *m_program.Doc().Crossword(); }
     CSettings& Settings() { return m_program.App().Settings(); }
     int S() { return Settings().m_nCellSize; }
     // The settings as the program's file holds them now.

@@ -1,7 +1,5 @@
 #pragma once
-// Command, menu, toolbar and indicator ids. A pair of ids for one button or menu item stands
-// for "available" and "not available": the second kind has no handler anywhere, so whatever
-// carries it is shown disabled.
+// Command, menu, toolbar and indicator ids. Each command is one QAction, found by its id.
 
 namespace quenk {
 
@@ -9,23 +7,13 @@ enum ECommandId : unsigned {
     ID_SEPARATOR = 0,
 
     ID_FILE_RELOAD = 32771,
-    ID_FILE_SAVE_OFF = 32772,
-    ID_FILE_SAVE_AS_OFF = 32773,
-    ID_FILE_PRINT_OFF = 32774,
-    ID_FILE_PRINT_PREVIEW_OFF = 32775,
     ID_FILE_IMPORT_BMP = 32776,
     ID_FILE_EXPORT_BMP = 32777,
-    ID_FILE_EXPORT_BMP_OFF = 32778,
-    ID_EDIT_UNDO_OFF = 32779,
-    ID_EDIT_REDO_OFF = 32780,
     ID_EDIT_START_EDIT = 32781,
     ID_EDIT_END_EDIT = 32782,
-    ID_EDIT_TOGGLE_EDIT = 32783,
     ID_EDIT_CLEAR_PUZZLE = 32784,
     ID_SOLVE = 32785,
-    ID_SOLVE_OFF = 32786,
     ID_FIND_ALL = 32787,
-    ID_FIND_ALL_OFF = 32788,
     ID_CHECK_SOLUTION = 32789,
     ID_CALC_NUMBERS = 32790,
     ID_RESIZE = 32791,
@@ -36,7 +24,6 @@ enum ECommandId : unsigned {
     ID_INDICATOR_SIZE = 32796,
     ID_COLOR_FIRST = 32797,  // palette entry k is ID_COLOR_FIRST + k
     ID_COLOR_LAST = 32812,
-    ID_VIEW_PREVIEW_OFF = 32813,
     ID_PREVIEW_ZOOM_IN = 32814,
     ID_PREVIEW_ZOOM_OUT = 32815,
 
@@ -55,7 +42,6 @@ enum ECommandId : unsigned {
     ID_APP_EXIT = 57665,
     ID_HELP_FINDER = 57667,
     ID_CONTEXT_HELP = 57669,
-    ID_HELP = 57670,
     ID_NEXT_PANE = 57680,
     ID_PREV_PANE = 57681,
 
@@ -71,7 +57,7 @@ inline constexpr int RECENT_FILE_COUNT = ID_FILE_MRU_LAST - ID_FILE_MRU_FIRST + 
 // Resource ids of the menus and toolbars.
 enum EResourceId : unsigned {
     IDR_COLORBAR = 2,
-    IDR_MAINFRAME = 128,  // menu without a puzzle, main toolbar, accelerators
+    IDR_MAINFRAME = 128,  // menu without a puzzle, main toolbar
     IDR_MENU_EDIT = 130,
     IDR_MENU_SOLVE = 131,
 };

@@ -1,4 +1,4 @@
-#include "doc/WindowFit.h"
+#include "shell/WindowFit.h"
 
 #include <algorithm>
 
@@ -12,6 +12,7 @@ QRect FitWindowRect(const CWindowFitInput& in) {
     // A clipped height brings a vertical scroll bar, which needs width, and the reverse.
     if (nh > in.workArea.height() && nw <= w) w += in.nVScrollWidth;
     if (nw > w && nh <= h) h += in.nHScrollHeight;
+    w = std::max(w, std::min(in.nMinWidth, in.workArea.width()));
     return QRect(in.workArea.left() + (in.workArea.width() - w) / 2, in.workArea.top() + (in.workArea.height() - h) / 2,
                  w, h);
 }

@@ -5,7 +5,8 @@
 #include <set>
 
 #include "app/view/ViewTestSupport.h"
-#include "view/PuzzlePicture.h"
+#include "view/DrawingPainter.h"
+#include "view/SlotPainter.h"
 #include "view/ViewGeometry.h"
 
 using namespace quenk;
@@ -16,10 +17,8 @@ namespace {
 constexpr QRgb BLACK = 0xFF000000, WHITE = 0xFFFFFFFF, YELLOW = 0xFFFFFF00;
 using Pixels = std::set<std::pair<int, int>>;
 
-QImage Draw(const CCrossword& p, int s, bool bRaster = true) {
-    CPuzzlePicture picture;
-    picture.Rebuild(p, CDrawOptions{s, bRaster, false}, QSize(0, 0));
-    return picture.Image();
+QImage Draw(const CCrossword& p, int s, bool bRaster = true, bool bThin = false) {
+    return RenderDrawing(p, CDrawOptions{s, bRaster, bThin});
 }
 
 QPoint Origin(const CCrossword& p, int s, int nArea, int i, int j) {
@@ -41,7 +40,7 @@ Pixels Ink(const QImage& image, QPoint o, int s, QRgb fill) {
 
 // Numbers 1..99 on dark and light colours at an even and an odd s: each glyph fills exactly
 // its 3 x 7 box, in the ink colour.
-TEST(PuzzlePicture, RasterDigitsSitInTheirGlyphBoxes) {
+TEST(Drawing, RasterDigitsSitInTheirGlyphBoxes) {
     auto p = MakePuzzle(99, 1, 1, 1);
     for (int n = 1; n <= 99; ++n) p->m_pTopNumbers[size_t(n - 1)][0] = {std::uint8_t(n), std::uint8_t(2 - n % 2)};
     for (auto [s, dx, dy] : {std::tuple{12, 5, 3}, {11, 5, 3}}) {
@@ -64,7 +63,7 @@ TEST(PuzzlePicture, RasterDigitsSitInTheirGlyphBoxes) {
     }
 }
 
-TEST(PuzzlePicture, StrikeLinesCrossesAndLargeNumbers) {
+TEST(Drawing, StrikeLinesCrossesAndLargeNumbers) {
     auto p = MakePuzzle(3, 1, 1, 1);
     p->m_pTopNumbers[0][0] = {7 | NUMBER_MARK, 1};  // white ink on black
     p->m_pTopNumbers[1][0] = {7, 1};
@@ -72,11 +71,7 @@ TEST(PuzzlePicture, StrikeLinesCrossesAndLargeNumbers) {
     p->SetCell(0, 0, CELL_CROSS);
     for (int s : {12, 11})
         for (bool bThin : {true, false}) {
-            CPuzzlePicture picture;
-            picture.Rebuild(*p, CDrawOptions{s, true, bThin}, QSize(0, 0));
-            EXPECT_TRUE(picture.DrawNumber(*p, 0, 0, true));  // redrawn alone, as when the user marks it
-            EXPECT_FALSE(picture.DrawNumber(*p, 2, 0, true));
-            const QImage& image = picture.Image();
+            const QImage image = Draw(*p, s, true, bThin);
             const QPoint o = Origin(*p, s, AREA_TOP, 0, 0);
             Pixels expected = Ink(image, Origin(*p, s, AREA_TOP, 1, 0), s, BLACK);
             for (int k = 0; k <= s - 2; ++k) expected.emplace(1 + k, s - 1 - k);  // ends at (s - 1, 1)
@@ -94,7 +89,7 @@ TEST(PuzzlePicture, StrikeLinesCrossesAndLargeNumbers) {
 
 // The frame, two-pixel lines where areas meet, squares of s + 1 pixels; labels 5, 10, 15,
 // 20, 23 above and below 23 columns, only 3 beside 3 rows, none without number areas.
-TEST(PuzzlePicture, FrameBordersAndLabels) {
+TEST(Drawing, FrameBordersAndLabels) {
     auto p = MakePuzzle(10, 10, 3, 4);
     p->SetCell(0, 5, 3);
     QImage image = Draw(*p, 12);  // W 161, H 173
@@ -132,57 +127,61 @@ TEST(PuzzlePicture, FrameBordersAndLabels) {
         EXPECT_EQ(inkLines(QRect(x - 4, 15, 11, size.nHeight), true), (std::set<int>{x, x + 1, x + 2}));
         EXPECT_EQ(inkLines(QRect(x, 0, 3, image.height()), false), (std::set<int>{56, 57, 58, 59, 60, 61, 62}));
     }
-    CPuzzlePicture picture;
-    picture.Rebuild(*p, {}, QSize(0, 0));
+    QPainter painter(&image);
+    CSlotPainter squares(painter, *p, {});
     for (auto [k, bColumn] : {std::pair{0, true}, {24, true}, {4, false}, {256, true}})
-        EXPECT_FALSE(picture.DrawLineLabel(*p, k, bColumn));
+        EXPECT_FALSE(squares.LineLabel(k, bColumn));
     EXPECT_EQ(GetLabelledLines(25), (std::vector<int>{5, 10, 15, 20, 25}));
 }
 
 // Zero sizes, one depth zero, values no palette entry stands for: drawn without reading past
-// the palette; every cell reaches the preview in the colour drawn, wherever it was drawn.
-TEST(PuzzlePicture, OddPuzzlesAndThePreview) {
-    using Colors = std::map<std::pair<int, int>, COLORREF>;
-    struct CSink : IPreviewSink {
-        int nResizes = 0;
-        Colors cells;
-        void ResizeToPuzzle(const CCrossword&) override { ++nResizes; }
-        void SetCellColor(int x, int y, COLORREF c) override { cells[{x, y}] = c; }
-    } sink;
-    CPuzzlePicture picture;
-    picture.SetPreviewSink(&sink);
-    for (auto [nCols, nRows, L, T] : {std::tuple{0, 0, 0, 0}, {0, 4, 2, 2}, {4, 0, 2, 2}, {3, 2, 0, 2}, {3, 2, 2, 0}}) {
-        picture.Rebuild(*MakePuzzle(nCols, nRows, L, T), {}, QSize(50, 40));
-        EXPECT_TRUE(picture.IsDrawn());
-    }
+// the palette; a drawing too large for one image is refused.
+TEST(Drawing, OddPuzzlesAndTheLargestDrawing) {
+    for (auto [nCols, nRows, L, T] : {std::tuple{0, 0, 0, 0}, {0, 4, 2, 2}, {4, 0, 2, 2}, {3, 2, 0, 2}, {3, 2, 2, 0}})
+        EXPECT_FALSE(Draw(*MakePuzzle(nCols, nRows, L, T), 12).isNull());
     auto p = MakePuzzle(2, 1, 1, 1);
     p->SetCell(0, 0, 200);
     p->SetCell(0, 1, CELL_CROSS);
     p->m_pTopNumbers[0][0] = {5, 20};
     p->m_pLeftNumbers[0][0] = {5, 255};
-    sink = {};
-    picture.Rebuild(*p, {}, QSize(0, 0));
-    EXPECT_EQ(sink.nResizes, 1);
-    EXPECT_EQ(sink.cells, (Colors{{{0, 0}, 0xFFFFFF}, {{1, 0}, 0xFFFFFF}}));
+    const QImage image = Draw(*p, 12);
     for (int nArea : {AREA_GRID, AREA_TOP, AREA_LEFT}) {  // the background, with a black 5 (11 pixels) on it
-        const Pixels ink = Ink(picture.Image(), Origin(*p, 12, nArea, 0, 0), 12, WHITE);
+        const Pixels ink = Ink(image, Origin(*p, 12, nArea, 0, 0), 12, WHITE);
         EXPECT_EQ(ink.size(), nArea == AREA_GRID ? 0u : 11u);
     }
-
-    QImage other(picture.Image().size(), QImage::Format_RGB32);  // stroke feedback drawn elsewhere
-    QPainter painter(&other);
-    picture.DrawCell(painter, *p, 1, 0, 3);
-    picture.DrawCell(painter, *p, 2, 0, 3);  // no such cell
-    EXPECT_EQ(sink.cells, (Colors{{{0, 0}, 0xFFFFFF}, {{1, 0}, VIEW_PALETTE[3]}}));
-
     // 255 x 255 with deep numbers at the largest cells would need tens of gigabytes.
-    picture.Rebuild(*MakePuzzle(255, 255, 255, 255), CDrawOptions{255, true, false}, QSize(64, 48));
-    EXPECT_FALSE(picture.IsDrawn());
-    EXPECT_EQ(picture.Image().size(), QSize(64, 48));
+    EXPECT_TRUE(Draw(*MakePuzzle(255, 255, 255, 255), 255).isNull());
+}
+
+// Any part of the drawing painted on its own has exactly the pixels of the whole drawing
+// there: the window paints what a paint event exposes, at any cell size.
+TEST(Drawing, EveryPartIsTheWhole) {
+    auto p = MakePuzzle(13, 11, 3, 4);
+    for (int x = 0; x < 13; ++x)
+        for (int y = 0; y < 11; ++y) p->SetCell(y, x, std::uint8_t((x * 7 + y * 3) % 5 == 4 ? CELL_CROSS : (x + y) % 4));
+    for (int i = 0; i < 13; ++i) p->m_pTopNumbers[size_t(i)] = {{0, 0}, {std::uint8_t(i + 3), 2}, {7 | NUMBER_MARK, 1}, {std::uint8_t(95 + i), 3}};
+    for (int j = 0; j < 11; ++j) p->m_pLeftNumbers[size_t(j)] = {{0, 0}, {std::uint8_t(j), 1}, {std::uint8_t((40 + j) | NUMBER_MARK), 2}};
+    for (int s : {10, 11, 12, 17, 40}) {
+        for (bool bRaster : {true, false}) {
+            const CDrawOptions options{s, bRaster, s % 2 == 0};
+            const QImage whole = RenderDrawing(*p, options);
+            // Tiles of odd sizes that cut through squares, borders and labels.
+            for (QSize tile : {QSize(7, 5), QSize(s + 3, 2 * s - 1), QSize(61, 29)}) {
+                QImage parts(whole.size(), QImage::Format_RGB32);
+                parts.fill(Qt::white);
+                QPainter painter(&parts);
+                for (int y = 0; y < whole.height(); y += tile.height())
+                    for (int x = 0; x < whole.width(); x += tile.width())
+                        PaintDrawing(painter, *p, options, QRect(QPoint(x, y), tile));
+                painter.end();
+                ASSERT_EQ(parts, whole) << "s=" << s << " raster=" << bRaster << " tile=" << tile.width();
+            }
+        }
+    }
 }
 
 // "Times New Roman" at 8s - 23 tenths of a point: digits in the ink colour, inside the slot.
-TEST(PuzzlePicture, SystemFontDigitsStayInTheirSlot) {
+TEST(Drawing, SystemFontDigitsStayInTheirSlot) {
     auto p = MakePuzzle(2, 1, 1, 1);
     p->m_pTopNumbers[0][0] = {47, 2};
     p->m_pTopNumbers[1][0] = {8, 1};

@@ -1,4 +1,4 @@
-#include "doc/FileErrorReport.h"
+#include "shell/FileErrorReport.h"
 
 #include <cstring>
 
