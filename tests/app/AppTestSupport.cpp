@@ -6,7 +6,9 @@
 
 #include "doc/PuzzleIo.h"
 #include <QMenu>
+#include <QPainter>
 #include "platform/NumberEdit.h"
+#include "view/DrawingPainter.h"
 #include "view/QuenkView.h"
 
 namespace quenk::test {
@@ -102,6 +104,33 @@ void CProgram::Paint(int x0, int y0, int x1, int y1, std::uint8_t v) {
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x) cells.emplace_back(x, y);
     Doc().PaintCells(x0, y0, x1, y1, cells, v);
+}
+
+::testing::AssertionResult ShowsTheDrawing(CProgram& p) {
+    CQuenkView& view = *p.App().View();
+    const QImage shown = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const CCrossword* pPuzzle = p.Doc().Crossword();
+    QImage drawing = pPuzzle ? RenderDrawing(*pPuzzle, view.DrawOptions()) : QImage();
+    if (pPuzzle && drawing.isNull()) return ::testing::AssertionFailure() << "no drawing rendered";
+    if (const std::optional<CSlotPos> caret = view.ShownCaret()) {
+        int x0 = 0, y0 = 0;
+        const int s = view.DrawOptions().nCellSize;
+        if (GetCellOrigin(*pPuzzle, s, caret->nArea, caret->i, caret->j, x0, y0)) {
+            QImage block = drawing.copy(x0, y0, s + 1, s + 1);
+            block.invertPixels();
+            QPainter(&drawing).drawImage(x0, y0, block);
+        }
+    }
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const CPoint at = view.ClientToLogical({x, y});
+            const QRgb expected = drawing.valid(at.x, at.y) ? drawing.pixel(at.x, at.y) : qRgb(255, 255, 255);
+            if (shown.pixel(x, y) != expected)
+                return ::testing::AssertionFailure() << "window pixel " << x << "," << y << " (drawing " << at.x << ","
+                                                     << at.y << ") is " << std::hex << shown.pixel(x, y) << ", not "
+                                                     << expected;
+        }
+    return ::testing::AssertionSuccess();
 }
 
 std::string WritePuzzle(const std::string& strPath, const CCrossword& puzzle) {

@@ -139,6 +139,8 @@ public:
     // Presses a key on the main window (made active first, as a user's click would).
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers);
     QString Caption() { return Frame().windowTitle(); }
+    // The program's title with the version it carries: the caption without a puzzle.
+    QString Title() { return QString::fromUtf8("Квенк ") + QString::fromStdString(App().Version()); }
     // The command ids of the items of popup nPopup of the menu shown (0 for a separator).
     std::vector<unsigned> MenuIds(int nPopup);
     bool Open(const std::string& strPath) { return m_pApp->OpenDocumentFile(QString::fromStdString(strPath)); }
@@ -152,6 +154,10 @@ private:
     std::unique_ptr<CQuenkApp> m_pApp;
     bool m_bStarted = false;
 };
+
+// Whether the view's window shows exactly the drawing the render path makes of the puzzle,
+// where it shows it (the caret inverted, white around), pixel by pixel.
+::testing::AssertionResult ShowsTheDrawing(CProgram& p);
 
 // Undo and Redo enabled or not, as UndoRedo reports them.
 inline std::pair<bool, bool> UndoRedoState(bool bUndo, bool bRedo) { return {bUndo, bRedo}; }

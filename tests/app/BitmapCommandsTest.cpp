@@ -100,7 +100,7 @@ TEST(BitmapCommands, ImportTurnsEachKindOfBitmapIntoAPuzzleOfItsPicture) {
         EXPECT_GT(x.m_nLeftDepth, 0);
         EXPECT_EQ(p.Doc().Mode(), MODE_SOLVE);
         EXPECT_EQ(p.Frame().MenuId(), unsigned(IDR_MENU_SOLVE));
-        EXPECT_EQ(p.Caption(), QString::fromUtf8("Квенк 5.3 - ") + c.pszName + ".jcc");
+        EXPECT_EQ(p.Caption(), p.Title() + " - " + c.pszName + ".jcc");
         EXPECT_FALSE(p.Doc().IsModified());
         EXPECT_EQ(p.Frame().ColorBar().ButtonCount(), x.m_nColors);
         EXPECT_EQ(p.Doc().CurColor(), 1);
@@ -144,7 +144,7 @@ TEST(BitmapCommands, APictureOfTheBackgroundAloneOpensForDrawing) {
     EXPECT_EQ(x.m_nColors, 2);  // a colour to draw with besides the background
     EXPECT_EQ(p.Doc().Mode(), MODE_EDIT);
     EXPECT_EQ(p.Frame().MenuId(), unsigned(IDR_MENU_EDIT));
-    EXPECT_EQ(p.Caption(), QString::fromUtf8("Квенк 5.3 - blank.jcc (Редактор)"));
+    EXPECT_EQ(p.Caption(), p.Title() + QString::fromUtf8(" - blank.jcc (Редактор)"));
     EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
 }
 

@@ -15,7 +15,6 @@ using namespace quenk::test;
 
 namespace {
 
-const QString CAPTION = QString::fromUtf8("Квенк 5.3");
 
 // The commands of the toolbar's buttons that are enabled, left to right.
 std::vector<unsigned> EnabledButtons(CProgram& p) {
@@ -45,7 +44,7 @@ bool HasCross(const CCrossword& c) {
 TEST(Document, StartsWithoutAPuzzle) {
     CProgram p;
     ASSERT_TRUE(p.Started());
-    EXPECT_EQ(p.Caption(), CAPTION);
+    EXPECT_EQ(p.Caption(), p.Title());
     EXPECT_EQ(p.Frame().MenuId(), unsigned(IDR_MAINFRAME));
     EXPECT_EQ(p.Frame().ShownPopups().size(), 3u);
     // Save, Export, Preview and Print wait for a puzzle.
@@ -60,7 +59,7 @@ TEST(Document, StartsWithoutAPuzzle) {
     p.Key(Qt::Key_1, Qt::AltModifier);
     p.Command(ID_FILE_SAVE);
     EXPECT_EQ(p.Doc().Mode(), MODE_NONE);
-    EXPECT_EQ(p.Caption(), CAPTION);
+    EXPECT_EQ(p.Caption(), p.Title());
     EXPECT_TRUE(messages.Requests().empty());
 }
 
@@ -69,7 +68,7 @@ TEST(Document, NewCancelledKeepsThePuzzleAndNewAcceptedEdits) {
     ASSERT_TRUE(p.Open(WriteSmallPuzzle(p.File("small.jcc"))));
     const CCrossword* pOld = p.Doc().Crossword();
     const QString strCaption = p.Caption();
-    EXPECT_EQ(strCaption, CAPTION + " - small.jcc");
+    EXPECT_EQ(strCaption, p.Title() + " - small.jcc");
 
     for (bool bCancelCreate : {true, false}) {
         const auto pAnswered = AnswerNewPuzzleDialogs(7, 4, 2, 3, bCancelCreate, !bCancelCreate);
@@ -88,7 +87,7 @@ TEST(Document, NewCancelledKeepsThePuzzleAndNewAcceptedEdits) {
     EXPECT_EQ(std::vector<int>({pNew->m_nWidth, pNew->m_nHeight, pNew->m_nLeftDepth, pNew->m_nTopDepth, pNew->m_nColors}),
               std::vector<int>({7, 4, 2, 3, 2}));
     EXPECT_EQ(p.Doc().Mode(), MODE_EDIT);
-    EXPECT_EQ(p.Caption(), CAPTION + QString::fromUtf8(" - Безымянный (Редактор)"));
+    EXPECT_EQ(p.Caption(), p.Title() + QString::fromUtf8(" - Безымянный (Редактор)"));
     EXPECT_EQ(p.Frame().MenuId(), unsigned(IDR_MENU_EDIT));
     EXPECT_EQ(EnabledButtons(p), ButtonsWith(false));
     EXPECT_FALSE(p.Frame().ColorBar().isHidden());
@@ -115,7 +114,7 @@ TEST(Document, TheClueCheckDecidesTheModeOfAnOpenedFile) {
         EXPECT_EQ(EnabledButtons(p), ButtonsWith(false));
         EXPECT_FALSE(HasCross(*p.Doc().Crossword()));
         EXPECT_EQ(p.Doc().Crossword()->m_pTopNumbers[0][0].value, 1);
-        EXPECT_EQ(p.Caption(), CAPTION + QString::fromUtf8(" - faulty.jcc (Редактор)"));
+        EXPECT_EQ(p.Caption(), p.Title() + QString::fromUtf8(" - faulty.jcc (Редактор)"));
         EXPECT_EQ(messages.Ids(), bWarn ? std::vector<unsigned>{IDS_CHECK_COLOR_SUMS} : std::vector<unsigned>{});
     }
 }
@@ -150,6 +149,29 @@ TEST(Document, CtrlETogglesModesThroughTheCheck) {
 
     // Opening a file shows Undo and Redo unavailable again.
     ASSERT_TRUE(p.Open(WriteSmallPuzzle(p.File("other.jcc"))));
+    EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
+}
+
+// Opening the file shown reads it again, after the question about the changes: a user
+// checking what a save into a numbers-only format kept sees what the file holds.
+TEST(Document, OpeningTheFileShownReadsItAgain) {
+    CProgram p;
+    CMessageRecorder messages;
+    CFileDialogAnswers files;
+    ASSERT_TRUE(p.Open(WriteSmallPuzzle(p.File("small.jcc"))));
+    const std::string strJcp = p.File("numbers.jcp");
+    files.Answer(strJcp);
+    p.Command(ID_FILE_SAVE_AS);  // the question about the lost picture: Yes
+    ASSERT_EQ(p.Doc().PathName(), QString::fromStdString(strJcp));
+    ASSERT_TRUE(HasCross(*p.Doc().Crossword()));
+
+    p.Paint(1, 1, 1, 1, CELL_CROSS);
+    messages.Clear();
+    messages.Answer(EMsgAnswer::No);
+    ASSERT_TRUE(p.Open(strJcp));
+    EXPECT_EQ(messages.Ids(), std::vector<unsigned>{IDS_FW_ASK_TO_SAVE});
+    EXPECT_FALSE(HasCross(*p.Doc().Crossword()));
+    EXPECT_FALSE(p.Doc().IsModified());
     EXPECT_EQ(p.UndoRedo(), UndoRedoState(false, false));
 }
 
@@ -244,7 +266,7 @@ TEST(Document, ReloadReopensTheDocumentsOwnFile) {
     EXPECT_EQ(p.Doc().Mode(), MODE_SOLVE);
     EXPECT_FALSE(p.Doc().IsModified());
     EXPECT_TRUE(HasCross(*p.Doc().Crossword()));
-    EXPECT_EQ(p.Caption(), CAPTION + " - small.jcc");
+    EXPECT_EQ(p.Caption(), p.Title() + " - small.jcc");
 }
 
 TEST(Document, AModifiedPuzzleIsAskedAboutOnlyWhenTheSettingSays) {

@@ -37,10 +37,15 @@ CSlotPainter::CSlotPainter(QPainter& painter, const CCrossword& puzzle, const CD
 CSlotPainter::~CSlotPainter() { m_painter.restore(); }
 
 void CSlotPainter::OutlinedRect(const CPixelRect& rect, const QColor& fill) {
-    // With a one-pixel pen a w x h rectangle covers w + 1 by h + 1 pixels.
-    m_painter.setPen(QPen(Qt::black, 0));
-    m_painter.setBrush(fill);
-    m_painter.drawRect(rect.nLeft, rect.nTop, rect.nRight - rect.nLeft, rect.nBottom - rect.nTop);
+    // Filled spans, not a stroked outline: the same pixels however the rectangle is clipped
+    // or translated (a stroked outline loses its last corner pixel when cut by the device).
+    const int w = rect.nRight - rect.nLeft + 1, h = rect.nBottom - rect.nTop + 1;
+    if (w <= 0 || h <= 0) return;
+    if (w > 2 && h > 2) m_painter.fillRect(rect.nLeft + 1, rect.nTop + 1, w - 2, h - 2, fill);
+    m_painter.fillRect(rect.nLeft, rect.nTop, w, 1, Qt::black);
+    m_painter.fillRect(rect.nLeft, rect.nBottom, w, 1, Qt::black);
+    m_painter.fillRect(rect.nLeft, rect.nTop, 1, h, Qt::black);
+    m_painter.fillRect(rect.nRight, rect.nTop, 1, h, Qt::black);
 }
 
 void CSlotPainter::Pixels(const QColor& color, int x, int y, int dx, int dy, int nCount) {
