@@ -12,6 +12,8 @@ CActions::CActions(QWidget& window) : QObject(&window) {
         auto* pAction = new QAction(this);
         pAction->setData(command.nId);
         if (command.pszIcon) pAction->setIcon(QIcon(QString::fromUtf8(command.pszIcon)));
+        // The menus show texts and keys only; the images belong to the toolbar.
+        pAction->setIconVisibleInMenu(false);
         QList<QKeySequence> keys;
         for (QKeyCombination key : command.keys) keys.push_back(QKeySequence(key));
         pAction->setShortcuts(keys);

@@ -1,7 +1,8 @@
 #include "shell/PaletteDlg.h"
 
+#include <QFormLayout>
 #include <QGridLayout>
-#include <QLabel>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -52,18 +53,21 @@ CPaletteDlg::CPaletteDlg(ISettingsStore& store, bool bDefaultsMode, QWidget* pPa
         m_pButtons[size_t(k)]->setObjectName(QStringLiteral("color%1").arg(k));
     }
 
+    auto* pFields = new QFormLayout;
+    pFields->addRow(Text("count", "Количество цветов:"), m_pCount);
+    pFields->addRow(Text("background", "Цвет фона:"), m_pButtons[0]);
+    // Entries 1..15 in three rows of five, in a grid of their own so the columns are even.
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(new QLabel(Text("count", "Количество цветов:"), this), 0, 0, 1, 3);
-    pGrid->addWidget(m_pCount, 0, 3, 1, 2);
-    pGrid->addWidget(new QLabel(Text("background", "Цвет фона:"), this), 1, 0, 1, 3);
-    pGrid->addWidget(m_pButtons[0], 1, 3);
-    // Entries 1..15 in three rows of five.
-    for (int k = 1; k < MAX_COLORS; ++k) pGrid->addWidget(m_pButtons[size_t(k)], 2 + (k - 1) / 5, (k - 1) % 5);
+    for (int k = 1; k < MAX_COLORS; ++k) pGrid->addWidget(m_pButtons[size_t(k)], (k - 1) / 5, (k - 1) % 5);
+    auto* pColors = new QHBoxLayout;
+    pColors->addLayout(pGrid);
+    pColors->addStretch();
 
     const CDefaultsButtonRow row = MakeDefaultsButtonRow(*this, QStringLiteral("dialog.102."), [this] { OnSaveDefaults(); });
 
     auto* pLayout = new QVBoxLayout(this);
-    pLayout->addLayout(pGrid);
+    pLayout->addLayout(pFields);
+    pLayout->addLayout(pColors);
     pLayout->addLayout(row.pLayout);
 
     std::vector<CContextHelp::CEntry> help = {
