@@ -5,7 +5,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 SAMPLE ?= resources/samples/flower.jcc
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -26,6 +26,10 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# The code's layout is clang-format's, by the .clang-format at the root.
+format:
+	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) build-asan build-tsan build-fuzz

@@ -53,8 +53,10 @@ void RunLines(benchmark::State& state, bool bTable, int nColors) {
     for (auto _ : state) {
         for (const auto& line : lines) {
             const int k = int(line.values.size()), n = int(line.cells.size());
-            const bool bOk = bTable ? analyzer.AnalyzeByTable(line.values.data(), line.colors.data(), k, line.cells.data(), n, out.data())
-                                    : analyzer.Analyze(line.values.data(), line.colors.data(), k, line.cells.data(), n, out.data());
+            const bool bOk =
+                bTable ? analyzer.AnalyzeByTable(line.values.data(), line.colors.data(), k, line.cells.data(), n,
+                                                 out.data())
+                       : analyzer.Analyze(line.values.data(), line.colors.data(), k, line.cells.data(), n, out.data());
             benchmark::DoNotOptimize(bOk);
         }
     }

@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "core/solver/SearchTestSupport.h"
-#include "support/Nono.h"
 #include "solver/SearchCollector.h"
 #include "solver/SearchEngine.h"
 #include "solver/SolutionList.h"
+#include "support/Nono.h"
 
 using namespace quenk;
 
@@ -75,13 +75,10 @@ void BM_SearchShared(benchmark::State& state, const char* szPath) {
         Report(state, outcome);
     }
 }
-BENCHMARK_CAPTURE(BM_SearchShared, taai2011_0001, "sets/taai2011/taai2011-0001.nono")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SearchShared, taai2011_0010, "sets/taai2011/taai2011-0010.nono")
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchShared, taai2011_0001, "sets/taai2011/taai2011-0001.nono")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchShared, taai2011_0010, "sets/taai2011/taai2011-0010.nono")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SearchShared, dom_06, "puzzles/dom-06.nono")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SearchShared, jwilk_038_bike, "puzzles/jwilk-038-bike.nono")
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchShared, jwilk_038_bike, "puzzles/jwilk-038-bike.nono")->Unit(benchmark::kMillisecond);
 
 // Keeping 10 000 solutions of a 100 x 100 puzzle.
 void BM_SolutionListAdd(benchmark::State& state) {

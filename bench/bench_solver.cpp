@@ -1,7 +1,7 @@
 // Speed of the line pass and of the sweeps, on generated lines and pictures and on the
 // shared puzzle collection when it is present.
-#include <cstdlib>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 
 #include <memory>
 #include <random>
@@ -71,8 +71,7 @@ void BM_SolveByLinesGenerated(benchmark::State& state) {
     RunSweeps(state, PuzzleOf(RandomPicture(255, 255, int(state.range(0)), nColors, 3), 255, nColors));
 }
 // Fill ratio percent, colours counting the background.
-BENCHMARK(BM_SolveByLinesGenerated)->Args({70, 2})->Args({50, 2})->Args({60, 4})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SolveByLinesGenerated)->Args({70, 2})->Args({50, 2})->Args({60, 4})->Unit(benchmark::kMillisecond);
 
 void BM_SolveByLinesPatterned(benchmark::State& state) {
     test::Grid picture(255 * 255, 0);
@@ -95,21 +94,18 @@ BENCHMARK(BM_SolveByLinesSquares)->Unit(benchmark::kMillisecond);
 
 void RegisterCollection() {
     const auto dir = std::filesystem::path(QUENK_SHARED_DATA_DIR) / "puzzles";
-    for (const char* id : {"webpbn-00001", "webpbn-00016", "webpbn-color-00220",
-                           "norg-19510-dragon", "norg-51237-gargantua", "qnono-tiger"}) {
+    for (const char* id : {"webpbn-00001", "webpbn-00016", "webpbn-color-00220", "norg-19510-dragon",
+                           "norg-51237-gargantua", "qnono-tiger"}) {
         auto file = dir / (std::string(id) + ".nono");
         if (!std::filesystem::exists(file)) continue;
-        benchmark::RegisterBenchmark(
-            (std::string("BM_SolveByLines/") + id).c_str(),
-            [file](benchmark::State& state) {
-                auto puzzle = quenk::test::ReadNono(file);
-                if (!puzzle) {
-                    state.SkipWithError("unreadable");
-                    return;
-                }
-                RunSweeps(state, *puzzle->crossword);
-            })
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("BM_SolveByLines/") + id).c_str(), [file](benchmark::State& state) {
+            auto puzzle = quenk::test::ReadNono(file);
+            if (!puzzle) {
+                state.SkipWithError("unreadable");
+                return;
+            }
+            RunSweeps(state, *puzzle->crossword);
+        })->Unit(benchmark::kMillisecond);
     }
 }
 

@@ -4,6 +4,7 @@
 // resident memory after opening at several cell sizes.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,7 +19,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 #include "formats/FormatDispatch.h"
 #include "model/Crossword.h"

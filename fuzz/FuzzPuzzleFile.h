@@ -33,8 +33,7 @@ inline bool WriteInput(const std::string& strPath, const std::uint8_t* pData, st
 
 // bExactRoundTrip: saving and loading again must give the same puzzle (the program's own
 // format keeps everything).
-inline int FuzzPuzzleFile(const std::uint8_t* pData, std::size_t nSize, const char* pszExt,
-                          bool bExactRoundTrip) {
+inline int FuzzPuzzleFile(const std::uint8_t* pData, std::size_t nSize, const char* pszExt, bool bExactRoundTrip) {
     if (nSize > 200 * 1024) return 0;
     const std::string strIn = TempPath("in", pszExt);
     const std::string strOut = TempPath("out", pszExt);

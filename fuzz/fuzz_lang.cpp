@@ -22,11 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         const std::string strText = LoadAppString(nId);
         const auto sig = FormatSignature(FindBuiltinString(nId));
         if (!sig) __builtin_trap();
-        if (*sig == "i") (void)FormatText(strText, 1);
-        else if (*sig == "ii") (void)FormatText(strText, 1, 2);
-        else if (*sig == "iii") (void)FormatText(strText, 1, 2, 3);
-        else if (*sig == "s") (void)FormatText(strText, "JCR");
-        else if (!sig->empty()) __builtin_trap();  // a new kind of text: teach this target about it
+        if (*sig == "i")
+            (void)FormatText(strText, 1);
+        else if (*sig == "ii")
+            (void)FormatText(strText, 1, 2);
+        else if (*sig == "iii")
+            (void)FormatText(strText, 1, 2, 3);
+        else if (*sig == "s")
+            (void)FormatText(strText, "JCR");
+        else if (!sig->empty())
+            __builtin_trap();  // a new kind of text: teach this target about it
     }
     SetStringOverlay(nullptr);
     return 0;

@@ -13,7 +13,7 @@ namespace quenk::cli {
 // Exit codes shared by the commands.
 enum {
     EXIT_OK = 0,
-    EXIT_FAILED = 1,         // check found a fault, verify a mismatch, solve stalled
+    EXIT_FAILED = 1,  // check found a fault, verify a mismatch, solve stalled
     EXIT_USAGE = 2,
     EXIT_LOAD_FAILED = 3,
     EXIT_REFUSED = 4,        // a format limit, a bitmap refusal, a question answered No

@@ -76,8 +76,7 @@ int RunExportBmp(Args args) {
     if (args.size() != 2) return UsageError("export-bmp takes IN and OUT.bmp");
     const auto crossword = LoadPuzzle(args[0]);
     if (!crossword) return EXIT_LOAD_FAILED;
-    return SaveOrReport([&] { ExportBmp(*crossword, args[1], int(nCellSize)); }) ? EXIT_OK
-                                                                                 : EXIT_WRITE_FAILED;
+    return SaveOrReport([&] { ExportBmp(*crossword, args[1], int(nCellSize)); }) ? EXIT_OK : EXIT_WRITE_FAILED;
 }
 
 }  // namespace quenk::cli

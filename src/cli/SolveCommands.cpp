@@ -9,8 +9,8 @@
 #include "solver/NumberCheck.h"
 #include "solver/SearchCollector.h"
 #include "solver/SearchEngine.h"
-#include "solver/SolutionList.h"
 #include "solver/SolutionCheck.h"
+#include "solver/SolutionList.h"
 #include "solver/SolveOutcome.h"
 #include "solver/SweepSolver.h"
 #include "text/AppStrings.h"
@@ -71,9 +71,7 @@ int RunSolve(Args args) {
     else
         std::cout << SolveOutcomeMessage(result, crossword->m_nHeight) << '\n';
     PrintGrid(*crossword, std::cout);
-    if (!strOut.empty() &&
-        !SaveOrReport([&] { SaveCrossword(*crossword, strOut); }))
-        return EXIT_WRITE_FAILED;
+    if (!strOut.empty() && !SaveOrReport([&] { SaveCrossword(*crossword, strOut); })) return EXIT_WRITE_FAILED;
     switch (result.code) {
     case ESolveCode::SOLVE_SOLVED: return EXIT_OK;
     case ESolveCode::SOLVE_STALLED: return EXIT_FAILED;
@@ -125,8 +123,7 @@ int RunSolutions(Args args) {
     if (outcome.reason == ESearchStop::SEARCH_STOP_BUDGET)
         std::cerr << "quenk-cli: no memory left to keep more solutions\n";
     std::cout.flush();
-    if (pList && !SaveOrReport([&] { pList->SaveAll(strSave); }))
-        return EXIT_WRITE_FAILED;
+    if (pList && !SaveOrReport([&] { pList->SaveAll(strSave); })) return EXIT_WRITE_FAILED;
     return EXIT_OK;
 }
 

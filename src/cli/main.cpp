@@ -15,9 +15,15 @@ struct CCommand {
 };
 
 const CCommand kCommands[] = {
-    {"info", RunInfo},           {"grid", RunGrid},          {"convert", RunConvert},
-    {"import-bmp", RunImportBmp}, {"export-bmp", RunExportBmp}, {"check", RunCheck},
-    {"solve", RunSolve},         {"solutions", RunSolutions}, {"verify", RunVerify},
+    {"info", RunInfo},
+    {"grid", RunGrid},
+    {"convert", RunConvert},
+    {"import-bmp", RunImportBmp},
+    {"export-bmp", RunExportBmp},
+    {"check", RunCheck},
+    {"solve", RunSolve},
+    {"solutions", RunSolutions},
+    {"verify", RunVerify},
 };
 
 }  // namespace

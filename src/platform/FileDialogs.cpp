@@ -55,7 +55,8 @@ CFileDialogRequest MakeFileDialogRequest(bool bOpen, const QString& strProposedN
                    {IDS_FILTER_JCW, "*.jcw"},
                    {IDS_FILTER_JCP, "*.jcp"}};
     for (const auto& format : formats)
-        request.filters << Filter(QString::fromStdString(LoadAppString(format.nId)), QString::fromLatin1(format.pszPatterns));
+        request.filters << Filter(QString::fromStdString(LoadAppString(format.nId)),
+                                  QString::fromLatin1(format.pszPatterns));
     request.filters << Filter(LoadUiString(IDS_FW_ALL_FILES), QStringLiteral("*"));
     request.nInitialFilter = 0;
     request.strDefaultSuffix = DefaultSuffix();

@@ -16,30 +16,30 @@ MessageBoxHook& Hook() {
 
 QMessageBox::Icon BoxIcon(EMsgIcon eIcon) {
     switch (eIcon) {
-        case EMsgIcon::Information: return QMessageBox::Information;
-        case EMsgIcon::Question: return QMessageBox::Question;
-        case EMsgIcon::Warning: return QMessageBox::Warning;
-        case EMsgIcon::Error: return QMessageBox::Critical;
-        case EMsgIcon::None: break;
+    case EMsgIcon::Information: return QMessageBox::Information;
+    case EMsgIcon::Question: return QMessageBox::Question;
+    case EMsgIcon::Warning: return QMessageBox::Warning;
+    case EMsgIcon::Error: return QMessageBox::Critical;
+    case EMsgIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons BoxButtons(EMsgButtons eButtons) {
     switch (eButtons) {
-        case EMsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-        case EMsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case EMsgButtons::Ok: break;
+    case EMsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case EMsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case EMsgButtons::Ok: break;
     }
     return QMessageBox::Ok;
 }
 
 EMsgAnswer Answer(int nButton) {
     switch (nButton) {
-        case QMessageBox::Yes: return EMsgAnswer::Yes;
-        case QMessageBox::No: return EMsgAnswer::No;
-        case QMessageBox::Cancel: return EMsgAnswer::Cancel;
-        default: return EMsgAnswer::Ok;
+    case QMessageBox::Yes: return EMsgAnswer::Yes;
+    case QMessageBox::No: return EMsgAnswer::No;
+    case QMessageBox::Cancel: return EMsgAnswer::Cancel;
+    default: return EMsgAnswer::Ok;
     }
 }
 

@@ -15,10 +15,10 @@ enum EUiStringId : unsigned {
     IDS_FW_OPEN_TITLE = 61440,
     IDS_FW_SAVE_TITLE = 61441,
     IDS_FW_ALL_FILES = 61442,
-    IDS_FW_ASK_TO_SAVE = 61443,       // %s: the document's name
-    IDS_FW_FAILED_TO_OPEN = 61444,    // %s: the path
-    IDS_FW_FAILED_TO_SAVE = 61445,    // %s: the path
-    IDS_FW_INT_RANGE = 61446,         // %d, %d: the accepted range
+    IDS_FW_ASK_TO_SAVE = 61443,     // %s: the document's name
+    IDS_FW_FAILED_TO_OPEN = 61444,  // %s: the path
+    IDS_FW_FAILED_TO_SAVE = 61445,  // %s: the path
+    IDS_FW_INT_RANGE = 61446,       // %d, %d: the accepted range
 };
 
 // String nId: the core's table for its ids, otherwise the bundle or the built-in text here.

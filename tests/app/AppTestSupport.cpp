@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "doc/PuzzleIo.h"
 #include <QMenu>
 #include <QPainter>
+#include "doc/PuzzleIo.h"
 #include "platform/NumberEdit.h"
 #include "view/DrawingPainter.h"
 #include "view/QuenkView.h"
@@ -126,9 +126,9 @@ void CProgram::Paint(int x0, int y0, int x1, int y1, std::uint8_t v) {
             const CPoint at = view.ClientToLogical({x, y});
             const QRgb expected = drawing.valid(at.x, at.y) ? drawing.pixel(at.x, at.y) : qRgb(255, 255, 255);
             if (shown.pixel(x, y) != expected)
-                return ::testing::AssertionFailure() << "window pixel " << x << "," << y << " (drawing " << at.x << ","
-                                                     << at.y << ") is " << std::hex << shown.pixel(x, y) << ", not "
-                                                     << expected;
+                return ::testing::AssertionFailure()
+                       << "window pixel " << x << "," << y << " (drawing " << at.x << "," << at.y << ") is " << std::hex
+                       << shown.pixel(x, y) << ", not " << expected;
         }
     return ::testing::AssertionSuccess();
 }
@@ -152,9 +152,10 @@ std::string WriteJcc(const std::string& strPath, int nWidth, int nHeight, int nL
                                               std::vector<std::uint8_t>&, std::vector<std::uint8_t>&)>& fill) {
     std::vector<std::uint8_t> head = {'Q', 'U', 'E', 'N', 'K', std::uint8_t(nColors)};
     // White background, then black, red, green, blue and greys.
-    const COLORREF palette[MAX_COLORS] = {COLOR_WHITE,        0,    MakeRGB(200, 0, 0), MakeRGB(0, 160, 0),
-                                          MakeRGB(0, 0, 200), 0x404040, 0x606060, 0x808080, 0x909090, 0xA0A0A0,
-                                          0xB0B0B0,           0xC0C0C0, 0xD0D0D0, 0xE0E0E0, 0x202020, 0x101010};
+    const COLORREF palette[MAX_COLORS] = {COLOR_WHITE,        0,        MakeRGB(200, 0, 0), MakeRGB(0, 160, 0),
+                                          MakeRGB(0, 0, 200), 0x404040, 0x606060,           0x808080,
+                                          0x909090,           0xA0A0A0, 0xB0B0B0,           0xC0C0C0,
+                                          0xD0D0D0,           0xE0E0E0, 0x202020,           0x101010};
     for (COLORREF c : palette)
         for (int b = 0; b < 4; ++b) head.push_back(std::uint8_t(c >> (8 * b)));
     head.insert(head.end(), {std::uint8_t(nWidth), std::uint8_t(nHeight), std::uint8_t(nLeft), std::uint8_t(nTop), 0});

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QTimer>
 #include <deque>
-#include <ostream>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "doc/QuenkDoc.h"
@@ -165,10 +165,10 @@ inline std::pair<bool, bool> UndoRedoState(bool bUndo, bool bRedo) { return {bUn
 // Writes a puzzle file of width x height with the given depths and palette count; numbers,
 // cells and the other fields through fill. Any shape can be written (the core refuses one
 // zero depth only when a puzzle is made by parameters).
-std::string WriteJcc(const std::string& strPath, int nWidth, int nHeight, int nLeft, int nTop, int nColors,
-                     const std::function<void(std::vector<std::uint8_t>& head, std::vector<std::uint8_t>& top,
-                                              std::vector<std::uint8_t>& left, std::vector<std::uint8_t>& cells)>&
-                         fill = {});
+std::string WriteJcc(
+    const std::string& strPath, int nWidth, int nHeight, int nLeft, int nTop, int nColors,
+    const std::function<void(std::vector<std::uint8_t>& head, std::vector<std::uint8_t>& top,
+                             std::vector<std::uint8_t>& left, std::vector<std::uint8_t>& cells)>& fill = {});
 
 // Saves a puzzle as a file to open (the format by the extension).
 std::string WritePuzzle(const std::string& strPath, const CCrossword& puzzle);

@@ -48,7 +48,8 @@ std::string WriteBitmap(const std::string& strPath, const Picture& pic, const QS
     const std::string strRaw = strPath + ".rgb";
     WriteText(strRaw, RawRgb(pic));
     QStringList args{QStringLiteral("-size"), QStringLiteral("%1x%2").arg(pic[0].size()).arg(pic.size()),
-                     QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgb:") + QString::fromStdString(strRaw)};
+                     QStringLiteral("-depth"), QStringLiteral("8"),
+                     QStringLiteral("rgb:") + QString::fromStdString(strRaw)};
     args << options << QStringLiteral("BMP3:") + QString::fromStdString(strPath);
     EXPECT_EQ(QProcess::execute(CONVERT, args), 0);
     std::remove(strRaw.c_str());
@@ -116,7 +117,8 @@ TEST(BitmapCommands, ImportTurnsEachKindOfBitmapIntoAPuzzleOfItsPicture) {
     // A picture in true colour: the background first, then the colours as the cells bring them in.
     const CCrossword& x = *p.Doc().Crossword();
     EXPECT_EQ(x.m_nColors, 5);
-    EXPECT_EQ(std::vector<COLORREF>(x.m_crColors.begin(), x.m_crColors.begin() + 5), (std::vector<COLORREF>{W, K, R, G, B}));
+    EXPECT_EQ(std::vector<COLORREF>(x.m_crColors.begin(), x.m_crColors.begin() + 5),
+              (std::vector<COLORREF>{W, K, R, G, B}));
     EXPECT_EQ(CellsOf(x), (Grid{0, 1, 1, 0, 2, 2, 0, 0, 3, 0, 2, 0, 4, 4, 4, 0, 0, 0}));
 
     // Saving asks where, offering the puzzle file beside the bitmap, and never writes over

@@ -2,8 +2,8 @@
 // commands offered after each transition, and what New, Open, Save and Reload leave behind
 // when they fail.
 #include <QDir>
-#include <QMimeData>
 #include <QMenuBar>
+#include <QMimeData>
 
 #include "app/AppTestSupport.h"
 #include "platform/UiStrings.h"
@@ -14,7 +14,6 @@ using namespace quenk;
 using namespace quenk::test;
 
 namespace {
-
 
 // The commands of the toolbar's buttons that are enabled, left to right.
 std::vector<unsigned> EnabledButtons(CProgram& p) {
@@ -84,7 +83,8 @@ TEST(Document, NewCancelledKeepsThePuzzleAndNewAcceptedEdits) {
     p.Key(Qt::Key_N, Qt::ControlModifier);
     const CCrossword* pNew = p.Doc().Crossword();
     ASSERT_NE(pNew, pOld);
-    EXPECT_EQ(std::vector<int>({pNew->m_nWidth, pNew->m_nHeight, pNew->m_nLeftDepth, pNew->m_nTopDepth, pNew->m_nColors}),
+    EXPECT_EQ(std::vector<int>({pNew->m_nWidth, pNew->m_nHeight, pNew->m_nLeftDepth, pNew->m_nTopDepth,
+                                pNew->m_nColors}),
               std::vector<int>({7, 4, 2, 3, 2}));
     EXPECT_EQ(p.Doc().Mode(), MODE_EDIT);
     EXPECT_EQ(p.Caption(), p.Title() + QString::fromUtf8(" - Безымянный (Редактор)"));
@@ -179,11 +179,12 @@ TEST(Document, FormatLimitsAskBeforeAFileIsWritten) {
     CProgram p;
     CMessageRecorder messages;
     CFileDialogAnswers files;
-    const std::string strColour = WriteJcc(p.File("three.jcc"), 1, 1, 1, 1, 3, [](auto&, auto& top, auto& left, auto& cells) {
-        top = {1, 2};
-        left = {1, 2};
-        cells = {2};
-    });
+    const std::string strColour =
+        WriteJcc(p.File("three.jcc"), 1, 1, 1, 1, 3, [](auto&, auto& top, auto& left, auto& cells) {
+            top = {1, 2};
+            left = {1, 2};
+            cells = {2};
+        });
     ASSERT_TRUE(p.Open(strColour));
     for (const char* pszName : {"three.jcw", "three.pps"}) {
         files.Answer(p.File(pszName));
@@ -320,16 +321,18 @@ TEST(Document, OddButLoadablePuzzlesOpenAndDraw) {
     CProgram p;
     CMessageRecorder messages;
     // Cell values and number colours past the palette.
-    const std::string strPalette = WriteJcc(p.File("palette.jcc"), 3, 2, 1, 1, 2, [](auto&, auto& top, auto& left, auto& cells) {
-        top = {1, 14, 1, 200, 0, 77};
-        left = {2, 9, 1, 1};
-        cells = {9, 15, 254, 1, 0, 128};
-    });
+    const std::string strPalette =
+        WriteJcc(p.File("palette.jcc"), 3, 2, 1, 1, 2, [](auto&, auto& top, auto& left, auto& cells) {
+            top = {1, 14, 1, 200, 0, 77};
+            left = {2, 9, 1, 1};
+            cells = {9, 15, 254, 1, 0, 128};
+        });
     // A puzzle with numbers above the grid only.
-    const std::string strTopOnly = WriteJcc(p.File("toponly.jcc"), 3, 3, 0, 2, 3, [](auto&, auto& top, auto&, auto& cells) {
-        top = {0, 0, 0, 0, 0, 0, 1, 2, 0, 0, 0, 0};
-        cells = {0, 2, 0, 0, 0, 0, 0, 0, 0};
-    });
+    const std::string strTopOnly =
+        WriteJcc(p.File("toponly.jcc"), 3, 3, 0, 2, 3, [](auto&, auto& top, auto&, auto& cells) {
+            top = {0, 0, 0, 0, 0, 0, 1, 2, 0, 0, 0, 0};
+            cells = {0, 2, 0, 0, 0, 0, 0, 0, 0};
+        });
     for (const std::string& strPath : {strPalette, strTopOnly}) {
         ASSERT_TRUE(p.Open(strPath)) << strPath;
         const CCrossword& c = *p.Doc().Crossword();

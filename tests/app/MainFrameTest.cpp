@@ -76,40 +76,40 @@ std::vector<unsigned> Joined(std::vector<unsigned> a, const std::vector<unsigned
 TEST(MainFrame, EachModeShowsItsMenuAndEnablesItsCommands) {
     CProgram p;
     CMessageRecorder messages;
-    EXPECT_EQ(ShownMenus(p), (std::vector<std::vector<QString>>{
-                                 FileMenu(),
-                                 Texts({"&Вид", "&Настройки...\tAlt+O", "Панель &инструментов", "&Строка состояния"}),
-                                 HELP_MENU}));
-    const std::vector<unsigned> always = {ID_FILE_IMPORT_BMP, ID_VIEW_COLOR_BAR, ID_PREVIEW_ZOOM_IN, ID_PREVIEW_ZOOM_OUT,
-                                          ID_FILE_NEW,        ID_FILE_OPEN,      ID_APP_EXIT,        ID_VIEW_TOOLBAR,
-                                          ID_VIEW_STATUS_BAR};
+    EXPECT_EQ(ShownMenus(p),
+              (std::vector<std::vector<QString>>{
+                  FileMenu(), Texts({"&Вид", "&Настройки...\tAlt+O", "Панель &инструментов", "&Строка состояния"}),
+                  HELP_MENU}));
+    const std::vector<unsigned> always = {ID_FILE_IMPORT_BMP,  ID_VIEW_COLOR_BAR, ID_PREVIEW_ZOOM_IN,
+                                          ID_PREVIEW_ZOOM_OUT, ID_FILE_NEW,       ID_FILE_OPEN,
+                                          ID_APP_EXIT,         ID_VIEW_TOOLBAR,   ID_VIEW_STATUS_BAR};
     EXPECT_EQ(EnabledCommands(p), Joined(always, {}));
 
     ASSERT_TRUE(p.Open(WriteSmallPuzzle(p.File("small.jcc"))));
     ASSERT_EQ(p.Doc().Mode(), MODE_SOLVE);
     const QString strRecent = QString::fromStdString(p.File("small.jcc"));
-    EXPECT_EQ(ShownMenus(p), (std::vector<std::vector<QString>>{
-                                 FileMenu(strRecent),
-                                 Texts({"&Правка", "&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-",
-                                        "Начать &редактирование\tCtrl+E", "Очистить &кроссворд\tCtrl+Del",
-                                        "&Настроить палитру...", "-", "Р&ешить кроссворд\tF5",
-                                        "Найти &все решения\tCtrl+F5", "Проверить решение\tAlt+F5"}),
-                                 VIEW_MENU, HELP_MENU}));
-    const std::vector<unsigned> withPuzzle = Joined(
-        Joined(always, Colors(2)), {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP,
-                                    ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW,
-                                    ID_FILE_MRU_FIRST});
+    EXPECT_EQ(ShownMenus(p),
+              (std::vector<std::vector<QString>>{
+                  FileMenu(strRecent),
+                  Texts({"&Правка", "&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-", "Начать &редактирование\tCtrl+E",
+                         "Очистить &кроссворд\tCtrl+Del", "&Настроить палитру...", "-", "Р&ешить кроссворд\tF5",
+                         "Найти &все решения\tCtrl+F5", "Проверить решение\tAlt+F5"}),
+                  VIEW_MENU, HELP_MENU}));
+    const std::vector<unsigned> withPuzzle =
+        Joined(Joined(always, Colors(2)),
+               {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_EDIT_CLEAR_PUZZLE,
+                ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW, ID_FILE_MRU_FIRST});
     EXPECT_EQ(EnabledCommands(p), Joined(withPuzzle, {ID_EDIT_START_EDIT, ID_SOLVE}));
 
     p.Key(Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(p.Doc().Mode(), MODE_EDIT);
-    EXPECT_EQ(ShownMenus(p), (std::vector<std::vector<QString>>{
-                                 FileMenu(strRecent),
-                                 Texts({"&Правка", "&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-",
-                                        "Закончить &редактирование\tCtrl+E", "Очистить &кроссворд\tCtrl+Del",
-                                        "Рассчитать &числа\tCtrl+R", "Проверить решение\tAlt+F5",
-                                        "&Изменить размеры...", "&Настроить палитру..."}),
-                                 VIEW_MENU, HELP_MENU}));
+    EXPECT_EQ(ShownMenus(p),
+              (std::vector<std::vector<QString>>{
+                  FileMenu(strRecent),
+                  Texts({"&Правка", "&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-", "Закончить &редактирование\tCtrl+E",
+                         "Очистить &кроссворд\tCtrl+Del", "Рассчитать &числа\tCtrl+R", "Проверить решение\tAlt+F5",
+                         "&Изменить размеры...", "&Настроить палитру..."}),
+                  VIEW_MENU, HELP_MENU}));
     EXPECT_EQ(EnabledCommands(p), Joined(withPuzzle, {ID_EDIT_END_EDIT, ID_CALC_NUMBERS, ID_RESIZE, ID_EDIT_UNDO}));
     // Alt+Backspace is Undo's second key.
     EXPECT_EQ(p.Frame().Action(ID_EDIT_UNDO)->shortcuts().value(1), QKeySequence(Qt::ALT | Qt::Key_Backspace));

@@ -84,7 +84,7 @@ TEST(UndoCommands, UndoCrossesModeChangesBothWays) {
     CProgram p;
     ASSERT_TRUE(p.Open(WriteSmallPuzzle(p.File("small.jcc"))));
     const CCrossword opened = *p.Doc().Crossword();  // a cross and a crossed-out number
-    p.Paint(1, 1, 1, 1, CELL_CROSS);                // a stroke while solving
+    p.Paint(1, 1, 1, 1, CELL_CROSS);                 // a stroke while solving
     const CCrossword stroked = *p.Doc().Crossword();
 
     // Start editing removes crosses and marks as a step of its own, made while solving.

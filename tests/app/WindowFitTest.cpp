@@ -20,5 +20,6 @@ TEST(WindowFit, ClippedSidesMakeRoomForTheirScrollBars) {
 
 TEST(WindowFit, TheWorkAreaNeedNotStartAtTheOrigin) {
     const QRect work(1920, 30, 1280, 994);
-    EXPECT_EQ(FitWindowRect({QSize(100, 100), QSize(0, 0), work, 10, 10}), QRect(1920 + (1280 - 134) / 2, 30 + (994 - 134) / 2, 134, 134));
+    EXPECT_EQ(FitWindowRect({QSize(100, 100), QSize(0, 0), work, 10, 10}),
+              QRect(1920 + (1280 - 134) / 2, 30 + (994 - 134) / 2, 134, 134));
 }

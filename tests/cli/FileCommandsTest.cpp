@@ -58,8 +58,12 @@ TEST_F(FileCommands, ConvertAsksAndNeverDamagesAnExistingTarget) {
 }
 
 TEST_F(FileCommands, UsageErrorsExit2) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"info", "a", "b"}, {"export-bmp", "a", "b.bmp", "--cell", "0"}, {"grid", "--bogus", "a"}})
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"info", "a", "b"},
+                                               {"export-bmp", "a", "b.bmp", "--cell", "0"},
+                                               {"grid", "--bogus", "a"}})
         EXPECT_EQ(RunCli(args).nExit, 2) << (args.empty() ? "" : args[0]) << " " << args.size();
     EXPECT_EQ(RunCli({"--help"}).nExit, 0);
 }

@@ -85,8 +85,8 @@ TEST_F(SolveCommands, SolutionsListsGridsInOrderAndStopsWhenAsked) {
 }
 
 TEST_F(SolveCommands, SolutionsSavesEveryOneUnderNumberedNames) {
-    const auto result = RunCli({"solutions", Save("diag.jcc", kDiagonal), "--quiet", "--save",
-                                m_dir.File("out dir.jcc")});
+    const auto result =
+        RunCli({"solutions", Save("diag.jcc", kDiagonal), "--quiet", "--save", m_dir.File("out dir.jcc")});
     EXPECT_EQ(result.nExit, 0);
     const auto first = LoadCrossword(m_dir.File("out dir_1.jcc")).crossword;
     const auto second = LoadCrossword(m_dir.File("out dir_2.jcc")).crossword;

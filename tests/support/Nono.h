@@ -15,9 +15,9 @@ namespace quenk::test {
 
 struct CNonoPuzzle {
     std::string strId;
-    std::string strKnown;                            // the "# known:" comment
-    std::optional<CCrossword> crossword;             // numbers set, every cell undecided
-    std::vector<std::uint8_t> goal;                  // row by row; empty when the file has none
+    std::string strKnown;                 // the "# known:" comment
+    std::optional<CCrossword> crossword;  // numbers set, every cell undecided
+    std::vector<std::uint8_t> goal;       // row by row; empty when the file has none
 };
 
 namespace nono_detail {
@@ -53,8 +53,7 @@ inline std::optional<CNonoPuzzle> ReadNono(const std::filesystem::path& path) {
     }
     int w = 0, h = 0, nColors = 0;
     if (!(std::istringstream(line) >> w >> h >> nColors)) return std::nullopt;
-    if (w < 1 || h < 1 || w > MAX_SIZE || h > MAX_SIZE || nColors < 2 || nColors > MAX_COLORS)
-        return std::nullopt;
+    if (w < 1 || h < 1 || w > MAX_SIZE || h > MAX_SIZE || nColors < 2 || nColors > MAX_COLORS) return std::nullopt;
     std::vector<COLORREF> palette(MAX_COLORS, 0);
     std::getline(in, line);
     std::istringstream pin(line);

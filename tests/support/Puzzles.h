@@ -46,8 +46,7 @@ inline std::uint8_t CellFromChar(char ch) {
 // '.' background or undecided, 'x' a cross, '1'-'9' colours. The numbers are those the
 // picture implies (crosses count as background); with bKeepCells the picture stays in the
 // grid, otherwise every cell is undecided.
-inline CCrossword PuzzleFromPicture(const std::vector<std::string>& rows, int nColors = 2,
-                                    bool bKeepCells = false) {
+inline CCrossword PuzzleFromPicture(const std::vector<std::string>& rows, int nColors = 2, bool bKeepCells = false) {
     const auto palette = TestPalette(nColors);
     CCrossword puzzle(int(rows[0].size()), int(rows.size()), 0, 0, nColors, palette.data());
     for (size_t r = 0; r < rows.size(); ++r)

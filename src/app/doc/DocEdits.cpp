@@ -111,8 +111,9 @@ void CQuenkDoc::ApplyUndo(bool bRedo) {
     }
     if (m_applied.bSnapshot) emit PuzzleReplaced();
     if (m_applied.cells) emit CellsChanged(*m_applied.cells);
-    if (m_applied.number) emit NumberChanged(std::get<0>(*m_applied.number), std::get<1>(*m_applied.number),
-                                             std::get<2>(*m_applied.number));
+    if (m_applied.number)
+        emit NumberChanged(std::get<0>(*m_applied.number), std::get<1>(*m_applied.number),
+                           std::get<2>(*m_applied.number));
     // A puzzle that differs from its file must not be dropped without the question.
     Commit(true);
 }
@@ -134,6 +135,8 @@ void CQuenkDoc::OnSnapshotApplied() {
 
 void CQuenkDoc::OnNumberApplied(bool bTop, int i, int j) { m_applied.number = std::make_tuple(bTop, i, j); }
 
-void CQuenkDoc::OnCellsApplied(int x0, int y0, int x1, int y1) { m_applied.cells = QRect(QPoint(x0, y0), QPoint(x1, y1)); }
+void CQuenkDoc::OnCellsApplied(int x0, int y0, int x1, int y1) {
+    m_applied.cells = QRect(QPoint(x0, y0), QPoint(x1, y1));
+}
 
 }  // namespace quenk

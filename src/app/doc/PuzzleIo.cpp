@@ -29,11 +29,11 @@ std::optional<CNumberFault> CheckPuzzleNumbers(CCrossword& crossword) { return C
 
 unsigned NumberFaultMessageId(const CNumberFault& fault) {
     switch (fault.nKind) {
-        case ENumberFault::NUMBER_FAULT_GAP: return fault.bColumns ? IDS_CHECK_GAP_COLUMNS : IDS_CHECK_GAP_ROWS;
-        case ENumberFault::NUMBER_FAULT_TOO_LARGE: return fault.bColumns ? IDS_CHECK_LARGE_COLUMNS : IDS_CHECK_LARGE_ROWS;
-        case ENumberFault::NUMBER_FAULT_COLOR: return fault.bColumns ? IDS_CHECK_COLOR_COLUMNS : IDS_CHECK_COLOR_ROWS;
-        case ENumberFault::NUMBER_FAULT_SUM: return fault.bColumns ? IDS_CHECK_SUM_COLUMNS : IDS_CHECK_SUM_ROWS;
-        case ENumberFault::NUMBER_FAULT_COLOR_SUMS: break;
+    case ENumberFault::NUMBER_FAULT_GAP: return fault.bColumns ? IDS_CHECK_GAP_COLUMNS : IDS_CHECK_GAP_ROWS;
+    case ENumberFault::NUMBER_FAULT_TOO_LARGE: return fault.bColumns ? IDS_CHECK_LARGE_COLUMNS : IDS_CHECK_LARGE_ROWS;
+    case ENumberFault::NUMBER_FAULT_COLOR: return fault.bColumns ? IDS_CHECK_COLOR_COLUMNS : IDS_CHECK_COLOR_ROWS;
+    case ENumberFault::NUMBER_FAULT_SUM: return fault.bColumns ? IDS_CHECK_SUM_COLUMNS : IDS_CHECK_SUM_ROWS;
+    case ENumberFault::NUMBER_FAULT_COLOR_SUMS: break;
     }
     return IDS_CHECK_COLOR_SUMS;
 }

@@ -89,8 +89,7 @@ public:
     // ---- edits: one undo step each ----
     // A stroke: the rectangle x0..x1, y0..y1 recorded, then value written into cells (which
     // lie in it).
-    void PaintCells(int x0, int y0, int x1, int y1, const std::vector<std::pair<int, int>>& cells,
-                    std::uint8_t nValue);
+    void PaintCells(int x0, int y0, int x1, int y1, const std::vector<std::pair<int, int>>& cells, std::uint8_t nValue);
     // One number slot, named as the undo ring names it: column i, slot j of the top area
     // (bTop), or slot i, row j of the left area. Nothing when there is no such slot.
     void SetNumber(bool bTop, int i, int j, NUMBERCELL value);

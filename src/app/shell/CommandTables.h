@@ -9,9 +9,9 @@ namespace quenk {
 
 struct CCommandRes {
     unsigned nId;
-    const char* pszText;    // the menu item's text with its mnemonic; null without a menu item
-    const char* pszPrompt;  // "status-bar text\ntooltip"
-    const char* pszIcon;    // resource path of the 16 x 15 toolbar image; null without a button
+    const char* pszText;                // the menu item's text with its mnemonic; null without a menu item
+    const char* pszPrompt;              // "status-bar text\ntooltip"
+    const char* pszIcon;                // resource path of the 16 x 15 toolbar image; null without a button
     std::vector<QKeyCombination> keys;  // the first is shown beside the menu item
 };
 

@@ -58,7 +58,8 @@ CCreateJC::CCreateJC(const CDefaultSize& initial, ISettingsStore& store, QWidget
     pDepthForm->addRow(Text("vertical", "по вертикали:"), m_pTopDepth);
     pDepthForm->addRow(Text("horizontal", "по горизонтали:"), m_pLeftDepth);
 
-    const CDefaultsButtonRow row = MakeDefaultsButtonRow(*this, QStringLiteral("dialog.101."), [this] { OnSaveDefaults(); });
+    const CDefaultsButtonRow row =
+        MakeDefaultsButtonRow(*this, QStringLiteral("dialog.101."), [this] { OnSaveDefaults(); });
 
     auto* pGroups = new QHBoxLayout;
     pGroups->addWidget(pSizeGroup);

@@ -42,7 +42,8 @@ QString RecentFileText(int nIndex, const QString& strPath) {
 }  // namespace
 
 CMainFrame::CMainFrame(CQuenkApp& app, CQuenkDoc& doc) : m_app(app), m_doc(doc), m_actions(*this) {
-    m_pView = new CQuenkView(doc, app.Settings(), [&app] { app.SaveSettings(); }, this);
+    m_pView = new CQuenkView(
+        doc, app.Settings(), [&app] { app.SaveSettings(); }, this);
     setCentralWidget(m_pView);
     CreateToolBars();
     CreateMenus();
@@ -210,12 +211,14 @@ void CMainFrame::UpdateActions() {
     const bool bEdit = bPuzzle && m_doc.Mode() == MODE_EDIT;
     const bool bSolve = bPuzzle && m_doc.Mode() == MODE_SOLVE;
     CActions& a = m_actions;
-    for (unsigned nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_IMPORT_BMP, ID_FILE_PAGE_SETUP, ID_APP_EXIT, ID_OPTIONS,
-                         ID_VIEW_TOOLBAR, ID_VIEW_COLOR_BAR, ID_VIEW_STATUS_BAR, ID_PREVIEW_ZOOM_IN, ID_PREVIEW_ZOOM_OUT,
-                         ID_HELP_FINDER, ID_APP_ABOUT, ID_CONTEXT_HELP, ID_NEXT_PANE, ID_PREV_PANE})
+    for (unsigned nId :
+         {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_IMPORT_BMP, ID_FILE_PAGE_SETUP, ID_APP_EXIT, ID_OPTIONS, ID_VIEW_TOOLBAR,
+          ID_VIEW_COLOR_BAR, ID_VIEW_STATUS_BAR, ID_PREVIEW_ZOOM_IN, ID_PREVIEW_ZOOM_OUT, ID_HELP_FINDER, ID_APP_ABOUT,
+          ID_CONTEXT_HELP, ID_NEXT_PANE, ID_PREV_PANE})
         a.Enable(nId, true);
-    for (unsigned nId : {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_FILE_PRINT,
-                         ID_FILE_PRINT_PREVIEW, ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW})
+    for (unsigned nId :
+         {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+          ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW})
         a.Enable(nId, bPuzzle);
     for (unsigned nId : {ID_EDIT_END_EDIT, ID_CALC_NUMBERS, ID_RESIZE}) a.Enable(nId, bEdit);
     for (unsigned nId : {ID_EDIT_START_EDIT, ID_SOLVE, ID_FIND_ALL}) a.Enable(nId, bSolve);
@@ -238,8 +241,10 @@ void CMainFrame::UpdateActions() {
     const QStringList& files = m_app.RecentFiles();
     for (int k = 0; k < RECENT_FILE_COUNT; ++k) {
         QAction& item = a[ID_FILE_MRU_FIRST + unsigned(k)];
-        if (k < files.size()) item.setText(RecentFileText(k, files[k]));
-        else if (k == 0) item.setText(CommandMenuText(ID_FILE_MRU_FIRST));
+        if (k < files.size())
+            item.setText(RecentFileText(k, files[k]));
+        else if (k == 0)
+            item.setText(CommandMenuText(ID_FILE_MRU_FIRST));
         item.setVisible(k == 0 || k < files.size());
         a.Enable(ID_FILE_MRU_FIRST + unsigned(k), k < files.size());
     }

@@ -16,10 +16,10 @@ namespace {
 // The string id a solve's message is known by.
 unsigned OutcomeMessageId(const SolveResult& result) {
     switch (result.code) {
-        case ESolveCode::SOLVE_SOLVED: return IDS_SOLVED;
-        case ESolveCode::SOLVE_STALLED: return IDS_STALLED;
-        case ESolveCode::SOLVE_CONTRADICTION: return IDS_SOLVE_ERROR_IN;
-        case ESolveCode::SOLVE_REJECTED: break;
+    case ESolveCode::SOLVE_SOLVED: return IDS_SOLVED;
+    case ESolveCode::SOLVE_STALLED: return IDS_STALLED;
+    case ESolveCode::SOLVE_CONTRADICTION: return IDS_SOLVE_ERROR_IN;
+    case ESolveCode::SOLVE_REJECTED: break;
     }
     return 0;
 }

@@ -109,9 +109,9 @@ bool CMainFrame::SaveModified() {
     const QString strName = m_doc.PathName().isEmpty() ? m_doc.FileTitle() : QFileInfo(m_doc.PathName()).fileName();
     const QString strText = LoadUiString(IDS_FW_ASK_TO_SAVE).replace(QStringLiteral("%s"), strName);
     switch (AppMessageBox(IDS_FW_ASK_TO_SAVE, EMsgButtons::YesNoCancel, EMsgIcon::Warning, strText)) {
-        case EMsgAnswer::Yes: return DoFileSave();
-        case EMsgAnswer::No: return true;
-        default: return false;
+    case EMsgAnswer::Yes: return DoFileSave();
+    case EMsgAnswer::No: return true;
+    default: return false;
     }
 }
 
@@ -154,13 +154,12 @@ bool CMainFrame::PassesFormatLimits(const QString& strPath) {
         CheckFormatLimits(strPath.toStdString(), *m_doc.Crossword(), m_app.Settings().m_bWarnFormatLimits);
     const QString strText = QString::fromStdString(FormatLimitText(decision));
     switch (decision.m_eAction) {
-        case ELimitAction::LIMIT_PROCEED: return true;
-        case ELimitAction::LIMIT_REFUSE:
-            AppMessageBox(decision.m_nMessageId, EMsgButtons::Ok, EMsgIcon::None, strText);
-            return false;
-        case ELimitAction::LIMIT_ASK:
-            return AppMessageBox(decision.m_nMessageId, EMsgButtons::YesNo, EMsgIcon::Question, strText) ==
-                   EMsgAnswer::Yes;
+    case ELimitAction::LIMIT_PROCEED: return true;
+    case ELimitAction::LIMIT_REFUSE:
+        AppMessageBox(decision.m_nMessageId, EMsgButtons::Ok, EMsgIcon::None, strText);
+        return false;
+    case ELimitAction::LIMIT_ASK:
+        return AppMessageBox(decision.m_nMessageId, EMsgButtons::YesNo, EMsgIcon::Question, strText) == EMsgAnswer::Yes;
     }
     return false;
 }

@@ -10,8 +10,8 @@
 #include "platform/ContextHelp.h"
 #include "platform/NumberEdit.h"
 #include "platform/UiStrings.h"
-#include "shell/DefaultsButtonRow.h"
 #include "shell/BMButton.h"
+#include "shell/DefaultsButtonRow.h"
 
 namespace quenk {
 
@@ -23,8 +23,22 @@ QString Text(const char* pszKey, const char* pszBuiltin) {
 
 // What's-this texts of the colour buttons, entry 0 first.
 constexpr const char* BUTTON_HELP[MAX_COLORS] = {
-    "Цвет фона в рисунке", "Цвет №1",  "Цвет №2",  "Цвет №3",  "Цвет №4",  "Цвет №5",  "Цвет №6",  "Цвет №7",
-    "Цвет №8",             "Цвет №9",  "Цвет №10", "Цвет №11", "Цвет №12", "Цвет №13", "Цвет №14", "Цвет №15",
+    "Цвет фона в рисунке",
+    "Цвет №1",
+    "Цвет №2",
+    "Цвет №3",
+    "Цвет №4",
+    "Цвет №5",
+    "Цвет №6",
+    "Цвет №7",
+    "Цвет №8",
+    "Цвет №9",
+    "Цвет №10",
+    "Цвет №11",
+    "Цвет №12",
+    "Цвет №13",
+    "Цвет №14",
+    "Цвет №15",
 };
 
 }  // namespace
@@ -63,7 +77,8 @@ CPaletteDlg::CPaletteDlg(ISettingsStore& store, bool bDefaultsMode, QWidget* pPa
     pColors->addLayout(pGrid);
     pColors->addStretch();
 
-    const CDefaultsButtonRow row = MakeDefaultsButtonRow(*this, QStringLiteral("dialog.102."), [this] { OnSaveDefaults(); });
+    const CDefaultsButtonRow row =
+        MakeDefaultsButtonRow(*this, QStringLiteral("dialog.102."), [this] { OnSaveDefaults(); });
 
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pFields);

@@ -19,8 +19,7 @@ public:
     // A new puzzle: the stored default count and palette.
     CPaletteDlg(ISettingsStore& store, QWidget* pParent);
     // An existing palette; nColors is clamped to 2..16.
-    CPaletteDlg(int nColors, const std::array<COLORREF, MAX_COLORS>& crColors, ISettingsStore& store,
-                QWidget* pParent);
+    CPaletteDlg(int nColors, const std::array<COLORREF, MAX_COLORS>& crColors, ISettingsStore& store, QWidget* pParent);
 
     // After OK: the count and its colours (entries from the count on are not part of it).
     int ColorCount() const { return m_nColors; }

@@ -58,13 +58,13 @@ CSlotPos WrapCaret(const CCrossword& puzzle, CSlotPos caret) {
 CSlotPos MoveCaret(const CCrossword& puzzle, CSlotPos caret, ECaretMove move, int n) {
     const bool bTop = caret.nArea == AREA_TOP;
     switch (move) {
-        case ECaretMove::LEFT: caret.i -= n; break;
-        case ECaretMove::RIGHT: caret.i += n; break;
-        case ECaretMove::UP: caret.j -= n; break;
-        case ECaretMove::DOWN: caret.j += n; break;
-        case ECaretMove::HOME: (bTop ? caret.i : caret.j) = 0; break;
-        case ECaretMove::END: (bTop ? caret.i : caret.j) = -1; break;
-        case ECaretMove::TAB: caret = bTop ? FirstLeftSlot(puzzle) : FirstTopSlot(puzzle); break;
+    case ECaretMove::LEFT: caret.i -= n; break;
+    case ECaretMove::RIGHT: caret.i += n; break;
+    case ECaretMove::UP: caret.j -= n; break;
+    case ECaretMove::DOWN: caret.j += n; break;
+    case ECaretMove::HOME: (bTop ? caret.i : caret.j) = 0; break;
+    case ECaretMove::END: (bTop ? caret.i : caret.j) = -1; break;
+    case ECaretMove::TAB: caret = bTop ? FirstLeftSlot(puzzle) : FirstTopSlot(puzzle); break;
     }
     return WrapCaret(puzzle, caret);
 }

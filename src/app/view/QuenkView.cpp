@@ -225,15 +225,15 @@ void CQuenkView::scrollContentsBy(int, int) { viewport()->update(); }
 
 bool CQuenkView::event(QEvent* pEvent) {
     switch (pEvent->type()) {
-        // The caret shows only while the main window is active; a stroke ends when the
-        // window is left (a dialog opened over it, another window clicked).
-        case QEvent::WindowActivate: UpdateCaret(true, false); break;
-        case QEvent::WindowDeactivate:
-            CancelStroke();
-            HideCaret();
-            break;
-        case QEvent::Hide: CancelStroke(); break;
-        default: break;
+    // The caret shows only while the main window is active; a stroke ends when the
+    // window is left (a dialog opened over it, another window clicked).
+    case QEvent::WindowActivate: UpdateCaret(true, false); break;
+    case QEvent::WindowDeactivate:
+        CancelStroke();
+        HideCaret();
+        break;
+    case QEvent::Hide: CancelStroke(); break;
+    default: break;
     }
     return QAbstractScrollArea::event(pEvent);
 }

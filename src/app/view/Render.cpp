@@ -74,8 +74,7 @@ bool ParseRenderArgs(int argc, char** argv, CRenderArgs& args, std::string& strE
 
 // Opens a puzzle as the program's Open does: a load failure gives its message; a puzzle
 // whose numbers have a fault would open for editing, so it loses its crosses and marks.
-std::unique_ptr<CCrossword> OpenPuzzle(const std::string& strPath, const CSettings& settings,
-                                       std::string& strMessage) {
+std::unique_ptr<CCrossword> OpenPuzzle(const std::string& strPath, const CSettings& settings, std::string& strMessage) {
     CFormatOptions options;
     options.m_crMonoColor = settings.m_crMonoColor;
     CLoadResult result = LoadCrossword(strPath, options);

@@ -33,22 +33,18 @@ CPixelSize CalcPixelSize(const CCrossword& puzzle, int s) {
     return {(p.L + p.nCols) * s + (p.nCols - 1) / 5 + 4, (p.T + p.nRows) * s + (p.nRows - 1) / 5 + 4};
 }
 
-int GetColumnX(const CCrossword& puzzle, int s, int i) {
-    return (puzzle.m_nLeftDepth + i) * s + i / 5 + ORIGIN;
-}
+int GetColumnX(const CCrossword& puzzle, int s, int i) { return (puzzle.m_nLeftDepth + i) * s + i / 5 + ORIGIN; }
 
-int GetRowY(const CCrossword& puzzle, int s, int j) {
-    return (puzzle.m_nTopDepth + j) * s + j / 5 + ORIGIN;
-}
+int GetRowY(const CCrossword& puzzle, int s, int j) { return (puzzle.m_nTopDepth + j) * s + j / 5 + ORIGIN; }
 
 bool IsValidCell(const CCrossword& puzzle, int nArea, int i, int j) {
     const CShape p = ShapeOf(puzzle);
     if (i < 0 || j < 0) return false;
     switch (nArea) {
-        case AREA_TOP: return i < p.nCols && j < p.T;
-        case AREA_LEFT: return i < p.L && j < p.nRows;
-        case AREA_GRID: return i < p.nCols && j < p.nRows;
-        default: return false;
+    case AREA_TOP: return i < p.nCols && j < p.T;
+    case AREA_LEFT: return i < p.L && j < p.nRows;
+    case AREA_GRID: return i < p.nCols && j < p.nRows;
+    default: return false;
     }
 }
 
@@ -57,18 +53,18 @@ bool GetCellOrigin(const CCrossword& puzzle, int s, int nArea, int i, int j, int
     const int xAlong = GetColumnX(puzzle, s, i);
     const int yAlong = GetRowY(puzzle, s, j);
     switch (nArea) {
-        case AREA_TOP:
-            x0 = xAlong;
-            y0 = s * j + ORIGIN - 1;
-            break;
-        case AREA_LEFT:
-            x0 = s * i + ORIGIN - 1;
-            y0 = yAlong;
-            break;
-        default:
-            x0 = xAlong;
-            y0 = yAlong;
-            break;
+    case AREA_TOP:
+        x0 = xAlong;
+        y0 = s * j + ORIGIN - 1;
+        break;
+    case AREA_LEFT:
+        x0 = s * i + ORIGIN - 1;
+        y0 = yAlong;
+        break;
+    default:
+        x0 = xAlong;
+        y0 = yAlong;
+        break;
     }
     return true;
 }
@@ -82,10 +78,14 @@ bool PointToCell(const CCrossword& puzzle, int s, int x, int y, int& nArea, int&
 
     const bool bRightOfCorner = u >= p.L * s, bBelowCorner = v >= p.T * s;
     int nHitArea;
-    if (bRightOfCorner && !bBelowCorner) nHitArea = AREA_TOP;
-    else if (!bRightOfCorner && bBelowCorner) nHitArea = AREA_LEFT;
-    else if (bRightOfCorner && bBelowCorner) nHitArea = AREA_GRID;
-    else return false;
+    if (bRightOfCorner && !bBelowCorner)
+        nHitArea = AREA_TOP;
+    else if (!bRightOfCorner && bBelowCorner)
+        nHitArea = AREA_LEFT;
+    else if (bRightOfCorner && bBelowCorner)
+        nHitArea = AREA_GRID;
+    else
+        return false;
 
     const int nI = bRightOfCorner ? IndexAlongGrid(u - p.L * s, s) : u / s;
     const int nJ = bBelowCorner ? IndexAlongGrid(v - p.T * s, s) : v / s;
@@ -167,8 +167,7 @@ CIndexRange LeftSlotsIn(const CCrossword& puzzle, int s, int nLeft, int nRight) 
 CPixelRect GetFrameRect(const CCrossword& puzzle, int s) {
     const CPixelSize size = CalcPixelSize(puzzle, s);
     // Without a number area on a side, the grid's own border is the inner line there.
-    return {puzzle.m_nLeftDepth > 0 ? 15 : 16, puzzle.m_nTopDepth > 0 ? 15 : 16, size.nWidth + 14,
-            size.nHeight + 14};
+    return {puzzle.m_nLeftDepth > 0 ? 15 : 16, puzzle.m_nTopDepth > 0 ? 15 : 16, size.nWidth + 14, size.nHeight + 14};
 }
 
 CPixelRect GetCornerRect(const CCrossword& puzzle, int s) {

@@ -16,15 +16,15 @@ constexpr int MAX_KEY_CELL_SIZE = 254;  // the options accept 255, the keys stop
 
 std::optional<ECaretMove> CaretMoveOf(int nKey) {
     switch (nKey) {
-        case Qt::Key_Left: return ECaretMove::LEFT;
-        case Qt::Key_Right: return ECaretMove::RIGHT;
-        case Qt::Key_Up: return ECaretMove::UP;
-        case Qt::Key_Down: return ECaretMove::DOWN;
-        case Qt::Key_Home: return ECaretMove::HOME;
-        case Qt::Key_End: return ECaretMove::END;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab: return ECaretMove::TAB;
-        default: return std::nullopt;
+    case Qt::Key_Left: return ECaretMove::LEFT;
+    case Qt::Key_Right: return ECaretMove::RIGHT;
+    case Qt::Key_Up: return ECaretMove::UP;
+    case Qt::Key_Down: return ECaretMove::DOWN;
+    case Qt::Key_Home: return ECaretMove::HOME;
+    case Qt::Key_End: return ECaretMove::END;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return ECaretMove::TAB;
+    default: return std::nullopt;
     }
 }
 
@@ -92,7 +92,8 @@ bool CQuenkView::OnKeyDown(QKeyEvent* pEvent) {
     } else {
         // Delete: Backspace twice, one undo step.
         if (const NUMBERCELL* pSlot = FindSlot(puzzle, m_caret))
-            if (std::optional<NUMBERCELL> once = DropDigit(*pSlot)) StoreNumber(m_caret, DropDigit(*once).value_or(*once));
+            if (std::optional<NUMBERCELL> once = DropDigit(*pSlot))
+                StoreNumber(m_caret, DropDigit(*once).value_or(*once));
         m_caret = WrapCaret(puzzle, m_caret);
     }
     UpdateCaret(true, false);

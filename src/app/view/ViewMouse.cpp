@@ -27,10 +27,10 @@ void CQuenkView::mousePressEvent(QMouseEvent* pEvent) {
         if (pEvent->button() == stroke || !(pEvent->buttons() & stroke)) CancelStroke();
     }
     switch (pEvent->button()) {
-        case Qt::LeftButton: OnLeftButtonDown(ClientPoint(pEvent)); break;
-        case Qt::RightButton: OnRightButtonDown(ClientPoint(pEvent)); break;
-        case Qt::MiddleButton: OnMiddleButtonDown(); break;
-        default: break;
+    case Qt::LeftButton: OnLeftButtonDown(ClientPoint(pEvent)); break;
+    case Qt::RightButton: OnRightButtonDown(ClientPoint(pEvent)); break;
+    case Qt::MiddleButton: OnMiddleButtonDown(); break;
+    default: break;
     }
 }
 
@@ -227,8 +227,8 @@ void CQuenkView::ClearStrokeFeedback() {
     std::optional<CStrokeRect> shown = m_feedbackOutline;
     m_feedbackOutline.reset();
     if (!m_feedbackCells.empty()) {
-        CStrokeRect bounds{m_feedbackCells.front().first, m_feedbackCells.front().second,
-                           m_feedbackCells.front().first, m_feedbackCells.front().second};
+        CStrokeRect bounds{m_feedbackCells.front().first, m_feedbackCells.front().second, m_feedbackCells.front().first,
+                           m_feedbackCells.front().second};
         for (auto [x, y] : m_feedbackCells) {
             bounds.nX0 = std::min(bounds.nX0, x);
             bounds.nY0 = std::min(bounds.nY0, y);

@@ -68,8 +68,7 @@ CBmpImportResult ImportBmp(const std::string& strPath, int nCellSize, const BmpF
     const std::uint64_t nLimit = std::uint64_t(MAX_SIZE) * p;
     if (header.m_nHeight > nLimit || header.m_nWidth > nLimit) return Refuse(header, IDS_BMP_TOO_LARGE);
     if (header.m_nWidth % p != 0 || header.m_nHeight % p != 0) return Refuse(header, IDS_BMP_CELL_MISMATCH);
-    if (!IsSupportedBmpDepth(header.m_nBitCount))
-        return Refuse(header, IDS_BMP_BAD_DEPTH, header.m_nBitCount);
+    if (!IsSupportedBmpDepth(header.m_nBitCount)) return Refuse(header, IDS_BMP_BAD_DEPTH, header.m_nBitCount);
     if (const unsigned nId = CheckBmpLayout(header, nLength); nId != 0) return Refuse(header, nId);
 
     CBmpReader reader(file, header);

@@ -27,7 +27,7 @@ private:
 // The palette of an imported picture: the background, then each cell colour in the order
 // in which the cells (rows top to bottom, each left to right) first bring it in.
 struct CBmpPalette {
-    int m_nColors = 0;  // entries used, background included; 0 when more than 16 are needed
+    int m_nColors = 0;                             // entries used, background included; 0 when more than 16 are needed
     std::array<COLORREF, MAX_COLORS> m_crTable{};  // unused entries are 0
 };
 CBmpPalette BuildBmpPalette(const std::vector<COLORREF>& crCells, COLORREF crBackground);

@@ -15,8 +15,7 @@ unsigned CheckBmpLayout(CBmpHeader& header, std::uint64_t nFileLength) {
     const std::uint64_t nRowBytes = BmpRowBytes(header.m_nBitCount, header.m_nWidth);
     const std::uint64_t nExpected = std::uint64_t(header.m_nHeight) * nRowBytes + header.m_nOffBits;
     // An empty picture would give a puzzle without cells.
-    if (header.m_nType != BMP_TYPE || nFileLength != nExpected || header.m_nWidth == 0 ||
-        header.m_nHeight == 0)
+    if (header.m_nType != BMP_TYPE || nFileLength != nExpected || header.m_nWidth == 0 || header.m_nHeight == 0)
         return IDS_BMP_BAD_FILE;
     if (header.m_nCompression != 0) return IDS_BMP_COMPRESSED;
     if (header.m_nPlanes == 0) header.m_nPlanes = 1;
@@ -26,8 +25,7 @@ unsigned CheckBmpLayout(CBmpHeader& header, std::uint64_t nFileLength) {
 }
 
 CBmpReader::CBmpReader(CSafeFile& file, const CBmpHeader& header)
-    : m_file(file), m_nBitCount(header.m_nBitCount),
-      m_nRowBytes(BmpRowBytes(header.m_nBitCount, header.m_nWidth)) {
+    : m_file(file), m_nBitCount(header.m_nBitCount), m_nRowBytes(BmpRowBytes(header.m_nBitCount, header.m_nWidth)) {
     const unsigned nEntries = BmpTableEntries(m_nBitCount);
     if (nEntries > 0) {
         const std::uint64_t nStart = 14 + std::uint64_t(header.m_nHeaderSize);
@@ -49,8 +47,7 @@ void CBmpReader::ReadRows(std::uint8_t* pBuffer, std::uint32_t nRows) {
     m_file.ReadExact(pBuffer, std::size_t(m_nRowBytes * nRows));
 }
 
-void CBmpReader::DecodeSpan(const std::uint8_t* pRow, std::uint32_t x, std::uint32_t n,
-                            COLORREF* pOut) const {
+void CBmpReader::DecodeSpan(const std::uint8_t* pRow, std::uint32_t x, std::uint32_t n, COLORREF* pOut) const {
     const std::uint32_t nEnd = x + n;
     switch (m_nBitCount) {
     case 1:

@@ -72,19 +72,18 @@ void WriteFileAtomically(const std::string& strPath, const std::function<void(CS
     file.Commit();
 }
 
-void SaveCrossword(const CCrossword& crossword, const std::string& strPath,
-                   const CFormatOptions& options) {
+void SaveCrossword(const CCrossword& crossword, const std::string& strPath, const CFormatOptions& options) {
     const CFormatInfo& info = FormatInfo(FormatFromPath(strPath));
     WriteFileAtomically(strPath, [&](CSafeFile& file) { info.pfnWrite(crossword, file, options); });
 }
 
 std::string LoadStatusMessage(ELoadStatus nStatus) {
     switch (nStatus) {
-        case ELoadStatus::STATUS_OK: return {};
-        case ELoadStatus::STATUS_BAD_SHAPE: return LoadAppString(IDS_CREATE_ERROR) + "!";
-        case ELoadStatus::STATUS_BAD_FORMAT:
-            return LoadAppString(IDS_CREATE_ERROR) + ":\n" + LoadAppString(IDS_INVALID_FORMAT);
-        case ELoadStatus::STATUS_FILE_ERROR: break;
+    case ELoadStatus::STATUS_OK: return {};
+    case ELoadStatus::STATUS_BAD_SHAPE: return LoadAppString(IDS_CREATE_ERROR) + "!";
+    case ELoadStatus::STATUS_BAD_FORMAT:
+        return LoadAppString(IDS_CREATE_ERROR) + ":\n" + LoadAppString(IDS_INVALID_FORMAT);
+    case ELoadStatus::STATUS_FILE_ERROR: break;
     }
     return LoadAppString(IDS_CREATE_ERROR) + ":\n" + LoadAppString(IDS_CANNOT_OPEN_FILE);
 }

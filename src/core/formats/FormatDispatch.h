@@ -55,8 +55,7 @@ EFormat FormatFromPath(const std::string& strPath);
 CLoadResult LoadCrossword(const std::string& strPath, const CFormatOptions& options = {});
 // Writes the puzzle in the format of the extension. Throws CFileError when writing fails;
 // the target is replaced only when the whole file was written.
-void SaveCrossword(const CCrossword& crossword, const std::string& strPath,
-                   const CFormatOptions& options = {});
+void SaveCrossword(const CCrossword& crossword, const std::string& strPath, const CFormatOptions& options = {});
 // Creates strPath through writer and replaces the target only when the writer returned
 // and the file reached the disk; whatever the writer throws propagates.
 void WriteFileAtomically(const std::string& strPath, const std::function<void(CSafeFile&)>& writer);

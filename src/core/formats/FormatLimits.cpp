@@ -8,8 +8,7 @@
 
 namespace quenk {
 
-CLimitDecision CheckFormatLimits(const std::string& strPath, const CCrossword& crossword,
-                                 bool bWarnFormatLimits) {
+CLimitDecision CheckFormatLimits(const std::string& strPath, const CCrossword& crossword, bool bWarnFormatLimits) {
     const CFormatInfo& info = FormatInfo(FormatFromPath(strPath));
     // The messages name the format by the extension as typed, upper case, without its dot.
     std::string strExt = PathFindExtension(strPath);

@@ -16,14 +16,13 @@ enum class ELimitAction {
 
 struct CLimitDecision {
     ELimitAction m_eAction = ELimitAction::LIMIT_PROCEED;
-    unsigned m_nMessageId = 0;    // an IDS_LIMIT_* string id, 0 with LIMIT_PROCEED
-    std::string m_strArgument;    // fills the message's "%s": the extension, upper case, no dot
+    unsigned m_nMessageId = 0;  // an IDS_LIMIT_* string id, 0 with LIMIT_PROCEED
+    std::string m_strArgument;  // fills the message's "%s": the extension, upper case, no dot
 };
 
 // The decision for saving crossword to strPath; bWarnFormatLimits is the setting that
 // asks before a format drops the numbers or the picture.
-CLimitDecision CheckFormatLimits(const std::string& strPath, const CCrossword& crossword,
-                                 bool bWarnFormatLimits);
+CLimitDecision CheckFormatLimits(const std::string& strPath, const CCrossword& crossword, bool bWarnFormatLimits);
 // The text to show for a decision; empty for LIMIT_PROCEED.
 std::string FormatLimitText(const CLimitDecision& decision);
 

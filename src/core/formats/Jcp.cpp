@@ -20,8 +20,7 @@ constexpr std::string_view LINE_END = "\r\n";
 
 // Splits off the next nCount lines; false when a line end is missing or a line holds more
 // numbers than a one-byte depth can count.
-bool TakeLines(std::string_view& body, int nCount, std::vector<std::string_view>& lines,
-               int& nDepth) {
+bool TakeLines(std::string_view& body, int nCount, std::vector<std::string_view>& lines, int& nDepth) {
     nDepth = 0;
     for (int i = 0; i < nCount; ++i) {
         const auto nEnd = body.find(LINE_END);

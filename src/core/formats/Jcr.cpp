@@ -14,8 +14,7 @@ namespace {
 // One line's bytes, nearest the grid first, into its slots.
 void FillFromGrid(std::vector<NUMBERCELL>& slots, const std::uint8_t* pBytes) {
     const std::size_t n = slots.size();
-    for (std::size_t i = 0; i < n; ++i)
-        slots[n - 1 - i] = NUMBERCELL{pBytes[i], std::uint8_t(pBytes[i] != 0 ? 1 : 0)};
+    for (std::size_t i = 0; i < n; ++i) slots[n - 1 - i] = NUMBERCELL{pBytes[i], std::uint8_t(pBytes[i] != 0 ? 1 : 0)};
 }
 
 }  // namespace

@@ -25,8 +25,7 @@ bool ReadJcw(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& opt
     std::vector<std::uint8_t> column(std::size_t(H), 0);
     for (int c = 0; c < W; ++c) {
         file.ReadExact(column.data(), column.size());
-        for (int r = 0; r < H; ++r)
-            staging.m_aCells[size_t(r * W + c)] = column[size_t(r)] == JCW_FILLED ? 1 : 0;
+        for (int r = 0; r < H; ++r) staging.m_aCells[size_t(r * W + c)] = column[size_t(r)] == JCW_FILLED ? 1 : 0;
     }
     staging.m_bNumbersFromPicture = true;
     return true;

@@ -120,10 +120,10 @@ bool ParseArea(CTokenizer& tokens, std::vector<std::vector<NUMBERCELL>>& area) {
 
 std::uint8_t CellFromChar(char ch, bool& bValid) {
     switch (ch) {
-        case '.': return CELL_CROSS;
-        case '0': return 1;
-        case '?': return CELL_EMPTY;
-        default: bValid = false; return CELL_EMPTY;
+    case '.': return CELL_CROSS;
+    case '0': return 1;
+    case '?': return CELL_EMPTY;
+    default: bValid = false; return CELL_EMPTY;
     }
 }
 

@@ -15,8 +15,10 @@
 namespace quenk {
 
 CFileError::CFileError(std::string strPath, int nCause, int nOsError)
-    : std::runtime_error("file error: " + strPath), m_strPath(std::move(strPath)),
-      m_nCause(nCause), m_nOsError(nOsError) {}
+    : std::runtime_error("file error: " + strPath),
+      m_strPath(std::move(strPath)),
+      m_nCause(nCause),
+      m_nOsError(nOsError) {}
 
 std::string FileErrorText(const CFileError& error) {
     const std::string strReason =

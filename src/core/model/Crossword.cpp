@@ -4,8 +4,7 @@
 
 namespace quenk {
 
-CCrossword::CCrossword(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors,
-                       const COLORREF* pColors) {
+CCrossword::CCrossword(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors, const COLORREF* pColors) {
     m_nColors = std::uint8_t(nColors);
     std::copy(pColors, pColors + MAX_COLORS, m_crColors.begin());
     UpdateDarkFlags();
@@ -22,22 +21,21 @@ namespace {
 bool InRange(int n, int nMin, int nMax) { return n >= nMin && n <= nMax; }
 
 bool ShapeFits(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors) {
-    return InRange(nWidth, 1, MAX_SIZE) && InRange(nHeight, 1, MAX_SIZE) &&
-           InRange(nLeftDepth, 0, MAX_SIZE) && InRange(nTopDepth, 0, MAX_SIZE) &&
-           InRange(nColors, 2, MAX_COLORS);
+    return InRange(nWidth, 1, MAX_SIZE) && InRange(nHeight, 1, MAX_SIZE) && InRange(nLeftDepth, 0, MAX_SIZE) &&
+           InRange(nTopDepth, 0, MAX_SIZE) && InRange(nColors, 2, MAX_COLORS);
 }
 
 // nLines arrays of nDepth slots each, or none at all when the depth is 0.
 bool AreaFits(const std::vector<std::vector<NUMBERCELL>>& area, int nLines, int nDepth) {
     if (nDepth == 0) return area.empty();
-    return area.size() == std::size_t(nLines) &&
-           std::all_of(area.begin(), area.end(),
-                       [&](const auto& slots) { return slots.size() == std::size_t(nDepth); });
+    return area.size() == std::size_t(nLines) && std::all_of(area.begin(), area.end(), [&](const auto& slots) {
+               return slots.size() == std::size_t(nDepth);
+           });
 }
 }  // namespace
 
-std::optional<CCrossword> CCrossword::Create(int nWidth, int nHeight, int nLeftDepth, int nTopDepth,
-                                             int nColors, const COLORREF* pColors) {
+std::optional<CCrossword> CCrossword::Create(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors,
+                                             const COLORREF* pColors) {
     if (!ShapeFits(nWidth, nHeight, nLeftDepth, nTopDepth, nColors)) return std::nullopt;
     if ((nLeftDepth == 0) != (nTopDepth == 0)) return std::nullopt;
     return CCrossword(nWidth, nHeight, nLeftDepth, nTopDepth, nColors, pColors);
@@ -129,10 +127,8 @@ int CountBlocks(int nLength, CellAt cellAt) {
 void CCrossword::ComputeNumbers() {
     const int W = m_nWidth, H = m_nHeight;
     int nTop = 0, nLeft = 0;
-    for (int c = 0; c < W; ++c)
-        nTop = std::max(nTop, CountBlocks(H, [&](int r) { return GetCell(r, c); }));
-    for (int r = 0; r < H; ++r)
-        nLeft = std::max(nLeft, CountBlocks(W, [&](int c) { return GetCell(r, c); }));
+    for (int c = 0; c < W; ++c) nTop = std::max(nTop, CountBlocks(H, [&](int r) { return GetCell(r, c); }));
+    for (int r = 0; r < H; ++r) nLeft = std::max(nLeft, CountBlocks(W, [&](int c) { return GetCell(r, c); }));
 
     m_nTopDepth = std::uint8_t(nTop);
     m_pTopNumbers.clear();

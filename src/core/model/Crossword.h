@@ -22,12 +22,11 @@ public:
     // Width and height 1..255, depths 0..255, 2..16 colours, pColors 16 palette entries.
     // Every slot and cell starts empty. An area whose depth is 0 has no slots; exactly one
     // such area is the shape a loaded file may have, which this constructor also builds.
-    CCrossword(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors,
-               const COLORREF* pColors);
+    CCrossword(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors, const COLORREF* pColors);
     // The same for a shape asked for by the user: nothing when exactly one depth is zero
     // (ELoadStatus::STATUS_BAD_SHAPE to the user) or a value is out of range.
-    static std::optional<CCrossword> Create(int nWidth, int nHeight, int nLeftDepth,
-                                            int nTopDepth, int nColors, const COLORREF* pColors);
+    static std::optional<CCrossword> Create(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors,
+                                            const COLORREF* pColors);
     // The one check of what a reader filled in: sizes, depths, colour count and the shape of
     // every array. Nothing when they do not make a puzzle.
     static std::optional<CCrossword> FromStaging(CStagingPuzzle&& staging);

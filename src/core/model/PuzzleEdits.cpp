@@ -16,7 +16,8 @@ void CopyAttachedNumbers(const std::vector<std::vector<NUMBERCELL>>& from, std::
         const auto& src = from[std::size_t(k)];
         auto& dst = to[std::size_t(k)];
         const int nShift = int(src.size()) - int(dst.size());
-        for (int s = int(dst.size()) - 1; s >= 0 && s + nShift >= 0; --s) dst[std::size_t(s)] = src[std::size_t(s + nShift)];
+        for (int s = int(dst.size()) - 1; s >= 0 && s + nShift >= 0; --s)
+            dst[std::size_t(s)] = src[std::size_t(s + nShift)];
     }
 }
 

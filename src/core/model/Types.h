@@ -26,8 +26,8 @@ constexpr bool IsFilledCell(std::uint8_t v) { return v != CELL_EMPTY && v != CEL
 constexpr std::uint8_t NUMBER_MARK = 0x80;   // the user crossed the number out
 constexpr std::uint8_t NUMBER_VALUE = 0x7F;  // mask of the number itself
 
-constexpr int MAX_COLORS = 16;   // palette entries, background included
-constexpr int MAX_SIZE = 255;    // cells along either side
+constexpr int MAX_COLORS = 16;  // palette entries, background included
+constexpr int MAX_SIZE = 255;   // cells along either side
 
 struct NUMBERCELL {
     std::uint8_t value = 0;  // bits 0..6 the number (0 = empty slot), bit 7 NUMBER_MARK

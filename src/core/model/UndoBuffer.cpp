@@ -44,8 +44,7 @@ CUndoBuffer::CRecord& CUndoBuffer::Push(EUndoKind kind, int p1, int p2, int p3, 
 
 void CUndoBuffer::RecordNumber(bool bTop, int i, int j, NUMBERCELL old) {
     if (m_nSlots == 0) return;
-    Push(EUndoKind::UNDO_NUMBER, i, j, old.value,
-         bTop ? (old.color | TOP_AREA_BIT) : (old.color & ~TOP_AREA_BIT));
+    Push(EUndoKind::UNDO_NUMBER, i, j, old.value, bTop ? (old.color | TOP_AREA_BIT) : (old.color & ~TOP_AREA_BIT));
 }
 
 void CUndoBuffer::RecordCells(const CCrossword& puzzle, int x0, int y0, int x1, int y1) {
@@ -132,8 +131,7 @@ void CUndoBuffer::Apply(CRecord& record, CCrossword& puzzle) {
             if (m_pHost) m_pHost->OnSnapshotApplied();
         }
         break;
-    case EUndoKind::UNDO_NONE:
-        break;
+    case EUndoKind::UNDO_NONE: break;
     }
 }
 

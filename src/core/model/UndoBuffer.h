@@ -66,7 +66,7 @@ private:
         EUndoKind kind = EUndoKind::UNDO_NONE;
         std::uint8_t p1 = 0, p2 = 0, p3 = 0, p4 = 0;
         std::uint32_t mode = 0;
-        std::vector<std::uint8_t> cells;      // UNDO_CELLS: the rectangle row by row
+        std::vector<std::uint8_t> cells;     // UNDO_CELLS: the rectangle row by row
         std::optional<CCrossword> snapshot;  // UNDO_SNAPSHOT
     };
 

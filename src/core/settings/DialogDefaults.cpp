@@ -29,9 +29,8 @@ CDefaultSize LoadDefaultSize(ISettingsStore& store) {
 
 bool SaveDefaultSize(ISettingsStore& store, const CDefaultSize& size) {
     CSettingsKey key(store);
-    return key.IsOpen() &&
-           store.SetValue(SETTINGS_DEF_SIZE, EValueType::Binary,
-                          {size.m_nWidth, size.m_nHeight, size.m_nLeftDepth, size.m_nTopDepth});
+    return key.IsOpen() && store.SetValue(SETTINGS_DEF_SIZE, EValueType::Binary,
+                                          {size.m_nWidth, size.m_nHeight, size.m_nLeftDepth, size.m_nTopDepth});
 }
 
 std::string DefaultColorsName(int nColors) { return "DefColors" + std::to_string(nColors); }

@@ -26,7 +26,9 @@ public:
     bool ContainerExists() const { return m_bExists; }
     bool IsOpen() const { return m_bOpen; }
     const std::map<std::string, SValue>& Values() const { return m_mapValues; }
-    void Put(const std::string& strName, ByteArray data) { m_mapValues[strName] = {EValueType::Binary, std::move(data)}; }
+    void Put(const std::string& strName, ByteArray data) {
+        m_mapValues[strName] = {EValueType::Binary, std::move(data)};
+    }
     // Every write attempted while open, in order, refused ones included.
     const std::vector<std::string>& WriteLog() const { return m_vecWriteLog; }
     // Writes numbered from 0 fail from nWrite on (counting every attempted write).

@@ -64,8 +64,14 @@ void CSettings::LoadSettings(ISettingsStore& store) {
 }
 
 ByteArray CSettings::Options1() const {
-    return {std::uint8_t(m_bThinStrikeLine), std::uint8_t(m_bRasterFont), std::uint8_t(m_bRightButtonCross),
-            m_nCellSize, m_nPreviewCellSize, m_nPrintCellSize, m_nExportCellSize, m_nImportCellSize,
+    return {std::uint8_t(m_bThinStrikeLine),
+            std::uint8_t(m_bRasterFont),
+            std::uint8_t(m_bRightButtonCross),
+            m_nCellSize,
+            m_nPreviewCellSize,
+            m_nPrintCellSize,
+            m_nExportCellSize,
+            m_nImportCellSize,
             std::uint8_t(m_bSameBmpCellSize)};
 }
 
@@ -74,9 +80,9 @@ ByteArray CSettings::Options2() const {
 }
 
 ByteArray CSettings::Options3() const {
-    return {std::uint8_t(m_bDrawLines), std::uint8_t(m_bFillImmediately), std::uint8_t(m_bFitWindowOnOpen),
-            std::uint8_t(m_bCenterPuzzle), std::uint8_t(m_bAskToSave), std::uint8_t(m_bExitOnEsc),
-            std::uint8_t(m_bWarnOnOpen), std::uint8_t(m_bWarnFormatLimits), m_nUndoSize};
+    return {std::uint8_t(m_bDrawLines),    std::uint8_t(m_bFillImmediately),  std::uint8_t(m_bFitWindowOnOpen),
+            std::uint8_t(m_bCenterPuzzle), std::uint8_t(m_bAskToSave),        std::uint8_t(m_bExitOnEsc),
+            std::uint8_t(m_bWarnOnOpen),   std::uint8_t(m_bWarnFormatLimits), m_nUndoSize};
 }
 
 ByteArray CSettings::Options4() const { return {std::uint8_t(m_bRegisterFileTypes)}; }

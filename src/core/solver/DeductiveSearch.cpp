@@ -23,8 +23,7 @@ SGridClues MakeGridClues(int nWidth, int nHeight, int nColors,
 }
 
 CDeductiveSearch::CDeductiveSearch(const SGridClues& clues, const SSearchTuning& tuning)
-    : m_tuning(tuning),
-      m_grid(clues), m_prober(m_grid), m_aSolution(size_t(m_grid.GetCellCount()), 0) {
+    : m_tuning(tuning), m_grid(clues), m_prober(m_grid), m_aSolution(size_t(m_grid.GetCellCount()), 0) {
     // Every guess on a path takes a different cell.
     m_aFrames.resize(size_t(m_grid.GetCellCount()) + 1);
     m_aFreeFrames.resize(size_t(m_grid.GetCellCount()) + 1);

@@ -33,13 +33,13 @@ public:
 };
 
 struct SSearchStats {
-    std::int64_t nNodes = 0;          // nodes of the ordered search (the root counts)
-    std::int64_t nOracleNodes = 0;    // nodes of the free searches that vetted subtrees
-    std::int64_t nProbes = 0;         // single-value trials made by probing
-    std::int64_t nLineAnalyses = 0;   // complete line analyses
-    std::int64_t nSatCalls = 0;       // questions to the SAT solver
-    std::int64_t nSatEmpty = 0;       // of them answered "no solution"
-    int nMaxDepth = 0;                // most nested guesses on one path
+    std::int64_t nNodes = 0;         // nodes of the ordered search (the root counts)
+    std::int64_t nOracleNodes = 0;   // nodes of the free searches that vetted subtrees
+    std::int64_t nProbes = 0;        // single-value trials made by probing
+    std::int64_t nLineAnalyses = 0;  // complete line analyses
+    std::int64_t nSatCalls = 0;      // questions to the SAT solver
+    std::int64_t nSatEmpty = 0;      // of them answered "no solution"
+    int nMaxDepth = 0;               // most nested guesses on one path
     double dSeconds = 0;
 };
 
@@ -74,9 +74,9 @@ public:
 
 private:
     struct CFrame {
-        std::int32_t nCell;   // guessed cell
-        CellMask nLeft;       // values still to try
-        std::int32_t nMark;   // trail size before the guess
+        std::int32_t nCell;  // guessed cell
+        CellMask nLeft;      // values still to try
+        std::int32_t nMark;  // trail size before the guess
     };
     // Deduction at a node: propagation from the changed cells, then probing.
     bool Deduce();
@@ -102,7 +102,7 @@ private:
     CProber m_prober;
     std::vector<CFrame> m_aFrames;
     std::vector<CFrame> m_aFreeFrames;
-    std::vector<CellMask> m_aWitness;  // one value bit per cell; empty mask while there is none
+    std::vector<CellMask> m_aWitness;   // one value bit per cell; empty mask while there is none
     std::vector<CellMask> m_aRootMask;  // the root's deduced grid, which the SAT formula encodes
     CSatOracle m_sat;
     bool m_bSatBuilt = false;

@@ -44,8 +44,8 @@ private:
 
 }  // namespace
 
-SearchOutcome RunDeductiveSearch(CCrossword& puzzle, CLineSet& lines, ISearchObserver& observer,
-                                 SSearchStats& stats, const SSearchTuning& tuning) {
+SearchOutcome RunDeductiveSearch(CCrossword& puzzle, CLineSet& lines, ISearchObserver& observer, SSearchStats& stats,
+                                 const SSearchTuning& tuning) {
     const auto start = std::chrono::steady_clock::now();
     SearchOutcome outcome;
     stats = SSearchStats{};

@@ -13,7 +13,7 @@ namespace quenk {
 // there; a stalled root goes on to CDeductiveSearch. Solutions are written into the copy
 // and passed on with the usual replies; stop requests and the outcome behave as in the
 // plain search. stats receives the counts and the time.
-SearchOutcome RunDeductiveSearch(CCrossword& puzzle, CLineSet& lines, ISearchObserver& observer,
-                                 SSearchStats& stats, const SSearchTuning& tuning = {});
+SearchOutcome RunDeductiveSearch(CCrossword& puzzle, CLineSet& lines, ISearchObserver& observer, SSearchStats& stats,
+                                 const SSearchTuning& tuning = {});
 
 }  // namespace quenk

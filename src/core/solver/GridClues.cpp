@@ -6,7 +6,8 @@ namespace quenk {
 
 namespace {
 // The numbers of one line in order, skipping empty slots; the mark does not count.
-std::vector<std::pair<std::uint8_t, std::uint8_t>> NumbersOf(const std::vector<std::vector<NUMBERCELL>>& area, int nLine) {
+std::vector<std::pair<std::uint8_t, std::uint8_t>> NumbersOf(const std::vector<std::vector<NUMBERCELL>>& area,
+                                                             int nLine) {
     std::vector<std::pair<std::uint8_t, std::uint8_t>> numbers;
     if (nLine < int(area.size()))
         for (const NUMBERCELL& slot : area[size_t(nLine)])

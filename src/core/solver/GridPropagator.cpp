@@ -149,7 +149,8 @@ bool CGridPropagator::AnalyzeLineWords(int nLine, int nStart, int nStep, int n, 
         nOther |= Bits((m & ~(MASK_BACKGROUND | nBit)) != 0) << i;
     }
     ++m_nAnalyses;
-    std::uint64_t nHash = (nBackground * 0x9E3779B97F4A7C15ULL) ^ ((nColourBits + std::uint64_t(nLine)) * 0xC2B2AE3D27D4EB4FULL);
+    std::uint64_t nHash =
+        (nBackground * 0x9E3779B97F4A7C15ULL) ^ ((nColourBits + std::uint64_t(nLine)) * 0xC2B2AE3D27D4EB4FULL);
     nHash ^= nHash >> 29;
     CCacheEntry& entry = m_aCache[size_t(nHash >> (64 - m_nCacheBits))];
     if (entry.nLine != nLine || entry.nBackground != nBackground || entry.nColour != nColourBits) {

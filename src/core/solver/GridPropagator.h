@@ -131,6 +131,7 @@ private:
     static constexpr int MAX_CACHE_BITS = 15;
     int m_nCacheBits = 10;
     std::vector<std::uint8_t> m_aWordColour;  // per line: its one colour when it takes the word path, else 0
-    std::vector<CCacheEntry> m_aCache;};
+    std::vector<CCacheEntry> m_aCache;
+};
 
 }  // namespace quenk

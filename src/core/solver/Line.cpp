@@ -3,8 +3,7 @@
 namespace quenk {
 
 namespace {
-CLine LineOver(const std::vector<std::vector<NUMBERCELL>>& area, int nIndex, int nStart, int nStep,
-               int nLength) {
+CLine LineOver(const std::vector<std::vector<NUMBERCELL>>& area, int nIndex, int nStart, int nStep, int nLength) {
     CLine line;
     line.m_nStart = nStart;
     line.m_nStep = nStep;

@@ -37,9 +37,21 @@ bool Test(Bits a, int i) { return (a >> i) & 1; }
 struct CWide {
     static constexpr int WORDS = 4;
     Bits w[WORDS] = {};
-    CWide operator&(const CWide& o) const { CWide r; for (int i = 0; i < WORDS; ++i) r.w[i] = w[i] & o.w[i]; return r; }
-    CWide operator|(const CWide& o) const { CWide r; for (int i = 0; i < WORDS; ++i) r.w[i] = w[i] | o.w[i]; return r; }
-    CWide operator^(const CWide& o) const { CWide r; for (int i = 0; i < WORDS; ++i) r.w[i] = w[i] ^ o.w[i]; return r; }
+    CWide operator&(const CWide& o) const {
+        CWide r;
+        for (int i = 0; i < WORDS; ++i) r.w[i] = w[i] & o.w[i];
+        return r;
+    }
+    CWide operator|(const CWide& o) const {
+        CWide r;
+        for (int i = 0; i < WORDS; ++i) r.w[i] = w[i] | o.w[i];
+        return r;
+    }
+    CWide operator^(const CWide& o) const {
+        CWide r;
+        for (int i = 0; i < WORDS; ++i) r.w[i] = w[i] ^ o.w[i];
+        return r;
+    }
     CWide& operator&=(const CWide& o) { return *this = *this & o; }
     CWide& operator|=(const CWide& o) { return *this = *this | o; }
 };
@@ -75,10 +87,22 @@ CWide Reverse(const CWide& a) {  // bit x to bit 255 - x
 }
 bool Any(const CWide& a) { return (a.w[0] | a.w[1] | a.w[2] | a.w[3]) != 0; }
 bool Test(const CWide& a, int i) { return (a.w[i / 64] >> (i % 64)) & 1; }
-template <class B> B Unit();
-template <> Bits Unit<Bits>() { return 1; }
-template <> CWide Unit<CWide>() { CWide r; r.w[0] = 1; return r; }
-template <class B> int BitCount() { return int(sizeof(B) * 8); }
+template <class B>
+B Unit();
+template <>
+Bits Unit<Bits>() {
+    return 1;
+}
+template <>
+CWide Unit<CWide>() {
+    CWide r;
+    r.w[0] = 1;
+    return r;
+}
+template <class B>
+int BitCount() {
+    return int(sizeof(B) * 8);
+}
 
 // Bit p of a position set: the next free cell is p (0..n). Bit i of a cell set: cell i.
 template <class B>
@@ -140,7 +164,8 @@ bool AnalyzeOneColourSets(const std::uint8_t* pValue, int nCount, int n, const B
         const int v = pValue[j];
         B nValid = aStart[j] & Shr(Reverse(aBackStart[nCount - 1 - j]), nBits - 1 - n + v);
         // Smear each start over its block, doubling the covered width each step.
-        for (int nWidth = 1; nWidth < v && Any(nValid); nWidth *= 2) nValid |= Shl(nValid, std::min(nWidth, v - nWidth));
+        for (int nWidth = 1; nWidth < v && Any(nValid); nWidth *= 2)
+            nValid |= Shl(nValid, std::min(nWidth, v - nWidth));
         nFilled |= nValid;
     }
     // Cell i is background between numbers j-1 and j when position i follows numbers
@@ -161,8 +186,8 @@ bool CLineAnalyzer::AnalyzeOneColourWords(const std::uint8_t* pValue, int nCount
     return AnalyzeOneColourSets<Bits>(pValue, nCount, nLength, nBackground, nColour, nOutBackground, nOutColour);
 }
 
-bool CLineAnalyzer::AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount,
-                                           const CellMask* pIn, int nLength, CellMask* pOut) {
+bool CLineAnalyzer::AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount, const CellMask* pIn,
+                                           int nLength, CellMask* pOut) {
     const int n = nLength;
     if (n < 1 || n > MAX_BITS_LENGTH) return false;
     const CellMask nBit = ColorBit(nColor & 15);
@@ -185,15 +210,14 @@ bool CLineAnalyzer::AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColo
         if (pIn[i] & nBit) nColour.w[i / 64] |= Bits(1) << (i % 64);
     }
     CWide nOutBackground, nOutColour;
-    if (!AnalyzeOneColourSets<CWide>(pValue, nCount, n, nBackground, nColour, nOutBackground, nOutColour))
-        return false;
+    if (!AnalyzeOneColourSets<CWide>(pValue, nCount, n, nBackground, nColour, nOutBackground, nOutColour)) return false;
     for (int i = 0; i < n; ++i)
         pOut[i] = CellMask((Test(nOutBackground, i) ? MASK_BACKGROUND : 0) | (Test(nOutColour, i) ? nBit : 0));
     return true;
 }
 
-bool CLineAnalyzer::Analyze(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount,
-                            const CellMask* pIn, int nLength, CellMask* pOut) {
+bool CLineAnalyzer::Analyze(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount, const CellMask* pIn,
+                            int nLength, CellMask* pOut) {
     if (nLength <= MAX_BITS_LENGTH && nLength > 0 && nCount <= 128) {
         bool bOneColour = true;
         for (int j = 1; j < nCount && bOneColour; ++j) bOneColour = pColor[j] == pColor[0];

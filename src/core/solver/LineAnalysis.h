@@ -21,21 +21,20 @@ public:
     // each cell may still take. Returns false when no arrangement agrees with them. Otherwise
     // pOut[i] is the set of values cell i takes in at least one agreeing arrangement (a
     // subset of pIn[i], never empty). pIn and pOut may be the same array.
-    bool Analyze(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount,
-                 const CellMask* pIn, int nLength, CellMask* pOut);
+    bool Analyze(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount, const CellMask* pIn, int nLength,
+                 CellMask* pOut);
 
     // The two methods behind Analyze, with the same contract. The bit-parallel one serves
     // lines whose numbers share one colour (every line of a one-colour puzzle): a few word
     // operations per number instead of a table, on one word up to 63 cells, on four above.
-    bool AnalyzeByTable(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount,
-                        const CellMask* pIn, int nLength, CellMask* pOut);
-    static bool AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount,
-                                       const CellMask* pIn, int nLength, CellMask* pOut);
+    bool AnalyzeByTable(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount, const CellMask* pIn,
+                        int nLength, CellMask* pOut);
+    static bool AnalyzeOneColourByBits(const std::uint8_t* pValue, int nColor, int nCount, const CellMask* pIn,
+                                       int nLength, CellMask* pOut);
     // The same on one word (at most MAX_WORD_LENGTH cells): bit i of nBackground / nColour
     // tells whether cell i may be background / the colour; the answer comes back the same way.
-    static bool AnalyzeOneColourWords(const std::uint8_t* pValue, int nCount, int nLength,
-                                      std::uint64_t nBackground, std::uint64_t nColour,
-                                      std::uint64_t& nOutBackground, std::uint64_t& nOutColour);
+    static bool AnalyzeOneColourWords(const std::uint8_t* pValue, int nCount, int nLength, std::uint64_t nBackground,
+                                      std::uint64_t nColour, std::uint64_t& nOutBackground, std::uint64_t& nOutColour);
     static constexpr int MAX_WORD_LENGTH = 63;
     static constexpr int MAX_BITS_LENGTH = 255;
 

@@ -19,8 +19,7 @@ inline int Gap(const std::uint8_t* pColor, int k) { return pColor[k] == pColor[k
 // locals: a store into a byte array could otherwise make the compiler reload them.
 class CLinePass {
 public:
-    CLinePass(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount, std::uint8_t* pCell,
-              int nLength)
+    CLinePass(const std::uint8_t* pValue, const std::uint8_t* pColor, int nCount, std::uint8_t* pCell, int nLength)
         : m_aValue(pValue), m_aColor(pColor), m_aCell(pCell), m_nCount(nCount), m_nLength(nLength) {}
 
     // False for a contradiction (the cells are then as they were); otherwise bChanged tells
@@ -37,8 +36,7 @@ private:
     bool ArrangeRight(Placement& aR) const;
     bool SetRange(int nFrom, int nTo, std::uint8_t nValue);
     bool DeduceFromArrangements(const Placement& aL, const Placement& aR);
-    void FindCandidates(int s, int e, const Placement& aL, const Placement& aR, int& nLo,
-                        int& nHi) const;
+    void FindCandidates(int s, int e, const Placement& aL, const Placement& aR, int& nLo, int& nHi) const;
     bool FindEnclosedRun(int nFrom, int& s, int& e) const;
     bool FindColorRun(int nFrom, int& s, int& e) const;
     bool FillSmallGaps(const Placement& aL, const Placement& aR);
@@ -193,8 +191,7 @@ bool CLinePass::DeduceFromArrangements(const Placement& aL, const Placement& aR)
 }
 
 // Numbers nLo..nHi-1 may lie in positions s..e-1 (a superset of those that can).
-void CLinePass::FindCandidates(int s, int e, const Placement& aL, const Placement& aR, int& nLo,
-                           int& nHi) const {
+void CLinePass::FindCandidates(int s, int e, const Placement& aL, const Placement& aR, int& nLo, int& nHi) const {
     nHi = m_nCount;
     for (int k = 0; k < m_nCount; ++k) {
         if (aL[k] >= e) {
@@ -315,8 +312,10 @@ bool CLineSet::SolveLine(int i, bool& bChanged) {
     const int n = line.m_nLength;
     std::uint8_t* pGrid = m_pPuzzle->Cells().data() + line.m_nStart;
     const std::int32_t nStep = line.m_nStep;
-    if (nStep == 1) std::copy(pGrid, pGrid + n, m_aCell.begin());
-    else for (int p = 0; p < n; ++p) m_aCell[size_t(p)] = pGrid[p * nStep];
+    if (nStep == 1)
+        std::copy(pGrid, pGrid + n, m_aCell.begin());
+    else
+        for (int p = 0; p < n; ++p) m_aCell[size_t(p)] = pGrid[p * nStep];
     std::copy(m_aCell.begin(), m_aCell.begin() + n, m_aCellBefore.begin());
 
     bool bPass = false;
@@ -330,8 +329,10 @@ bool CLineSet::SolveLine(int i, bool& bChanged) {
         if (!pass.Run(bPass)) return false;
     }
     if (bPass) {
-        if (nStep == 1) std::copy(m_aCell.begin(), m_aCell.begin() + n, pGrid);
-        else for (int p = 0; p < n; ++p) pGrid[p * nStep] = m_aCell[size_t(p)];
+        if (nStep == 1)
+            std::copy(m_aCell.begin(), m_aCell.begin() + n, pGrid);
+        else
+            for (int p = 0; p < n; ++p) pGrid[p * nStep] = m_aCell[size_t(p)];
         bChanged = true;
     }
     return true;

@@ -22,8 +22,8 @@ CNumberFault MakeFault(ENumberFault nKind, bool bColumns, int nLine, int nSlot, 
 }
 
 // One line's slots, in the order of the tests; adds its numbers to the colour sums.
-std::optional<CNumberFault> CheckLine(std::vector<NUMBERCELL>& slots, bool bColumns, int nLine,
-                                      int nLength, int nColors, ColorSums& sums) {
+std::optional<CNumberFault> CheckLine(std::vector<NUMBERCELL>& slots, bool bColumns, int nLine, int nLength,
+                                      int nColors, ColorSums& sums) {
     const int nSlots = int(slots.size());
     // A mark on an empty slot is no number.
     for (int i = 0; i < nSlots; ++i) {
@@ -42,8 +42,7 @@ std::optional<CNumberFault> CheckLine(std::vector<NUMBERCELL>& slots, bool bColu
         const int col = slots[size_t(i)].color;
         if (v > 99) return MakeFault(ENumberFault::NUMBER_FAULT_TOO_LARGE, bColumns, nLine, i, v);
         // The numbers above the grid also refuse an out-of-range colour in an empty slot.
-        const bool bBadColor =
-            (v != 0 && col < 1) || ((v != 0 || bColumns) && col >= nColors);
+        const bool bBadColor = (v != 0 && col < 1) || ((v != 0 || bColumns) && col >= nColors);
         if (bBadColor) return MakeFault(ENumberFault::NUMBER_FAULT_COLOR, bColumns, nLine, i, col);
         if (v == 0) continue;
         nMinLength += v;
@@ -51,8 +50,7 @@ std::optional<CNumberFault> CheckLine(std::vector<NUMBERCELL>& slots, bool bColu
         if (i + 1 < nSlots && col == slots[size_t(i + 1)].color) ++nMinLength;
     }
     // One cell of slack: such a line is left for the line solver to call contradictory.
-    if (nMinLength > nLength + 1)
-        return MakeFault(ENumberFault::NUMBER_FAULT_SUM, bColumns, nLine, 0, nMinLength);
+    if (nMinLength > nLength + 1) return MakeFault(ENumberFault::NUMBER_FAULT_SUM, bColumns, nLine, 0, nMinLength);
     return std::nullopt;
 }
 
@@ -63,13 +61,11 @@ std::optional<CNumberFault> CheckNumbers(CCrossword& crossword) {
     ColorSums topSums{};
     const int nColors = crossword.m_nColors;
     for (std::size_t r = 0; r < crossword.m_pLeftNumbers.size(); ++r) {
-        if (auto fault = CheckLine(crossword.m_pLeftNumbers[r], false, int(r), crossword.m_nWidth, nColors,
-                                   leftSums))
+        if (auto fault = CheckLine(crossword.m_pLeftNumbers[r], false, int(r), crossword.m_nWidth, nColors, leftSums))
             return fault;
     }
     for (std::size_t c = 0; c < crossword.m_pTopNumbers.size(); ++c) {
-        if (auto fault = CheckLine(crossword.m_pTopNumbers[c], true, int(c), crossword.m_nHeight, nColors,
-                                   topSums))
+        if (auto fault = CheckLine(crossword.m_pTopNumbers[c], true, int(c), crossword.m_nHeight, nColors, topSums))
             return fault;
     }
     for (int k = 0; k < nColors; ++k) {
@@ -90,28 +86,23 @@ std::string FormatNumberFault(const CNumberFault& fault) {
     switch (fault.nKind) {
     case ENumberFault::NUMBER_FAULT_GAP:
         return LoadAppString(bCol ? IDS_CHECK_GAP_COLUMNS : IDS_CHECK_GAP_ROWS) +
-               FormatText(LoadAppString(bCol ? IDS_CHECK_GAP_COLUMNS_AT : IDS_CHECK_GAP_ROWS_AT),
-                          nLine, nSlot);
+               FormatText(LoadAppString(bCol ? IDS_CHECK_GAP_COLUMNS_AT : IDS_CHECK_GAP_ROWS_AT), nLine, nSlot);
     case ENumberFault::NUMBER_FAULT_TOO_LARGE:
         return LoadAppString(bCol ? IDS_CHECK_LARGE_COLUMNS : IDS_CHECK_LARGE_ROWS) +
-               FormatText(
-                   LoadAppString(bCol ? IDS_CHECK_LARGE_COLUMNS_AT : IDS_CHECK_LARGE_ROWS_AT),
-                   nLine, nSlot, int(fault.nValue));
+               FormatText(LoadAppString(bCol ? IDS_CHECK_LARGE_COLUMNS_AT : IDS_CHECK_LARGE_ROWS_AT), nLine, nSlot,
+                          int(fault.nValue));
     case ENumberFault::NUMBER_FAULT_COLOR:
         return LoadAppString(bCol ? IDS_CHECK_COLOR_COLUMNS : IDS_CHECK_COLOR_ROWS) +
-               FormatText(
-                   LoadAppString(bCol ? IDS_CHECK_COLOR_COLUMNS_AT : IDS_CHECK_COLOR_ROWS_AT),
-                   nLine, nSlot, int(fault.nValue));
+               FormatText(LoadAppString(bCol ? IDS_CHECK_COLOR_COLUMNS_AT : IDS_CHECK_COLOR_ROWS_AT), nLine, nSlot,
+                          int(fault.nValue));
     case ENumberFault::NUMBER_FAULT_SUM:
         return LoadAppString(bCol ? IDS_CHECK_SUM_COLUMNS : IDS_CHECK_SUM_ROWS) +
-               FormatText(LoadAppString(bCol ? IDS_CHECK_SUM_COLUMNS_AT : IDS_CHECK_SUM_ROWS_AT),
-                          nLine, int(fault.nValue));
-    case ENumberFault::NUMBER_FAULT_COLOR_SUMS:
-        break;
+               FormatText(LoadAppString(bCol ? IDS_CHECK_SUM_COLUMNS_AT : IDS_CHECK_SUM_ROWS_AT), nLine,
+                          int(fault.nValue));
+    case ENumberFault::NUMBER_FAULT_COLOR_SUMS: break;
     }
-    return LoadAppString(IDS_CHECK_COLOR_SUMS) +
-           FormatText(LoadAppString(IDS_CHECK_COLOR_SUMS_VALUES), int(fault.nValue),
-                      int(fault.nLeftSum), int(fault.nTopSum));
+    return LoadAppString(IDS_CHECK_COLOR_SUMS) + FormatText(LoadAppString(IDS_CHECK_COLOR_SUMS_VALUES),
+                                                            int(fault.nValue), int(fault.nLeftSum), int(fault.nTopSum));
 }
 
 }  // namespace quenk

@@ -18,9 +18,9 @@ enum class ENumberFault {
 
 struct CNumberFault {
     ENumberFault nKind = ENumberFault::NUMBER_FAULT_GAP;
-    bool bColumns = false;    // the numbers above the grid (else left of it)
-    std::int32_t nLine = 0;   // row or column, from 0
-    std::int32_t nSlot = 0;   // slot from 0, counted from the far end (gap, too large, colour)
+    bool bColumns = false;   // the numbers above the grid (else left of it)
+    std::int32_t nLine = 0;  // row or column, from 0
+    std::int32_t nSlot = 0;  // slot from 0, counted from the far end (gap, too large, colour)
     // The number (too large), the colour byte (colour), the minimal length (sum), the colour
     // index (colour sums).
     std::int32_t nValue = 0;

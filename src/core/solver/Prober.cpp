@@ -77,7 +77,8 @@ bool CProber::Run(bool& bLearnedAny, int nQuietLimit) {
     // Round and round from cell 0, until a full round since the last lesson.
     int nQuiet = 0;
     int nQuietProbes = 0;
-    for (int nCell = 0; nQuiet < nCells && m_grid.GetUndecidedCount() > 0; nCell = nCell + 1 == nCells ? 0 : nCell + 1) {
+    for (int nCell = 0; nQuiet < nCells && m_grid.GetUndecidedCount() > 0;
+         nCell = nCell + 1 == nCells ? 0 : nCell + 1) {
         // What a probe can teach comes mostly from its own row and column: a cell whose
         // lines hold nothing decided, or are as they were at its last probe, is passed.
         if (m_grid.IsDecided(nCell) || !m_grid.HasDecidedInLines(nCell) ||

@@ -131,7 +131,8 @@ private:
     bool EncodeLine(int nLine) {
         // Plain names, not a structured binding: the lambdas below capture them.
         const SGridClues::SLine line = m_clues.Line(nLine);
-        const int nStart = line.nStart, nStep = line.nStep, n = line.nLength, nFirst = line.nFirst, nCount = line.nCount;
+        const int nStart = line.nStart, nStep = line.nStep, n = line.nLength, nFirst = line.nFirst,
+                  nCount = line.nCount;
         BuildStates(m_clues.aValue.data() + nFirst, m_clues.aColor.data() + nFirst, nCount);
         const int S = int(m_aSym.size());
         auto at = [S](int i, int s) { return size_t(i) * size_t(S) + size_t(s); };
@@ -163,7 +164,7 @@ private:
         m_aVar.assign(size_t(n + 1) * size_t(S), 0);
         for (int i = 0; i <= n; ++i) {
             const int nValid = int(std::count(valid.begin() + std::ptrdiff_t(at(i, 0)),
-                                               valid.begin() + std::ptrdiff_t(at(i + 1, 0)), std::uint8_t(1)));
+                                              valid.begin() + std::ptrdiff_t(at(i + 1, 0)), std::uint8_t(1)));
             for (int s = 0; s < S; ++s)
                 if (valid[at(i, s)]) m_aVar[at(i, s)] = nValid == 1 ? SCnf::LIT_TRUE : ++m_cnf.nVars;
         }
@@ -199,9 +200,9 @@ private:
     const std::int64_t m_nMaxLiterals;
     bool m_bEmptyClause = false;
     std::vector<int> m_aClause, m_aLink;
-    std::vector<int> m_aGap;                 // per number (and the trailing gap): its gap state
-    std::vector<std::uint8_t> m_aSym;        // per state: the value that enters it
-    std::vector<int> m_aNumber;              // per state: its number (the trailing gap: the count)
+    std::vector<int> m_aGap;           // per number (and the trailing gap): its gap state
+    std::vector<std::uint8_t> m_aSym;  // per state: the value that enters it
+    std::vector<int> m_aNumber;        // per state: its number (the trailing gap: the count)
     std::vector<std::uint8_t> m_aForward, m_aBackward;
     std::vector<int> m_aVar;
     int m_nCount = 0;

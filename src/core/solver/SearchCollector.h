@@ -16,8 +16,7 @@ public:
 
     ESolutionReply OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
         if (m_pList && !m_pList->Add(solution)) return ESolutionReply::SOLUTION_NOT_KEPT;
-        return (m_nMax > 0 && nIndex >= m_nMax) ? ESolutionReply::SOLUTION_KEPT_STOP
-                                                : ESolutionReply::SOLUTION_KEPT;
+        return (m_nMax > 0 && nIndex >= m_nMax) ? ESolutionReply::SOLUTION_KEPT_STOP : ESolutionReply::SOLUTION_KEPT;
     }
     bool ShouldStop(std::int64_t) override { return m_bStop.load(std::memory_order_relaxed); }
 

@@ -42,7 +42,8 @@ void CSearchEngine::UndoTo(int nMark) {
 SearchOutcome CSearchEngine::Run(ISearchObserver& observer) {
     if (m_bRan) return SearchOutcome{};
     m_bRan = true;
-    if (m_eDeduction == ESearchDeduction::DEDUCTIVE) return RunDeductiveSearch(m_copy, m_lines, observer, m_stats, m_tuning);
+    if (m_eDeduction == ESearchDeduction::DEDUCTIVE)
+        return RunDeductiveSearch(m_copy, m_lines, observer, m_stats, m_tuning);
     return RunLinePass(observer);
 }
 
@@ -80,7 +81,7 @@ SearchOutcome CSearchEngine::RunLinePass(ISearchObserver& observer) {
             if (nReply != ESolutionReply::SOLUTION_NOT_KEPT) ++outcome.nSolutions;
             if (nReply != ESolutionReply::SOLUTION_KEPT) {
                 outcome.reason = nReply == ESolutionReply::SOLUTION_NOT_KEPT ? ESearchStop::SEARCH_STOP_BUDGET
-                                                                            : ESearchStop::SEARCH_STOP_REQUEST;
+                                                                             : ESearchStop::SEARCH_STOP_REQUEST;
                 bStop = true;
             }
         } else if (result.code == ESolveCode::SOLVE_STALLED && nGuess >= 0) {

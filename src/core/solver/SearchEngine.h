@@ -44,8 +44,8 @@ struct SearchOutcome {
     ESearchCode code = ESearchCode::SEARCH_FINISHED;
     ESearchStop reason = ESearchStop::SEARCH_STOP_NONE;
     std::int64_t nSolutions = 0;
-    unsigned nStatusId = 0;    // IDS_SEARCH_FINISHED or IDS_SEARCH_INTERRUPTED
-    std::int64_t nNodes = 0;   // nodes visited
+    unsigned nStatusId = 0;      // IDS_SEARCH_FINISHED or IDS_SEARCH_INTERRUPTED
+    std::int64_t nNodes = 0;     // nodes visited
     std::int32_t nMaxDepth = 0;  // most nested guesses on one path
 };
 
@@ -102,10 +102,10 @@ private:
     std::uint8_t CellAt(int nCell) const;
 
     CCrossword m_copy;
-    CLineSet m_lines;                      // of m_copy, for the whole run
-    std::vector<std::uint8_t> m_aOpen;     // 1 while a cell is undecided on the current path
-    std::vector<std::int32_t> m_aTrail;    // cells decided along the current path
-    std::vector<CFrame> m_aFrames;         // one per guess on the current path
+    CLineSet m_lines;                    // of m_copy, for the whole run
+    std::vector<std::uint8_t> m_aOpen;   // 1 while a cell is undecided on the current path
+    std::vector<std::int32_t> m_aTrail;  // cells decided along the current path
+    std::vector<CFrame> m_aFrames;       // one per guess on the current path
     int m_nTrail = 0;
     bool m_bRan = false;
     ESearchDeduction m_eDeduction;

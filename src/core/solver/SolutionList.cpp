@@ -8,15 +8,12 @@
 namespace quenk {
 
 CSolutionList::CSolutionList(const CCrossword& puzzle, std::size_t nBudgetBytes)
-    : m_template(puzzle),
-      m_nCellBytes(puzzle.Cells().size()),
-      m_nBudget(nBudgetBytes) {}
+    : m_template(puzzle), m_nCellBytes(puzzle.Cells().size()), m_nBudget(nBudgetBytes) {}
 
 CSolutionList::~CSolutionList() = default;
 
 bool CSolutionList::Add(const CCrossword& solution) {
-    if (solution.m_nWidth != m_template.m_nWidth || solution.m_nHeight != m_template.m_nHeight)
-        return false;
+    if (solution.m_nWidth != m_template.m_nWidth || solution.m_nHeight != m_template.m_nHeight) return false;
     std::lock_guard<std::mutex> guard(m_lock);
     const std::size_t nUsed = m_nCount * m_nCellBytes;
     if (m_nCellBytes > m_nBudget - std::min(m_nBudget, nUsed)) {
@@ -69,8 +66,7 @@ void CSolutionList::CopyCellsTo(std::size_t i, CCrossword& target) const {
     CopyCells(i, target);
 }
 
-void CSolutionList::Save(std::size_t i, const std::string& strPath,
-                         const CFormatOptions& options) const {
+void CSolutionList::Save(std::size_t i, const std::string& strPath, const CFormatOptions& options) const {
     SaveCrossword(GetSolution(i), strPath, options);
 }
 

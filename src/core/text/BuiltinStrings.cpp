@@ -94,8 +94,7 @@ std::string LoadAppString(unsigned nId) {
         // would read arguments that were never passed. An empty one yields nothing, so the
         // built-in text stands, as for an id the bundle lacks.
         const std::string* pText = pBundle->FindString(nId);
-        if (pText && !pText->empty() && (!pszBuiltin || SameFormatArguments(pszBuiltin, *pText)))
-            return *pText;
+        if (pText && !pText->empty() && (!pszBuiltin || SameFormatArguments(pszBuiltin, *pText))) return *pText;
     }
     return pszBuiltin ? std::string(pszBuiltin) : std::string();
 }

@@ -45,9 +45,21 @@ std::optional<std::string> FormatSignature(const std::string& s) {
         if (i >= s.size()) return std::nullopt;
         char kind = 0;
         switch (s[i++]) {
-        case 'd': case 'i': case 'c': kind = 'i'; break;
-        case 'u': case 'o': case 'x': case 'X': kind = 'u'; break;
-        case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': kind = 'f'; break;
+        case 'd':
+        case 'i':
+        case 'c': kind = 'i'; break;
+        case 'u':
+        case 'o':
+        case 'x':
+        case 'X': kind = 'u'; break;
+        case 'f':
+        case 'F':
+        case 'e':
+        case 'E':
+        case 'g':
+        case 'G':
+        case 'a':
+        case 'A': kind = 'f'; break;
         case 's': kind = 's'; break;
         case 'p': kind = 'p'; break;
         default: return std::nullopt;  // %n and anything unknown

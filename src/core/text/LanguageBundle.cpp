@@ -85,7 +85,8 @@ std::optional<CLanguageBundle> ParseLanguageBundle(std::string_view data) {
         if (trimmed.empty() || trimmed.front() == '#') continue;
         const std::size_t nEq = line.find('=');
         std::optional<std::string> value;
-        const std::string_view key = nEq == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(0, nEq));
+        const std::string_view key =
+            nEq == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(0, nEq));
         if (IsValidKey(key)) value = Unescape(line.substr(nEq + 1));
         if (!value || !IsValidUtf8(*value)) {
             ++bundle.m_nBadLines;
@@ -138,7 +139,8 @@ std::vector<std::string> ListLanguageBundles(const std::string& strFolder) {
             continue;
         std::error_code ecType;
         if (!it->is_regular_file(ecType)) continue;
-        std::string strName = strFile.substr(BUNDLE_PREFIX.size(), strFile.size() - BUNDLE_PREFIX.size() - BUNDLE_SUFFIX.size());
+        std::string strName =
+            strFile.substr(BUNDLE_PREFIX.size(), strFile.size() - BUNDLE_PREFIX.size() - BUNDLE_SUFFIX.size());
         if (IsValidLanguageName(strName)) names.push_back(std::move(strName));
     }
     // The directory's own order is arbitrary; sorting keeps the list the same from run to run.

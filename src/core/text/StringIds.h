@@ -7,16 +7,16 @@ enum EStringId : unsigned {
     // Document template: title, document name, new-file name, filter name, filter extensions,
     // file type id and file type name, separated by '\n'.
     IDS_DOCUMENT_TEMPLATE = 128,
-    IDS_WHATS_THIS = 129,           // "Что это такое?"
-    IDS_UNTITLED = 130,             // "Безымянный"
-    IDS_OPTIONS_TITLE = 131,        // "Настройки"
-    IDS_EDITOR_SUFFIX = 132,        // "(Редактор)"
+    IDS_WHATS_THIS = 129,     // "Что это такое?"
+    IDS_UNTITLED = 130,       // "Безымянный"
+    IDS_OPTIONS_TITLE = 131,  // "Настройки"
+    IDS_EDITOR_SUFFIX = 132,  // "(Редактор)"
     IDS_BMP_FILTER = 133,
     IDS_SHELL_COMMAND_FAILED = 134,
     IDS_CANNOT_OPEN_FILE = 135,
     IDS_INVALID_FORMAT = 136,
     IDS_CREATE_ERROR = 137,
-    IDS_DEPTHS_ONE_ZERO = 138,      // one number depth zero and the other not
+    IDS_DEPTHS_ONE_ZERO = 138,  // one number depth zero and the other not
     IDS_CONFIRM_RELOAD = 139,
 
     // Bitmap import

@@ -93,10 +93,23 @@ TEST(Drawing, FrameBordersAndLabels) {
     auto p = MakePuzzle(10, 10, 3, 4);
     p->SetCell(0, 5, 3);
     QImage image = Draw(*p, 12);  // W 161, H 173
-    for (auto [x, y, rgb] : {std::tuple{15, 100, BLACK}, {14, 100, WHITE}, {175, 100, BLACK}, {176, 100, WHITE},
-                             {100, 15, BLACK}, {100, 187, BLACK}, {100, 188, WHITE}, {59, 64, BLACK}, {59, 65, BLACK},
-                             {52, 100, BLACK}, {53, 100, BLACK}, {114, 65, BLACK}, {126, 77, BLACK},
-                             {115, 66, 0xFF0000FF}, {125, 76, 0xFF0000FF}, {30, 30, WHITE}, {52, 30, BLACK}})
+    for (auto [x, y, rgb] : {std::tuple{15, 100, BLACK},
+                             {14, 100, WHITE},
+                             {175, 100, BLACK},
+                             {176, 100, WHITE},
+                             {100, 15, BLACK},
+                             {100, 187, BLACK},
+                             {100, 188, WHITE},
+                             {59, 64, BLACK},
+                             {59, 65, BLACK},
+                             {52, 100, BLACK},
+                             {53, 100, BLACK},
+                             {114, 65, BLACK},
+                             {126, 77, BLACK},
+                             {115, 66, 0xFF0000FF},
+                             {125, 76, 0xFF0000FF},
+                             {30, 30, WHITE},
+                             {52, 30, BLACK}})
         EXPECT_EQ(image.pixel(x, y), rgb) << x << "," << y;
 
     auto inkLines = [&](QRect band, bool bColumns) {
@@ -117,8 +130,10 @@ TEST(Drawing, FrameBordersAndLabels) {
     for (int k : {5, 10, 15, 20, 23}) {
         const int x = k * 12 + (k - 1) / 5 + 17 + 5;  // over column k - 1, centred like its digits
         for (int c = 0; c < 3; ++c) {
-            if (k < 10) expected.insert(x + c);
-            else expected.insert({x - 2 + c, x + 2 + c});
+            if (k < 10)
+                expected.insert(x + c);
+            else
+                expected.insert({x - 2 + c, x + 2 + c});
         }
     }
     EXPECT_EQ(inkLines(QRect(0, 6, image.width(), 7), true), expected);
@@ -158,9 +173,13 @@ TEST(Drawing, OddPuzzlesAndTheLargestDrawing) {
 TEST(Drawing, EveryPartIsTheWhole) {
     auto p = MakePuzzle(13, 11, 3, 4);
     for (int x = 0; x < 13; ++x)
-        for (int y = 0; y < 11; ++y) p->SetCell(y, x, std::uint8_t((x * 7 + y * 3) % 5 == 4 ? CELL_CROSS : (x + y) % 4));
-    for (int i = 0; i < 13; ++i) p->m_pTopNumbers[size_t(i)] = {{0, 0}, {std::uint8_t(i + 3), 2}, {7 | NUMBER_MARK, 1}, {std::uint8_t(95 + i), 3}};
-    for (int j = 0; j < 11; ++j) p->m_pLeftNumbers[size_t(j)] = {{0, 0}, {std::uint8_t(j), 1}, {std::uint8_t((40 + j) | NUMBER_MARK), 2}};
+        for (int y = 0; y < 11; ++y)
+            p->SetCell(y, x, std::uint8_t((x * 7 + y * 3) % 5 == 4 ? CELL_CROSS : (x + y) % 4));
+    for (int i = 0; i < 13; ++i)
+        p->m_pTopNumbers[size_t(i)] = {
+            {0, 0}, {std::uint8_t(i + 3), 2}, {7 | NUMBER_MARK, 1}, {std::uint8_t(95 + i), 3}};
+    for (int j = 0; j < 11; ++j)
+        p->m_pLeftNumbers[size_t(j)] = {{0, 0}, {std::uint8_t(j), 1}, {std::uint8_t((40 + j) | NUMBER_MARK), 2}};
     for (int s : {10, 11, 12, 17, 40}) {
         for (bool bRaster : {true, false}) {
             const CDrawOptions options{s, bRaster, s % 2 == 0};

@@ -35,8 +35,10 @@ TEST(NumberEntry, DigitsFollowTheTypingOrderAndWrap) {
     EXPECT_EQ(d.Top(1, 2).value, 7);
 
     // After the last column: one slot row further from the grid; slot row 0 stays.
-    for (auto [nFrom, nTo] : {std::pair{TopSlot(3, 2), TopSlot(0, 1)}, {TopSlot(3, 0), TopSlot(0, 0)},
-                              {LeftSlot(1, 2), LeftSlot(0, 0)}, {LeftSlot(0, 2), LeftSlot(0, 0)}}) {
+    for (auto [nFrom, nTo] : {std::pair{TopSlot(3, 2), TopSlot(0, 1)},
+                              {TopSlot(3, 0), TopSlot(0, 0)},
+                              {LeftSlot(1, 2), LeftSlot(0, 0)},
+                              {LeftSlot(0, 2), LeftSlot(0, 0)}}) {
         d.Drag(Qt::LeftButton, {d.At(nFrom.nArea, nFrom.i, nFrom.j)});
         d.Type("12");
         EXPECT_EQ(d.View().ShownCaret(), nTo);
@@ -111,9 +113,9 @@ TEST(NumberEntry, CaretKeysWrapWithinTheirAreaAndTabSwitches) {
     CViewDriver d = Editing();
     d.Drag(Qt::LeftButton, {d.At(AREA_TOP, 0, 2)});
     const std::pair<Qt::Key, CSlotPos> steps[] = {
-        {Qt::Key_Left, TopSlot(3, 2)}, {Qt::Key_Home, TopSlot(0, 2)}, {Qt::Key_End, TopSlot(3, 2)},
-        {Qt::Key_Right, TopSlot(0, 2)}, {Qt::Key_Down, TopSlot(0, 0)}, {Qt::Key_Up, TopSlot(0, 2)},
-        {Qt::Key_Tab, LeftSlot(1, 0)},  {Qt::Key_Up, LeftSlot(1, 2)},   {Qt::Key_End, LeftSlot(1, 2)},
+        {Qt::Key_Left, TopSlot(3, 2)},   {Qt::Key_Home, TopSlot(0, 2)},  {Qt::Key_End, TopSlot(3, 2)},
+        {Qt::Key_Right, TopSlot(0, 2)},  {Qt::Key_Down, TopSlot(0, 0)},  {Qt::Key_Up, TopSlot(0, 2)},
+        {Qt::Key_Tab, LeftSlot(1, 0)},   {Qt::Key_Up, LeftSlot(1, 2)},   {Qt::Key_End, LeftSlot(1, 2)},
         {Qt::Key_Right, LeftSlot(0, 2)}, {Qt::Key_Home, LeftSlot(0, 0)}, {Qt::Key_Tab, TopSlot(0, 2)}};
     for (auto [key, slot] : steps) {
         d.Key(key);
@@ -181,9 +183,11 @@ TEST(NumberEntry, KeypadPlusAndMinusZoom) {
     EXPECT_EQ(d.View().ShownCaret(), LeftSlot(1, 2));
     d.Key(Qt::Key_Plus);  // not the keypad's
     EXPECT_EQ(d.S(), 15);
-    for (auto [nFrom, nKey, nCount, nTo] :
-         {std::tuple{253, Qt::Key_Plus, 1, 254}, {254, Qt::Key_Plus, 1, 254}, {11, Qt::Key_Minus, 5, 10},
-          {10, Qt::Key_Minus, 1, 10}, {255, Qt::Key_Plus, 1, 255}}) {
+    for (auto [nFrom, nKey, nCount, nTo] : {std::tuple{253, Qt::Key_Plus, 1, 254},
+                                            {254, Qt::Key_Plus, 1, 254},
+                                            {11, Qt::Key_Minus, 5, 10},
+                                            {10, Qt::Key_Minus, 1, 10},
+                                            {255, Qt::Key_Plus, 1, 255}}) {
         d.Settings().m_nCellSize = std::uint8_t(nFrom);
         d.RepeatKey(nKey, nCount, Qt::KeypadModifier);
         EXPECT_EQ(d.S(), nTo) << nFrom;

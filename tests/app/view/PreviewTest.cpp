@@ -25,7 +25,8 @@ QAction* MenuItem(CViewDriver& d, unsigned nId) {
 // 70-pixel minimum width; 8-pixel blocks fill 80 x 80. Crosses show as background.
 TEST(Preview, BlocksInTheirColoursAndTheMinimumWidth) {
     for (auto [p, size] : {std::pair{3, QSize(70, 30)}, {8, QSize(80, 80)}}) {
-        CViewDriver d(Blank(10, 10, 1, 1), false, [nBlock = p](CSettings& s) { s.m_nPreviewCellSize = std::uint8_t(nBlock); });
+        CViewDriver d(Blank(10, 10, 1, 1), false,
+                      [nBlock = p](CSettings& s) { s.m_nPreviewCellSize = std::uint8_t(nBlock); });
         d.Doc().PaintCells(0, 0, 0, 0, {{0, 0}}, 3);
         d.Doc().PaintCells(1, 0, 1, 0, {{1, 0}}, CELL_CROSS);
         AltP(d);

@@ -18,8 +18,9 @@ namespace {
 // quenk --render ARGS with no platform chosen and the stored settings in their usual place under
 // dir; the exit code.
 int Render(const CTempDir& dir, const std::string& strArgs, std::string* pErr = nullptr) {
-    const std::string strCommand = "env -u QT_QPA_PLATFORM -u QUENK_SETTINGS_FILE XDG_CONFIG_HOME='" + dir.File("config") + "' '" +
-                                   QUENK_APP_PATH + "' --render " + strArgs + " 2>'" + dir.File("err") + "'";
+    const std::string strCommand = "env -u QT_QPA_PLATFORM -u QUENK_SETTINGS_FILE XDG_CONFIG_HOME='" +
+                                   dir.File("config") + "' '" + QUENK_APP_PATH + "' --render " + strArgs + " 2>'" +
+                                   dir.File("err") + "'";
     const int nStatus = std::system(strCommand.c_str());
     if (pErr) *pErr = ReadText(dir.File("err"));
     return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;

@@ -43,19 +43,27 @@ TEST(ViewGeometry, SizesAndOrigins) {
     EXPECT_EQ(CalcPixelSize(*p, 12).nHeight, 173);
     EXPECT_EQ(CalcPixelSize(*MakePuzzle(0, 0, 2, 3), 10).nWidth, 24);  // (0 - 1) / 5 is 0
     int x0 = -7, y0 = -7;
-    for (auto [area, i, j, ex, ey] : {std::tuple{int(AREA_GRID), 5, 0, 114, 65}, {AREA_TOP, 6, 3, 9 * 12 + 18, 52},
+    for (auto [area, i, j, ex, ey] : {std::tuple{int(AREA_GRID), 5, 0, 114, 65},
+                                      {AREA_TOP, 6, 3, 9 * 12 + 18, 52},
                                       {AREA_LEFT, 2, 9, 40, 13 * 12 + 18}}) {
         ASSERT_TRUE(GetCellOrigin(*p, 12, area, i, j, x0, y0));
         EXPECT_EQ(std::pair(x0, y0), std::pair(ex, ey));
     }
-    for (auto [area, i, j] : {std::tuple{int(AREA_TOP), 10, 0}, {AREA_TOP, 0, 4}, {AREA_LEFT, 3, 0},
-                              {AREA_GRID, 0, 10}, {AREA_GRID, -1, 0}, {AREA_NONE, 0, 0}, {4, 0, 0}})
+    for (auto [area, i, j] : {std::tuple{int(AREA_TOP), 10, 0},
+                              {AREA_TOP, 0, 4},
+                              {AREA_LEFT, 3, 0},
+                              {AREA_GRID, 0, 10},
+                              {AREA_GRID, -1, 0},
+                              {AREA_NONE, 0, 0},
+                              {4, 0, 0}})
         EXPECT_FALSE(GetCellOrigin(*p, 12, area, i, j, x0, y0)) << area << " " << i << " " << j;
 }
 
 // Every pixel of the drawing, for shapes with and without number areas, odd and even s.
 TEST(ViewGeometry, HitTestMatchesOriginsEverywhere) {
-    struct Shape { int s, nCols, nRows, L, T; };
+    struct Shape {
+        int s, nCols, nRows, L, T;
+    };
     for (const Shape& sh : {Shape{12, 10, 10, 3, 4}, Shape{11, 12, 7, 2, 1}, Shape{10, 11, 6, 0, 0},
                             Shape{12, 6, 11, 0, 2}, Shape{12, 0, 3, 2, 2}}) {
         auto p = MakePuzzle(sh.nCols, sh.nRows, sh.L, sh.T);
@@ -69,9 +77,12 @@ TEST(ViewGeometry, HitTestMatchesOriginsEverywhere) {
                 const auto col = Owner(cols, sh.s, x), slotX = Owner(leftSlots, sh.s, x);
                 const auto row = Owner(rows, sh.s, y), slotY = Owner(topSlots, sh.s, y);
                 std::tuple expected{int(AREA_NONE), 0, 0};
-                if (col && row) expected = {AREA_GRID, *col, *row};
-                else if (col && slotY) expected = {AREA_TOP, *col, *slotY};
-                else if (slotX && row) expected = {AREA_LEFT, *slotX, *row};
+                if (col && row)
+                    expected = {AREA_GRID, *col, *row};
+                else if (col && slotY)
+                    expected = {AREA_TOP, *col, *slotY};
+                else if (slotX && row)
+                    expected = {AREA_LEFT, *slotX, *row};
                 std::tuple hit{int(AREA_NONE), 0, 0};
                 const bool bHit = PointToCell(*p, sh.s, x, y, std::get<0>(hit), std::get<1>(hit), std::get<2>(hit));
                 ASSERT_EQ(bHit, std::get<0>(expected) != AREA_NONE) << "s=" << sh.s << " at " << x << "," << y;
@@ -91,15 +102,18 @@ TEST(ViewGeometry, HitTestMatchesOriginsEverywhere) {
 TEST(ViewGeometry, GridCellFollowsTheEdgeAndCentringIsPerAxis) {
     auto p = MakePuzzle(10, 8, 3, 4);
     int i = -1, j = -1;
-    for (auto [x, y, ei, ej] : {std::tuple{-1000, -1000, 0, 0}, {100000, -5, 9, 0}, {100000, 100000, 9, 7},
-                                {20, 100, 0, 2}, {120, 20, 5, 0}}) {
+    for (auto [x, y, ei, ej] : {std::tuple{-1000, -1000, 0, 0},
+                                {100000, -5, 9, 0},
+                                {100000, 100000, 9, 7},
+                                {20, 100, 0, 2},
+                                {120, 20, 5, 0}}) {
         ASSERT_TRUE(PointToGridCell(*p, 12, x, y, i, j));
         EXPECT_EQ(std::pair(i, j), std::pair(ei, ej)) << x << "," << y;
     }
     EXPECT_FALSE(PointToGridCell(*MakePuzzle(0, 5, 1, 1), 12, 40, 40, i, j));
     // The drawing is 191 x 179.
-    for (auto [cw, ch, bCenter, ox, oy] : {std::tuple{190, 220, true, 0, 20}, {201, 179, true, 5, 0},
-                                           {201, 189, false, 0, 0}}) {
+    for (auto [cw, ch, bCenter, ox, oy] :
+         {std::tuple{190, 220, true, 0, 20}, {201, 179, true, 5, 0}, {201, 189, false, 0, 0}}) {
         const COffset o = GetCenterOffset(*p, 12, bCenter, cw, ch);
         EXPECT_EQ(std::pair(o.x, o.y), std::pair(ox, oy));
     }

@@ -23,9 +23,9 @@ TEST(BmpExport, OneCellIsA122ByteFile) {
     pc.m_crColors[1] = MakeRGB(0x11, 0x22, 0x33);
     pc.m_crColors[2] = MakeRGB(9, 9, 9);  // unused entries stay out of the file
     const BmpBytes b = Export(dir, pc, 1);
-    BmpBytes expected = {'B', 'M', 122, 0, 0, 0, 0, 0, 0, 0, 118, 0, 0, 0,  // file header
-                         40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 4, 0,   // size, w, h, planes, bits
-                         0, 0, 0, 0, 4, 0, 0, 0};                           // compression, image size
+    BmpBytes expected = {'B', 'M', 122, 0, 0, 0, 0, 0, 0, 0, 118, 0, 0, 0,        // file header
+                         40,  0,   0,   0, 1, 0, 0, 0, 1, 0, 0,   0, 1, 0, 4, 0,  // size, w, h, planes, bits
+                         0,   0,   0,   0, 4, 0, 0, 0};                           // compression, image size
     expected.resize(54, 0);
     const BmpBytes table0 = {0x33, 0x22, 0x11, 0};  // colour 1 as index 0, blue first
     expected.insert(expected.end(), table0.begin(), table0.end());

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <sys/stat.h>
+#include <random>
 
 #include "BmpTestSupport.h"
 #include "formats/BmpPicture.h"
@@ -16,7 +16,9 @@ namespace {
 
 constexpr COLORREF W = COLOR_WHITE, K = 0, R = MakeRGB(255, 0, 0), G = MakeRGB(0, 255, 0);
 
-ColorGrid Filled(int w, int h, COLORREF cr) { return ColorGrid(std::size_t(h), std::vector<COLORREF>(std::size_t(w), cr)); }
+ColorGrid Filled(int w, int h, COLORREF cr) {
+    return ColorGrid(std::size_t(h), std::vector<COLORREF>(std::size_t(w), cr));
+}
 
 // A valid 24-bit file of the given size, for tests that change its header.
 BmpBytes Plain24(int w, int h) { return Bmp24(Filled(w, h, W)).Bytes(); }
@@ -36,7 +38,13 @@ TEST(BmpImport, RefusalsInTheirOrder) {
     const BmpBytes ok = Plain24(4, 2);
     BmpBytes longer = ok;
     longer.resize(ok.size() + 2);
-    const struct { const char* name; BmpBytes bytes; int p; unsigned id; int arg; } cases[] = {
+    const struct {
+        const char* name;
+        BmpBytes bytes;
+        int p;
+        unsigned id;
+        int arg;
+    } cases[] = {
         {"shorter than the headers", BmpBytes(53, 'B'), 1, IDS_BMP_BAD_FILE, 0},
         {"too wide", Plain24(256, 1), 1, IDS_BMP_TOO_LARGE, 0},
         {"negative height reads as too large", Patched(ok, 22, std::uint32_t(-2)), 1, IDS_BMP_TOO_LARGE, 0},
@@ -54,7 +62,8 @@ TEST(BmpImport, RefusalsInTheirOrder) {
         {"compression comes before planes", Patched(Patched(ok, 26, 2, 2), 30, 3), 1, IDS_BMP_COMPRESSED, 0},
         // The file's length decides before anything is allocated for the pixels: 12 GB here.
         {"huge header", Patched(Patched(Plain24(1, 1), 18, 65025), 22, 65025), 255, IDS_BMP_BAD_FILE, 0},
-        {"huge negative height", Patched(Patched(Plain24(1, 1), 18, 65025), 22, 0xFFFFFF00u), 255, IDS_BMP_TOO_LARGE, 0},
+        {"huge negative height", Patched(Patched(Plain24(1, 1), 18, 65025), 22, 0xFFFFFF00u), 255, IDS_BMP_TOO_LARGE,
+         0},
     };
     CTempDir dir;
     for (const auto& c : cases) {
@@ -195,7 +204,7 @@ TEST(BmpImport, StreamingMatchesWholePictureImport) {
         for (int i = 0; i < nPool; ++i) pool.push_back(MakeRGB(std::uint8_t(i * 11), std::uint8_t(255 - i), 7));
         CTestBmp bmp{nBits, {}, std::vector<std::vector<std::uint32_t>>(std::size_t(h))};
         if (nBits == 8) {
-            bmp.table = pool;  // background: the last entry
+            bmp.table = pool;              // background: the last entry
             bmp.table.push_back(pool[0]);  // a duplicate colour under another index
         }
         ColorGrid pic = Filled(w, h, 0);

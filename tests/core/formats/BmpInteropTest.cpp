@@ -39,7 +39,8 @@ TEST(BmpInterop, ImportsWhatImageMagickWrites) {
     if (!HasImageMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
     constexpr COLORREF W = COLOR_WHITE, K = 0;
     std::vector<COLORREF> colours;
-    for (int i = 0; i < 20; ++i) colours.push_back(MakeRGB(std::uint8_t(12 * i), std::uint8_t(250 - 7 * i), std::uint8_t(i * i)));
+    for (int i = 0; i < 20; ++i)
+        colours.push_back(MakeRGB(std::uint8_t(12 * i), std::uint8_t(250 - 7 * i), std::uint8_t(i * i)));
 
     const ColorGrid bw = {{W, K, W, W, W, W}, {W, W, W, K, K, W}, {K, W, W, W, W, W}, {W, W, W, W, W, K}};
     ColorGrid few(5, std::vector<COLORREF>(7, W));
@@ -50,7 +51,8 @@ TEST(BmpInterop, ImportsWhatImageMagickWrites) {
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) noisy[std::size_t(y)][std::size_t(x)] = colours[std::size_t((x / 2 + y / 2) % 4)];
     ColorGrid noisyCells = CellsOf(noisy, 2);
-    for (int i = 0; i < 16; ++i) noisy[std::size_t(i / 4 * 2 + 1)][std::size_t(i % 4 * 2)] = colours[std::size_t(4 + i % 16)];
+    for (int i = 0; i < 16; ++i)
+        noisy[std::size_t(i / 4 * 2 + 1)][std::size_t(i % 4 * 2)] = colours[std::size_t(4 + i % 16)];
     ColorGrid wide(3, std::vector<COLORREF>(9));
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 9; ++x) wide[std::size_t(y)][std::size_t(x)] = colours[std::size_t((x / 3 + y) % 3)];
@@ -75,7 +77,9 @@ TEST(BmpInterop, ImportsWhatImageMagickWrites) {
         WriteText(strRaw, RawRgb(c.pic));
         const std::string strSize = std::to_string(c.pic[0].size()) + "x" + std::to_string(c.pic.size());
         ASSERT_EQ(RunShell("convert -size " + strSize + " -depth 8 'rgb:" + strRaw + "' " + c.strOptions + " BMP3:'" +
-                           strBmp + "'").nExit, 0);
+                           strBmp + "'")
+                      .nExit,
+                  0);
         const BmpBytes bytes = ReadBytes(strBmp);
         ASSERT_GE(bytes.size(), 54u);
         EXPECT_EQ(Get32(bytes, 14), 40u);  // the classic information header
@@ -86,7 +90,8 @@ TEST(BmpInterop, ImportsWhatImageMagickWrites) {
         const CCrossword& x = *result.m_crossword;
         ColorGrid cells(std::size_t(x.m_nHeight));
         for (int r = 0; r < x.m_nHeight; ++r)
-            for (int col = 0; col < x.m_nWidth; ++col) cells[std::size_t(r)].push_back(x.GetCellColor(x.GetCell(r, col)));
+            for (int col = 0; col < x.m_nWidth; ++col)
+                cells[std::size_t(r)].push_back(x.GetCellColor(x.GetCell(r, col)));
         EXPECT_EQ(cells, c.expectedCells);
     }
 }
@@ -95,7 +100,8 @@ TEST(BmpInterop, ImageMagickReadsWhatWeExport) {
     if (!HasImageMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
     std::array<COLORREF, MAX_COLORS> pal{};
     pal[0] = MakeRGB(250, 240, 230);
-    for (int i = 1; i < 5; ++i) pal[std::size_t(i)] = MakeRGB(std::uint8_t(60 * i), std::uint8_t(30 * i), std::uint8_t(255 - 50 * i));
+    for (int i = 1; i < 5; ++i)
+        pal[std::size_t(i)] = MakeRGB(std::uint8_t(60 * i), std::uint8_t(30 * i), std::uint8_t(255 - 50 * i));
     CCrossword c(5, 3, 0, 0, 5, pal.data());
     const std::vector<std::uint8_t> cells = {1, 2, 3, 4, 0, CELL_CROSS, 4, 4, 1, 1, 0, 0, 3, 2, 1};
     std::copy(cells.begin(), cells.end(), c.Cells().begin());

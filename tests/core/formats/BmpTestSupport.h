@@ -55,8 +55,10 @@ struct CTestBmp {
             unsigned char* row = b.data() + offset + s * (h - 1 - y);
             for (std::uint32_t x = 0; x < w; ++x) {
                 const std::uint32_t v = rows[y][x];
-                if (nBits == 24) Put(b, std::size_t(row - b.data()) + 3 * x, Bgr(v), 3);
-                else row[x * nBits / 8] |= std::uint8_t(v << (8 - nBits * (x % (8 / nBits) + 1)));
+                if (nBits == 24)
+                    Put(b, std::size_t(row - b.data()) + 3 * x, Bgr(v), 3);
+                else
+                    row[x * nBits / 8] |= std::uint8_t(v << (8 - nBits * (x % (8 / nBits) + 1)));
             }
         }
         return b;
@@ -69,8 +71,8 @@ inline CTestBmp Bmp24(const ColorGrid& grid) {
     return bmp;
 }
 
-inline CBmpImportResult ImportBytes(const CTempDir& dir, const BmpBytes& bytes, int p,
-                                    bool bFix = true, int* pAsked = nullptr) {
+inline CBmpImportResult ImportBytes(const CTempDir& dir, const BmpBytes& bytes, int p, bool bFix = true,
+                                    int* pAsked = nullptr) {
     const std::string strPath = dir.File("in.bmp");
     WriteBytes(strPath, bytes);
     return ImportBmp(strPath, p, [&] {
@@ -102,10 +104,12 @@ inline CReferenceImport ReferenceImport(ColorGrid pic, int p, COLORREF crBackgro
             std::vector<std::pair<COLORREF, int>> counts;  // first-appearance order
             for (int y = r * p; y < r * p + p; ++y)
                 for (int x = c * p; x < c * p + p; ++x) {
-                    auto it = std::find_if(counts.begin(), counts.end(),
-                                           [&](const auto& e) { return e.first == pic[y][x]; });
-                    if (it == counts.end()) counts.emplace_back(pic[y][x], 1);
-                    else ++it->second;
+                    auto it =
+                        std::find_if(counts.begin(), counts.end(), [&](const auto& e) { return e.first == pic[y][x]; });
+                    if (it == counts.end())
+                        counts.emplace_back(pic[y][x], 1);
+                    else
+                        ++it->second;
                 }
             auto best = counts.begin();
             for (auto it = counts.begin(); it != counts.end(); ++it)

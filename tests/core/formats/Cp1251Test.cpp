@@ -13,6 +13,11 @@ TEST(Cp1251, Conversions) {
     // Unmappable characters and malformed UTF-8 (lone continuation, cut sequence, overlong
     // form, surrogate) become question marks.
     EXPECT_EQ(Utf8ToCp1251("日本😀"), "???");
-    EXPECT_EQ(Utf8ToCp1251("\x80" "a" "\xD0"), "?a?");
-    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF" "\xED\xA0\x80"), "?????");
+    EXPECT_EQ(Utf8ToCp1251("\x80"
+                           "a"
+                           "\xD0"),
+              "?a?");
+    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"
+                           "\xED\xA0\x80"),
+              "?????");
 }

@@ -14,12 +14,16 @@ using namespace quenk;
 using namespace quenk::test;
 
 TEST(FormatDispatch, ExtensionAndFormatOfAPath) {
-    const struct { const char* path; const char* ext; EFormat format; } cases[] = {
-        {"PUZZLE.JCR", ".JCR", EFormat::JCR}, {"/home/u/puzzle.Jcr", ".Jcr", EFormat::JCR},
-        {"a.b.jcw", ".jcw", EFormat::JCW},    {"x.JCP", ".JCP", EFormat::JCP},
-        {"x.pp", ".pp", EFormat::PPIFF},      {"x.Ppc", ".Ppc", EFormat::PPIFF},
-        {"x.PPS", ".PPS", EFormat::PPIFF},    {"puzzle.jcc", ".jcc", EFormat::JCC},
-        {"puzzle.txt", ".txt", EFormat::JCC}, {"puzzle", "", EFormat::JCC},
+    const struct {
+        const char* path;
+        const char* ext;
+        EFormat format;
+    } cases[] = {
+        {"PUZZLE.JCR", ".JCR", EFormat::JCR},  {"/home/u/puzzle.Jcr", ".Jcr", EFormat::JCR},
+        {"a.b.jcw", ".jcw", EFormat::JCW},     {"x.JCP", ".JCP", EFormat::JCP},
+        {"x.pp", ".pp", EFormat::PPIFF},       {"x.Ppc", ".Ppc", EFormat::PPIFF},
+        {"x.PPS", ".PPS", EFormat::PPIFF},     {"puzzle.jcc", ".jcc", EFormat::JCC},
+        {"puzzle.txt", ".txt", EFormat::JCC},  {"puzzle", "", EFormat::JCC},
         {"dir/x.pp/puzzle", "", EFormat::JCC}, {"x.jcr.bak", ".bak", EFormat::JCC},
     };
     for (const auto& c : cases) {
@@ -33,7 +37,7 @@ TEST(FormatDispatch, LoadStatusAndItsMessage) {
     const std::string jcr("\x02\x02\x02\x01\x02\x01\x02\x00\x01\x00", 10);
     std::filesystem::create_directory(dir.File("folder.pp"));
     SaveCrossword(PuzzleFromPicture({"1.", "11"}), dir.File("folder.pp/puzzle"));  // JCC, whatever the folder is called
-    ASSERT_EQ(::mkfifo(dir.File("pipe.jcc").c_str(), 0600), 0);  // opening must not wait for a writer
+    ASSERT_EQ(::mkfifo(dir.File("pipe.jcc").c_str(), 0600), 0);                    // opening must not wait for a writer
 
     using enum ELoadStatus;
     const struct {
@@ -120,8 +124,7 @@ TEST(AtomicSave, FailedSavesLeaveTheOldFileAndNoLitter) {
                                          throw CFileError("x", CFileError::CAUSE_WRITE, 28);
                                      }),
                  CFileError);
-    EXPECT_THROW(WriteFileAtomically(strPath, [](CSafeFile&) { throw std::logic_error("bug"); }),
-                 std::logic_error);
+    EXPECT_THROW(WriteFileAtomically(strPath, [](CSafeFile&) { throw std::logic_error("bug"); }), std::logic_error);
     EXPECT_EQ(ReadText(strPath), "precious");
 
     const auto pc = PuzzleFromPicture({"11"}, 2, true);

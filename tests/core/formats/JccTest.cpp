@@ -8,13 +8,15 @@ using namespace quenk::test;
 namespace {
 
 // Head of a one-colour JCC file with the default palette, up to the width byte.
-std::string Head() {
-    return std::string("QUENK\x02\xFF\xFF\xFF\x00\x00\xC0\x00\x00", 14) + std::string(56, '\0');
-}
+std::string Head() { return std::string("QUENK\x02\xFF\xFF\xFF\x00\x00\xC0\x00\x00", 14) + std::string(56, '\0'); }
 
 // The 3 x 2 puzzle (rows 1 1 0 / 0 1 0, one slot on each side): 91 bytes.
-const std::string kSmall = Head() + std::string("\x03\x02\x01\x01\x00" "\x01\x01\x02\x01\x00\x00"
-                                                "\x02\x01\x01\x01" "\x01\x01\x00\x00\x01\x00", 21);
+const std::string kSmall = Head() + std::string(
+                                        "\x03\x02\x01\x01\x00"
+                                        "\x01\x01\x02\x01\x00\x00"
+                                        "\x02\x01\x01\x01"
+                                        "\x01\x01\x00\x00\x01\x00",
+                                        21);
 
 }  // namespace
 
@@ -53,7 +55,11 @@ TEST(JccFormat, PictureAndNumberBlocksAreOptional) {
     EXPECT_EQ(bytes[74], 1);
 
     // Both depths 0 and a picture: the numbers are computed from it.
-    auto pc = Load(dir, "pic.jcc", Head() + std::string("\x03\x02\x00\x00\x00" "\x01\x01\x00\x00\x01\x00", 11)).crossword;
+    auto pc = Load(dir, "pic.jcc",
+                   Head() + std::string("\x03\x02\x00\x00\x00"
+                                        "\x01\x01\x00\x00\x01\x00",
+                                        11))
+                  .crossword;
     ASSERT_TRUE(pc);
     EXPECT_EQ(pc->m_nTopDepth, 1);
     EXPECT_EQ(Values(pc->m_pTopNumbers[1]), Ints{2});

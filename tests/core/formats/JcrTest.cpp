@@ -12,7 +12,11 @@ TEST(JcrFormat, SmallPuzzleByteForByte) {
     CCrossword pc(2, 2, 2, 1, 2, p.data());
     pc.m_pTopNumbers = {{{2, 1}}, {{1, 1}}};
     pc.m_pLeftNumbers = {{{0, 0}, {1, 1}}, {{0, 0}, {2 | NUMBER_MARK, 1}}};
-    EXPECT_EQ(Saved(pc, dir, "small.jcr"), std::string("\x02\x02\x02\x01" "\x02\x01" "\x02\x00" "\x01\x00", 10));
+    EXPECT_EQ(Saved(pc, dir, "small.jcr"), std::string("\x02\x02\x02\x01"
+                                                       "\x02\x01"
+                                                       "\x02\x00"
+                                                       "\x01\x00",
+                                                       10));
 
     const CFormatOptions options{MakeRGB(10, 20, 30), "", std::nullopt};
     const auto back = LoadCrossword(dir.File("small.jcr"), options).crossword;
@@ -26,7 +30,12 @@ TEST(JcrFormat, SmallPuzzleByteForByte) {
 TEST(JcrFormat, LinesRunFromTheGridOutwardAndRowsFromTheBottom) {
     CTempDir dir;
     // Width 1, height 2, both depths 3: column 4; bottom row 1 2 (grid first); top row 5.
-    const std::string file("\x01\x02\x03\x03" "\x04\x00\x00" "\x01\x02\x00" "\x05\x00\x00", 13);
+    const std::string file(
+        "\x01\x02\x03\x03"
+        "\x04\x00\x00"
+        "\x01\x02\x00"
+        "\x05\x00\x00",
+        13);
     const auto pc = Load(dir, "pad.jcr", file).crossword;
     ASSERT_TRUE(pc);
     EXPECT_EQ(Values(pc->m_pTopNumbers[0]), (Ints{0, 0, 4}));

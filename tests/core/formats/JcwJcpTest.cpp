@@ -60,7 +60,11 @@ TEST(JcpFormat, SizesWrapAroundTheDigitZero) {
 TEST(JcpFormat, Refusals) {
     CTempDir dir;
     using enum ELoadStatus;
-    const struct { const char* name; std::string text; ELoadStatus status; } cases[] = {
+    const struct {
+        const char* name;
+        std::string text;
+        ELoadStatus status;
+    } cases[] = {
         {"missing final line end", "23\r\n2\r\n1\r\n1\r\n2\r\n", STATUS_BAD_FORMAT},
         {"LF alone ends no line", "11\n\n1\n1\n", STATUS_BAD_FORMAT},
         {"two bytes", "11", STATUS_BAD_FORMAT},

@@ -66,9 +66,9 @@ TEST(PpiffFormat, FiveTokensALineAndNoPictureWhenBlank) {
 
 TEST(PpiffFormat, TokenLayoutDoesNotMatter) {
     CTempDir dir;
-    for (const char* text : {"3 2 ; comment\n1 2 -\n\n2 1\n=\n00?\n?0?",
-                             "3 2\r\n1\r\n2\r\n-\r\n2\r\n1\r\n=\r\n00?\r\n?0?\r\n",
-                             "3\t2\r1 2 - 2 1 junk before = 00? ?0? and after"}) {
+    for (const char* text :
+         {"3 2 ; comment\n1 2 -\n\n2 1\n=\n00?\n?0?", "3 2\r\n1\r\n2\r\n-\r\n2\r\n1\r\n=\r\n00?\r\n?0?\r\n",
+          "3\t2\r1 2 - 2 1 junk before = 00? ?0? and after"}) {
         EXPECT_EQ(Load(dir, "layout.pp", text).crossword, PuzzleFromPicture({"11.", ".1."}, 2, true)) << text;
     }
 }
@@ -79,8 +79,7 @@ TEST(PpiffFormat, NumberTokens) {
         const char* token;
         Ints values;  // the first column's slots after alignment; empty when refused
     } cases[] = {
-        {"3.121", {3, 12, 1}}, {".07", {0, 0, 7}}, {"-", {0, 0, 0}}, {".7", {}},
-        {"1,23", {}},          {"1x", {}},         {"--", {}},
+        {"3.121", {3, 12, 1}}, {".07", {0, 0, 7}}, {"-", {0, 0, 0}}, {".7", {}}, {"1,23", {}}, {"1x", {}}, {"--", {}},
     };
     for (const auto& c : cases) {
         // The second column reserves three slots.
@@ -104,9 +103,9 @@ TEST(PpiffFormat, PictureAndHeaderFaults) {
     ASSERT_TRUE(pc);
     EXPECT_EQ(CellsOf(*pc), (Grid{1, 1, 0, CELL_CROSS}));
 
-    for (const std::string& text : std::vector<std::string>{"4 1\n- - - -\n-\n=\n00?", "4 1\n- - - -\n-\n=\n00?.0",
-                                   "4 1\n- - - -\n-\n=\n00?x", "4 1\n- - - -\n-\n=", "1 1 1 1",
-                                   "3 1\n1 1\n", "", std::string("1 1\n1\0 1\n", 9)})
+    for (const std::string& text :
+         std::vector<std::string>{"4 1\n- - - -\n-\n=\n00?", "4 1\n- - - -\n-\n=\n00?.0", "4 1\n- - - -\n-\n=\n00?x",
+                                  "4 1\n- - - -\n-\n=", "1 1 1 1", "3 1\n1 1\n", "", std::string("1 1\n1\0 1\n", 9)})
         EXPECT_EQ(LoadStatus(dir, "bad.pp", text), ELoadStatus::STATUS_BAD_FORMAT) << text;
 
     // Sizes keep their low byte; a number past int saturates the way atoi does.

@@ -48,8 +48,9 @@ TEST(Crossword, StagingBecomesAPuzzleOnlyWhenItsShapeFits) {
     for (const auto spoil : std::initializer_list<void (*)(CStagingPuzzle&)>{
              [](CStagingPuzzle& s) { s.m_nWidth = 0; }, [](CStagingPuzzle& s) { s.m_nHeight = 256; },
              [](CStagingPuzzle& s) { s.m_nColors = 1; }, [](CStagingPuzzle& s) { s.m_nColors = 17; },
-             [](CStagingPuzzle& s) { s.m_pTopNumbers.pop_back(); }, [](CStagingPuzzle& s) { s.m_pLeftNumbers[0].clear(); },
-             [](CStagingPuzzle& s) { s.m_nLeftDepth = 0; }, [](CStagingPuzzle& s) { s.m_aCells.push_back(0); }})
+             [](CStagingPuzzle& s) { s.m_pTopNumbers.pop_back(); },
+             [](CStagingPuzzle& s) { s.m_pLeftNumbers[0].clear(); }, [](CStagingPuzzle& s) { s.m_nLeftDepth = 0; },
+             [](CStagingPuzzle& s) { s.m_aCells.push_back(0); }})
         EXPECT_FALSE(staging(spoil));
     // A file without numbers gets those of its picture.
     const auto fromPicture = staging([](CStagingPuzzle& s) {
@@ -100,8 +101,8 @@ TEST(Crossword, AlignNumbersMovesNumbersTowardsTheGrid) {
 }
 
 TEST(Crossword, DarkFlags) {
-    std::array<COLORREF, MAX_COLORS> p = {COLOR_WHITE,        DEFAULT_MONO_COLOR, MakeRGB(0, 0, 0),
-                                          MakeRGB(0, 0, 255), MakeRGB(255, 0, 0), MakeRGB(0, 255, 0),
+    std::array<COLORREF, MAX_COLORS> p = {COLOR_WHITE,           DEFAULT_MONO_COLOR, MakeRGB(0, 0, 0),
+                                          MakeRGB(0, 0, 255),    MakeRGB(255, 0, 0), MakeRGB(0, 255, 0),
                                           MakeRGB(128, 128, 128)};
     const CCrossword c(1, 1, 0, 0, 7, p.data());
     const std::uint8_t expected[7] = {0, 0, 1, 1, 0, 0, 1};

@@ -21,7 +21,8 @@ CCrossword Numbered(int w, int h, int nLeft, int nTop, int nColors = 6) {
     const auto pal = TestPalette(nColors);
     CCrossword c(w, h, nLeft, nTop, nColors, pal.data());
     for (int col = 0; col < w && nTop; ++col)
-        for (int s = 0; s < nTop; ++s) c.m_pTopNumbers[size_t(col)][size_t(s)] = {std::uint8_t(10 * s + col % 10 + 1), 1};
+        for (int s = 0; s < nTop; ++s)
+            c.m_pTopNumbers[size_t(col)][size_t(s)] = {std::uint8_t(10 * s + col % 10 + 1), 1};
     for (int r = 0; r < h && nLeft; ++r)
         for (int s = 0; s < nLeft; ++s) c.m_pLeftNumbers[size_t(r)][size_t(s)] = {std::uint8_t(10 * s + r % 10 + 1), 2};
     for (int r = 0; r < h; ++r)

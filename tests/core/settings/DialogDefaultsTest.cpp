@@ -43,7 +43,8 @@ TEST(DialogDefaults, PaletteRememberedPerCount) {
     EXPECT_EQ(fresh.m_nColors, 2);
     EXPECT_EQ(fresh.m_crColors, Palette({COLOR_WHITE}));
 
-    const auto five = Palette({MakeRGB(1, 1, 1), MakeRGB(2, 2, 2), MakeRGB(3, 3, 3), MakeRGB(4, 4, 4), MakeRGB(5, 5, 5)});
+    const auto five =
+        Palette({MakeRGB(1, 1, 1), MakeRGB(2, 2, 2), MakeRGB(3, 3, 3), MakeRGB(4, 4, 4), MakeRGB(5, 5, 5)});
     const auto three = Palette({MakeRGB(7, 0, 0), MakeRGB(0, 7, 0), MakeRGB(0, 0, 7)});
     ASSERT_TRUE(SaveDefaultPalette(store, 3, three));
     ASSERT_TRUE(SaveDefaultPalette(store, 5, five));
@@ -56,7 +57,8 @@ TEST(DialogDefaults, PaletteRememberedPerCount) {
     // Changing the count in the dialog: a stored palette replaces the colours, a missing one leaves them.
     auto colors = five;
     EXPECT_TRUE(LoadDefaultColors(store, 3, colors));
-    EXPECT_EQ(colors, Palette({MakeRGB(7, 0, 0), MakeRGB(0, 7, 0), MakeRGB(0, 0, 7), MakeRGB(4, 4, 4), MakeRGB(5, 5, 5)}));
+    EXPECT_EQ(colors,
+              Palette({MakeRGB(7, 0, 0), MakeRGB(0, 7, 0), MakeRGB(0, 0, 7), MakeRGB(4, 4, 4), MakeRGB(5, 5, 5)}));
     const auto before = colors;
     EXPECT_FALSE(LoadDefaultColors(store, 6, colors));
     EXPECT_EQ(colors, before);

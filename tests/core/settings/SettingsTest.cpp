@@ -11,10 +11,8 @@ ByteArray Text(const std::string& str) { return ByteArray(str.begin(), str.end()
 
 // Stored values with every field away from its default, so a block that reverts is visible.
 const std::map<std::string, ByteArray> CHANGED = {
-    {"Options1", {1, 0, 0, 30, 7, 8, 9, 11, 0}},
-    {"Options2", {1, 2, 3, 0}},
-    {"Options3", {1, 0, 0, 0, 0, 0, 0, 0, 0}},
-    {"Options4", {0}},
+    {"Options1", {1, 0, 0, 30, 7, 8, 9, 11, 0}},       {"Options2", {1, 2, 3, 0}},
+    {"Options3", {1, 0, 0, 0, 0, 0, 0, 0, 0}},         {"Options4", {0}},
     {"Language", Text(std::string("English") + '\0')},
 };
 
@@ -55,7 +53,8 @@ TEST(Settings, SaveWritesWhatWasLoaded) {
 TEST(Settings, WrongSizeRevertsOnlyItsOwnBlock) {
     const auto defaults = Blocks(CSettings());
     const auto changed = Blocks(Changed());
-    const std::pair<const char*, std::size_t> values[] = {{"Options1", 9}, {"Options2", 4}, {"Options3", 9}, {"Options4", 1}};
+    const std::pair<const char*, std::size_t> values[] = {
+        {"Options1", 9}, {"Options2", 4}, {"Options3", 9}, {"Options4", 1}};
     for (std::size_t nBlock = 0; nBlock < 4; ++nBlock) {
         const auto [pszName, nSize] = values[nBlock];
         for (std::size_t nWrong : {nSize - 1, nSize + 1, std::size_t(0)}) {
@@ -97,10 +96,8 @@ TEST(Settings, OutOfRangeValuesAreClamped) {
     store.Put("Options3", {0xFF, 0, 2, 0, 3, 0, 4, 0, 255});
     store.Put("Options4", {200});
     const CSettings s = Load(store);
-    EXPECT_EQ(Blocks(s), (std::vector<ByteArray>{{1, 0, 1, 10, 1, 1, 1, 1, 1},
-                                                 {10, 20, 30, 0},
-                                                 {1, 0, 1, 0, 1, 0, 1, 0, 255},
-                                                 {1}}));
+    EXPECT_EQ(Blocks(s), (std::vector<ByteArray>{
+                             {1, 0, 1, 10, 1, 1, 1, 1, 1}, {10, 20, 30, 0}, {1, 0, 1, 0, 1, 0, 1, 0, 255}, {1}}));
 }
 
 TEST(Settings, SaveStopsAtTheFirstRefusedWrite) {

@@ -3,14 +3,13 @@
 // plain search on larger random ones and on published puzzles.
 #include <gtest/gtest.h>
 
-
 #include "core/solver/SearchTestSupport.h"
+#include "solver/SearchCollector.h"
 #include "solver/SearchEngine.h"
 #include "solver/SolutionList.h"
-#include "text/StringIds.h"
-#include "solver/SearchCollector.h"
 #include "support/CaseCount.h"
 #include "support/Nono.h"
+#include "text/StringIds.h"
 
 namespace quenk {
 namespace {
@@ -22,11 +21,11 @@ using test::kCaseDivisor;
 // The free search asked before every subtree, with budgets that sometimes run out.
 constexpr SSearchTuning kOracleEverywhere{.nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = false};
 // The SAT solver asked before every subtree (the free search where the build has none).
-constexpr SSearchTuning kSatEverywhere{.nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = true,
-                                      .nSatAfterDeadEnds = 0, .nSatFreeBudget = 0};
+constexpr SSearchTuning kSatEverywhere{
+    .nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = true, .nSatAfterDeadEnds = 0, .nSatFreeBudget = 0};
 // The free search first, the SAT solver where its two nodes do not settle the question.
-constexpr SSearchTuning kSatAfterFree{.nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = true,
-                                     .nSatAfterDeadEnds = 0, .nSatFreeBudget = 2};
+constexpr SSearchTuning kSatAfterFree{
+    .nOracleAfterDeadEnds = 0, .nOracleBudget = 3, .bSat = true, .nSatAfterDeadEnds = 0, .nSatFreeBudget = 2};
 
 // Records every solution until nMax of them (0: all), through the usual observer replies.
 class CLimitedRecorder : public ISearchObserver {
@@ -116,7 +115,9 @@ TEST(DeductiveSearch, PermutationsInOrder) {
     const std::vector<Grid> plain = PlainSolutions(*pPuzzle, 0);
     ASSERT_EQ(plain.size(), 720u);
     EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0), plain);
-    EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0, SSearchTuning{.nOracleAfterDeadEnds = 0, .nOracleBudget = 1000, .bSat = false}), plain);
+    EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0,
+                                 SSearchTuning{.nOracleAfterDeadEnds = 0, .nOracleBudget = 1000, .bSat = false}),
+              plain);
     EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0, kSatEverywhere), plain);
 }
 
@@ -191,9 +192,9 @@ TEST(DeductiveSearch, StopRequestReachesTheSatSolver) {
 TEST(DeductiveSearch, SameListAsThePlainSearchOnPublishedPuzzles) {
     const std::filesystem::path dataDir = QUENK_SHARED_DATA_DIR;
     if (!std::filesystem::exists(dataDir / "puzzles")) GTEST_SKIP() << "no shared puzzle data";
-    for (const char* szPath : {"puzzles/dom-05.nono", "puzzles/webpbn-00023.nono", "puzzles/pyno-smile.nono",
-                               "sets/taai2011/taai2011-0001.nono", "sets/taai2011/taai2011-0004.nono",
-                               "sets/icga2017/icga2017-0002.nono"}) {
+    for (const char* szPath :
+         {"puzzles/dom-05.nono", "puzzles/webpbn-00023.nono", "puzzles/pyno-smile.nono",
+          "sets/taai2011/taai2011-0001.nono", "sets/taai2011/taai2011-0004.nono", "sets/icga2017/icga2017-0002.nono"}) {
         SCOPED_TRACE(szPath);
         auto puzzle = test::ReadNono(dataDir / szPath);
         ASSERT_TRUE(puzzle.has_value());

@@ -54,8 +54,7 @@ Expected BruteForce(const std::vector<Number>& numbers, const std::vector<CellMa
 enum class EMethod { Dispatch, Table, Bits };
 
 std::vector<CellMask> Analyze(CLineAnalyzer& analyzer, const std::vector<Number>& numbers,
-                              const std::vector<CellMask>& masks, bool& bOk,
-                              EMethod method = EMethod::Dispatch) {
+                              const std::vector<CellMask>& masks, bool& bOk, EMethod method = EMethod::Dispatch) {
     std::vector<std::uint8_t> values, colors;
     for (const Number& number : numbers) {
         values.push_back(number.value);
@@ -65,7 +64,9 @@ std::vector<CellMask> Analyze(CLineAnalyzer& analyzer, const std::vector<Number>
     const int k = int(numbers.size()), n = int(masks.size());
     switch (method) {
     case EMethod::Dispatch: bOk = analyzer.Analyze(values.data(), colors.data(), k, masks.data(), n, out.data()); break;
-    case EMethod::Table: bOk = analyzer.AnalyzeByTable(values.data(), colors.data(), k, masks.data(), n, out.data()); break;
+    case EMethod::Table:
+        bOk = analyzer.AnalyzeByTable(values.data(), colors.data(), k, masks.data(), n, out.data());
+        break;
     case EMethod::Bits:
         bOk = CLineAnalyzer::AnalyzeOneColourByBits(values.data(), k ? colors[0] : 1, k, masks.data(), n, out.data());
         break;
@@ -94,8 +95,11 @@ TEST(LineAnalysis, EqualsTheUnionOfAllAgreeingArrangements) {
         const std::vector<std::uint8_t>* pSource = !all.empty() && rng() % 2 ? &all[rng() % all.size()] : nullptr;
         for (auto& m : masks) {
             const unsigned r = rng() % 6;
-            if (r == 0) m = pSource ? ColorBit((*pSource)[size_t(&m - masks.data())]) : ColorBit(int(rng() % unsigned(nColors + 1)));
-            else if (r == 1) m = CellMask(m & ~ColorBit(int(rng() % unsigned(nColors + 1))));
+            if (r == 0)
+                m = pSource ? ColorBit((*pSource)[size_t(&m - masks.data())])
+                            : ColorBit(int(rng() % unsigned(nColors + 1)));
+            else if (r == 1)
+                m = CellMask(m & ~ColorBit(int(rng() % unsigned(nColors + 1))));
             if (pSource && !(m & ColorBit((*pSource)[size_t(&m - masks.data())])))
                 m |= ColorBit((*pSource)[size_t(&m - masks.data())]);
             if (m == 0) m = full;
@@ -147,7 +151,10 @@ TEST(LineAnalysis, BitsAgreeWithTheTableOnLongOneColourLines) {
         const int nDecide = int(rng() % unsigned(n + 1));
         for (int d = 0; d < nDecide; ++d) {
             const unsigned r = rng() % 4;
-            masks[rng() % unsigned(n)] = r == 0 ? MASK_BACKGROUND : r == 1 ? ColorBit(2) : r == 2 ? CellMask(5) : CellMask(3);
+            masks[rng() % unsigned(n)] = r == 0   ? MASK_BACKGROUND
+                                         : r == 1 ? ColorBit(2)
+                                         : r == 2 ? CellMask(5)
+                                                  : CellMask(3);
         }
         bool bTable = false, bBits = false;
         const auto table = Analyze(analyzer, numbers, masks, bTable, EMethod::Table);

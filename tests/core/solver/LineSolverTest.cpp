@@ -11,7 +11,11 @@ using namespace quenk::test;
 
 namespace {
 
-struct PassResult { bool bOk = false; bool bChanged = false; std::string cells; };
+struct PassResult {
+    bool bOk = false;
+    bool bChanged = false;
+    std::string cells;
+};
 
 PassResult RunPass(const std::vector<NUMBERCELL>& numbers, const Grid& cells, bool bChangedBefore = false) {
     CCrossword puzzle = OneRowPuzzle(numbers, cells);
@@ -137,7 +141,8 @@ TEST(LineSolver, AgreesWithBruteForceOnShortLines) {
 
         const PassResult r = RunPass(numbers, cells);
         SCOPED_TRACE(testing::Message() << numbers.size() << " numbers, first " << int(numbers[0].value) << "/"
-                                        << int(numbers[0].color) << " [" << FormatCells(cells) << "] -> [" << r.cells << "]");
+                                        << int(numbers[0].color) << " [" << FormatCells(cells) << "] -> [" << r.cells
+                                        << "]");
         ASSERT_EQ(r.bOk, !agreeing.empty());
         if (!r.bOk) {
             ASSERT_EQ(r.cells, FormatCells(cells));

@@ -77,7 +77,11 @@ TEST(NumberCheck, ColourSumsDifferOverRowsAndColumns) {
 TEST(NumberCheck, PassingShapes) {
     // The line is a row; each of its cells gets a column number of its colour so the colour
     // sums agree.
-    const struct { const char* name; int nLength; std::vector<NUMBERCELL> slots; } cases[] = {
+    const struct {
+        const char* name;
+        int nLength;
+        std::vector<NUMBERCELL> slots;
+    } cases[] = {
         {"EmptyLastSlotNotTestedForGaps", 10, {{3, 1}, {2, 1}, {0, 0}}},
         {"NinetyNinePasses", 99, {{0, 0}, {0, 0}, {99, 1}}},
         {"LengthPlusOnePasses", 5, {{0, 0}, {3, 1}, {2, 1}}},
@@ -107,7 +111,7 @@ TEST(NumberCheck, MarkOnEmptySlotIsCleanedUpToTheFaultyLine) {
     EXPECT_EQ(fault->nLine, 1);
     EXPECT_EQ(pc.m_pLeftNumbers[0][0], (NUMBERCELL{0, 1}));  // colour byte kept
     EXPECT_EQ(pc.m_pLeftNumbers[1][0], (NUMBERCELL{0, 1}));
-    EXPECT_EQ(pc.m_pLeftNumbers[2][0].value, 0x80);           // not reached
+    EXPECT_EQ(pc.m_pLeftNumbers[2][0].value, 0x80);  // not reached
 
     // A passing check cleans every line, and the cleaned slot is no number (1 + 1 each way).
     auto pp = Slots(1, 1, 2, 2);
@@ -122,8 +126,8 @@ TEST(NumberCheck, MarkOnEmptySlotIsCleanedUpToTheFaultyLine) {
 TEST(NumberCheck, RowsBeforeColumnsAndGapBeforeSlotTests) {
     auto pc = Slots(10, 2, 3, 3);
     pc.m_pTopNumbers[0] = {{0, 0}, {0, 0}, {200 & 0x7F, 1}};  // 72: fine
-    pc.m_pTopNumbers[1] = {{120, 1}, {0, 0}, {1, 1}};        // gap and too large
-    pc.m_pLeftNumbers[1] = {{1, 1}, {0, 0}, {120, 1}};       // gap and too large, in a row
+    pc.m_pTopNumbers[1] = {{120, 1}, {0, 0}, {1, 1}};         // gap and too large
+    pc.m_pLeftNumbers[1] = {{1, 1}, {0, 0}, {120, 1}};        // gap and too large, in a row
     const auto fault = CheckNumbers(pc);
     ASSERT_TRUE(fault);
     EXPECT_FALSE(fault->bColumns);

@@ -17,15 +17,20 @@ using test::kCaseDivisor;
 std::vector<CellMask> MasksOf(const CCrossword& puzzle, int nColors) {
     std::vector<CellMask> masks;
     for (const std::uint8_t v : GridCellsOf(puzzle))
-        masks.push_back(v == CELL_EMPTY ? CellMask((1u << nColors) - 1) : v == CELL_CROSS ? MASK_BACKGROUND : ColorBit(v));
+        masks.push_back(v == CELL_EMPTY   ? CellMask((1u << nColors) - 1)
+                        : v == CELL_CROSS ? MASK_BACKGROUND
+                                          : ColorBit(v));
     return masks;
 }
 
 class COracleEnumeration {
 public:
     explicit COracleEnumeration(const CCrossword& puzzle)
-        : m_puzzle(puzzle), m_nColors(puzzle.m_nColors), m_nCells(puzzle.m_nWidth * puzzle.m_nHeight),
-          m_masks(MasksOf(puzzle, m_nColors)), m_grid(size_t(m_nCells), 0) {}
+        : m_puzzle(puzzle),
+          m_nColors(puzzle.m_nColors),
+          m_nCells(puzzle.m_nWidth * puzzle.m_nHeight),
+          m_masks(MasksOf(puzzle, m_nColors)),
+          m_grid(size_t(m_nCells), 0) {}
 
     // Cells from the last to the first, background first: the search's order.
     std::vector<test::Grid> Run() {

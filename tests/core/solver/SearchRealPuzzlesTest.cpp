@@ -20,8 +20,10 @@ TEST(SearchRealPuzzles, VerdictsAgreeWithThePeerSolver) {
         const char* path;  // under the shared data folder
         bool bUnique;      // pbnsolve's verdict
     } cases[] = {
-        {"puzzles/dom-03.nono", true},           {"puzzles/dom-05.nono", true},
-        {"puzzles/webpbn-00023.nono", true},     {"puzzles/jwilk-091-owl.nono", true},
+        {"puzzles/dom-03.nono", true},
+        {"puzzles/dom-05.nono", true},
+        {"puzzles/webpbn-00023.nono", true},
+        {"puzzles/jwilk-091-owl.nono", true},
         {"sets/taai2011/taai2011-0003.nono", true},
         {"sets/taai2011/taai2011-0001.nono", false},
         {"sets/taai2011/taai2011-0004.nono", false},
@@ -44,8 +46,7 @@ TEST(SearchRealPuzzles, VerdictsAgreeWithThePeerSolver) {
         if (!puzzle->goal.empty()) {
             test::Grid goal = puzzle->goal;
             for (std::uint8_t& v : goal) v = v == 0 ? CELL_CROSS : v;
-            EXPECT_NE(std::find(observer.m_aGrids.begin(), observer.m_aGrids.end(), goal),
-                      observer.m_aGrids.end());
+            EXPECT_NE(std::find(observer.m_aGrids.begin(), observer.m_aGrids.end(), goal), observer.m_aGrids.end());
         }
     }
 }

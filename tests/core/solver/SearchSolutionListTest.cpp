@@ -86,7 +86,7 @@ TEST_F(SearchSolutionList, RemoveFreesRoomAndOtherSizesAreRefused) {
 
 TEST_F(SearchSolutionList, SaveAllWritesEverySolutionUnderItsNumber) {
     test::CTempDir dir;
-    m_pList->Remove(1);  // the later ones move up; 23 left: two digits
+    m_pList->Remove(1);   // the later ones move up; 23 left: two digits
     m_pList->Remove(99);  // ignored
     m_pList->SaveAll(dir.File("perm.jcc"));
     const auto names = SaveAllNames(dir.File("perm.jcc"), 23);
@@ -125,8 +125,10 @@ TEST(SolutionListConcurrency, AppendWhileBrowsingAndDeleting) {
                 solution.Cells()[size_t(k)] = (i >> k) & 1 ? 1 : CELL_CROSS;
                 solution.Cells()[size_t(32 + k)] = (~i >> k) & 1 ? 1 : CELL_CROSS;
             }
-            if (list.Add(solution)) ++i;
-            else std::this_thread::yield();
+            if (list.Add(solution))
+                ++i;
+            else
+                std::this_thread::yield();
         }
         bDone = true;
     });

@@ -42,8 +42,10 @@ inline std::vector<std::pair<int, int>> RunsOf(const Grid& line) {
     std::vector<std::pair<int, int>> runs;
     for (size_t i = 0; i < line.size(); ++i) {
         if (!IsFilledCell(line[i])) continue;
-        if (i > 0 && line[i - 1] == line[i]) ++runs.back().first;
-        else runs.push_back({1, line[i]});
+        if (i > 0 && line[i - 1] == line[i])
+            ++runs.back().first;
+        else
+            runs.push_back({1, line[i]});
     }
     return runs;
 }
@@ -95,8 +97,7 @@ inline std::vector<Grid> ReferenceSolutions(const CCrossword& p) {
             if (runs[k] != numbers[nOffset + k]) return false;
         const bool bOpen = r > 0 && IsFilledCell(part[0]);  // the top run may still grow
         if (runs[0].second != numbers[nOffset].second) return false;
-        if (bOpen ? runs[0].first > numbers[nOffset].first : runs[0] != numbers[nOffset])
-            return false;
+        if (bOpen ? runs[0].first > numbers[nOffset].first : runs[0] != numbers[nOffset]) return false;
         return r > 0 || nOffset == 0;
     };
     std::function<void(int)> fillRow = [&](int r) {

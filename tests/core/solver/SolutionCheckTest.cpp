@@ -20,21 +20,22 @@ bool RowIsRight(const char* numbers, const char* cells) {
 }
 
 TEST(SolutionCheck, RowsAgainstNumbers) {
-    struct Case { const char* numbers; const char* cells; bool bRight; } const cases[] = {
-        {"2/1 1/1", "11.1.", true},
-        {"2/1 1/1", "11x1.", true},   // a cross is background
-        {"2/1 1/1", "111..", false},  // one run of 3
-        {"2/1 1/2", "112..", true},   // a colour change separates runs
-        {"", "..x", true},
-        {"", ".1.", false},
-        {"1/1", "1.1", false},        // a run beyond the last number
-        {"1/1 1/1", "1....", false},  // the last number has no run
-        {"1/1 1/1", "....1", false},
-        {"2/1", "22.", false},        // right length, wrong colour
-        {"2/1", ".11", true},         // a run ending at the line's end
+    struct Case {
+        const char* numbers;
+        const char* cells;
+        bool bRight;
+    } const cases[] = {
+        {"2/1 1/1", "11.1.", true},  {"2/1 1/1", "11x1.", true},  // a cross is background
+        {"2/1 1/1", "111..", false},                              // one run of 3
+        {"2/1 1/2", "112..", true},                               // a colour change separates runs
+        {"", "..x", true},           {"", ".1.", false},         {"1/1", "1.1", false},  // a run beyond the last number
+        {"1/1 1/1", "1....", false},                                                     // the last number has no run
+        {"1/1 1/1", "....1", false}, {"2/1", "22.", false},                              // right length, wrong colour
+        {"2/1", ".11", true},  // a run ending at the line's end
         {"2/1", "..1", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(RowIsRight(c.numbers, c.cells), c.bRight) << c.numbers << " [" << c.cells << "]";
+    for (const Case& c : cases)
+        EXPECT_EQ(RowIsRight(c.numbers, c.cells), c.bRight) << c.numbers << " [" << c.cells << "]";
 }
 
 TEST(SolutionCheck, MarkedNumbersCompareByValue) {

@@ -118,5 +118,6 @@ TEST(LanguageBundle, LoadsByNameAndRefusesWhatItShouldNot) {
     // A name is never a path.
     fs::create_directory(folder.Path() / "sub");
     WriteText(folder.File("sub/UI_X.lang"), "string.130=x\n");
-    EXPECT_EQ(LoadLanguageBundle(folder.Path().string(), "../" + folder.Path().filename().string() + "/sub/UI_X"), nullptr);
+    EXPECT_EQ(LoadLanguageBundle(folder.Path().string(), "../" + folder.Path().filename().string() + "/sub/UI_X"),
+              nullptr);
 }

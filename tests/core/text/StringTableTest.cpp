@@ -24,28 +24,35 @@ const std::string RESOURCES_DIR = QUENK_RESOURCES_DIR;
 }  // namespace
 
 TEST(Version, TextFromFourParts) {
-    struct Case { std::uint16_t a, b, c, d; const char* pszText; };
-    for (const Case& c : {Case{5, 3, 0, 0, "5.3"}, Case{5, 3, 2, 0, "5.32"}, Case{5, 3, 0, 7, "5.307"},
-                          Case{12, 10, 11, 0, "12.1011"}})
+    struct Case {
+        std::uint16_t a, b, c, d;
+        const char* pszText;
+    };
+    for (const Case& c :
+         {Case{5, 3, 0, 0, "5.3"}, Case{5, 3, 2, 0, "5.32"}, Case{5, 3, 0, 7, "5.307"}, Case{12, 10, 11, 0, "12.1011"}})
         EXPECT_EQ(FormatVersion(c.a, c.b, c.c, c.d), c.pszText);
 }
 
 TEST(FormatSignatureTest, WhichTranslationsMayReplaceAFormat) {
-    struct Case { const char* pszReference; const char* pszCandidate; bool bSame; };
+    struct Case {
+        const char* pszReference;
+        const char* pszCandidate;
+        bool bSame;
+    };
     const Case cases[] = {
-        {"%d мин", "%02d min", true},             // width and flags do not matter
+        {"%d мин", "%02d min", true},  // width and flags do not matter
         {"%d.\n Значения: %d, %d", "%i %d %d", true},
         {"Формат %s ...", "The %-10s format", true},
         {"100%% готово", "100%% done", true},
         {"строка %d, столбец %d.", "column %d.", false},  // an argument lost
-        {"строка %d.", "row %d, column %d.", false},     // one that was never passed
+        {"строка %d.", "row %d, column %d.", false},      // one that was never passed
         {"Формат %s", "Format %d", false},
         {"%d", "%*d", false},
-        {"%d", "%n", false},                 // writes to memory
-        {"%d", "%1$d", false},               // positional
-        {"%d", "%d%", false},                // incomplete
-        {"%d", "%y", false},                 // unknown
-        {"%d", "%888888808d", false},        // a field of hundreds of megabytes
+        {"%d", "%n", false},           // writes to memory
+        {"%d", "%1$d", false},         // positional
+        {"%d", "%d%", false},          // incomplete
+        {"%d", "%y", false},           // unknown
+        {"%d", "%888888808d", false},  // a field of hundreds of megabytes
         {"%d", "%.100d", false},
         {"Без аргументов", "50% sure", false},  // "% s" is a conversion
     };
@@ -64,12 +71,13 @@ TEST_F(StringTable, BuiltinTableCoversTheWholeRange) {
 }
 
 TEST_F(StringTable, OverlayFirstThenBuiltin) {
-    SetStringOverlay(Bundle("string.135=Cannot open the file.\n"
-                            "string.60000=Only in the bundle\n"
-                            "string.134=Error %s\n"      // takes a string where an int is passed
-                            "string.151=row %d, col %d\n"
-                            "string.152=column %03d.\n"
-                            "string.130=\n"));  // empty: the built-in text stands
+    SetStringOverlay(
+        Bundle("string.135=Cannot open the file.\n"
+               "string.60000=Only in the bundle\n"
+               "string.134=Error %s\n"  // takes a string where an int is passed
+               "string.151=row %d, col %d\n"
+               "string.152=column %03d.\n"
+               "string.130=\n"));  // empty: the built-in text stands
     EXPECT_EQ(LoadAppString(IDS_CANNOT_OPEN_FILE), "Cannot open the file.");
     EXPECT_EQ(LoadAppString(IDS_INVALID_FORMAT), "Неверный формат.");  // not in the bundle
     EXPECT_EQ(LoadAppString(IDS_UNTITLED), "Безымянный");
