@@ -81,13 +81,8 @@ TEST(BmpImport, RefusalsInTheirOrder) {
     EXPECT_EQ(ImportBytes(dir, Patched(Patched(wrap, 18, 37062), 22, 38628), 174).m_nMessageId, IDS_BMP_BAD_FILE);
     // Cell size 0 from a broken setting acts as 1.
     EXPECT_EQ(ImportBytes(dir, Plain24(2, 2), 0).m_nOutcome, EBmpImportOutcome::BMP_IMPORTED);
-}
-
-TEST(BmpImport, RefusalTextHasTheDepthFilledIn) {
-    CBmpImportResult result;
-    result.m_nMessageId = IDS_BMP_BAD_DEPTH;
-    result.m_nArgument = 16;
-    EXPECT_EQ(BmpImportMessage(result), "Неподходящее количество цветов: 16 бит.");
+    // The depth's refusal names the depth.
+    EXPECT_EQ(BmpImportMessage(ImportBytes(dir, Patched(ok, 28, 16, 2), 1)), "Неподходящее количество цветов: 16 бит.");
 }
 
 TEST(BmpImport, HeaderVariants) {

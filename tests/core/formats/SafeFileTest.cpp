@@ -103,20 +103,28 @@ TEST(SafeFile, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode) {
 }
 
 TEST(SafeFile, InPlaceTheOldContentsSurviveAFailedWrite) {
-    // A writable file in a folder the user may not write to is written in place.
+    // A writable file in a folder the user may not write to is written in place; a read-only
+    // file in a folder anyone may write to is refused, though a rename would replace it.
     CTempDir dir;
     const std::string strFolder = dir.File("closed"), strPath = dir.File("closed/f.jcc");
+    const std::string strReadOnly = dir.File("open/read-only.jcc");
     const std::string strOld = Noise(1000, 1), strLong = Noise(200000, 2);
     std::filesystem::create_directory(strFolder);
+    std::filesystem::create_directory(dir.File("open"));
     WriteText(strPath, strOld);
+    WriteText(strReadOnly, "old");
+    ASSERT_EQ(::chmod(strReadOnly.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(dir.File("open").c_str(), 0777), 0);
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
     if (::geteuid() == 0) {
         ASSERT_EQ(::chown(strPath.c_str(), kNobody, kNobody), 0);
+        ASSERT_EQ(::chown(strReadOnly.c_str(), kNobody, kNobody), 0);
         ASSERT_EQ(::chmod(strFolder.c_str(), 0755), 0);
     } else {
         ASSERT_EQ(::chmod(strFolder.c_str(), 0555), 0);
     }
     const int nExit = InChild(true, [&] {
+        if (Saves(strReadOnly, "new")) return 5;
         try {  // a writer that gives up part-way
             CSafeFile file(strPath, CSafeFile::EMode::Create);
             file.Write(std::string(300, 'n'));
@@ -145,6 +153,8 @@ TEST(SafeFile, InPlaceTheOldContentsSurviveAFailedWrite) {
     ::chmod(strFolder.c_str(), 0755);
     EXPECT_EQ(ReadText(strPath), "short");
     EXPECT_EQ(EntriesIn(strFolder), 1u);
+    EXPECT_EQ(ReadText(strReadOnly), "old");
+    EXPECT_EQ(EntriesIn(dir.File("open")), 1u);
 }
 
 TEST(SafeFile, AnotherOwnersFileKeepsItsOwnerAndGroup) {

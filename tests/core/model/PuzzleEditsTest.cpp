@@ -38,33 +38,6 @@ std::optional<NUMBERCELL> FromGrid(const std::vector<NUMBERCELL>& slots, int d) 
 
 }  // namespace
 
-TEST(PuzzleEdits, ResizeKeepsNumbersAtTheGrid) {
-    // Top depth 3 to 1 keeps the slot next to the grid; 1 to 3 adds empty slots far from it.
-    const auto pal = TestPalette(2);
-    CCrossword three(1, 1, 1, 3, 2, pal.data());
-    three.m_pTopNumbers[0] = {{1, 1}, {2, 1}, {3, 1}};
-    const auto one = ResizePuzzle(three, 1, 1, 1, 1);
-    ASSERT_TRUE(one);
-    EXPECT_EQ(one->m_pTopNumbers[0], (std::vector<NUMBERCELL>{{3, 1}}));
-    const auto back = ResizePuzzle(*one, 1, 1, 1, 3);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->m_pTopNumbers[0], (std::vector<NUMBERCELL>{{0, 0}, {0, 0}, {3, 1}}));
-
-    // From no numbers at all to depths 2 and 2: empty slots everywhere.
-    const auto grown = ResizePuzzle(Numbered(4, 3, 0, 0), 4, 3, 2, 2);
-    ASSERT_TRUE(grown);
-    EXPECT_EQ(grown->m_pTopNumbers, std::vector<std::vector<NUMBERCELL>>(4, std::vector<NUMBERCELL>(2)));
-    EXPECT_EQ(grown->m_pLeftNumbers, std::vector<std::vector<NUMBERCELL>>(3, std::vector<NUMBERCELL>(2)));
-
-    // Marks travel with their numbers; shapes out of range make nothing.
-    CCrossword marked = Numbered(2, 2, 1, 1);
-    marked.m_pLeftNumbers[1][0].value |= NUMBER_MARK;
-    EXPECT_EQ(ResizePuzzle(marked, 3, 3, 2, 2)->m_pLeftNumbers[1][1], marked.m_pLeftNumbers[1][0]);
-    EXPECT_FALSE(ResizePuzzle(marked, 0, 3, 1, 1));
-    EXPECT_FALSE(ResizePuzzle(marked, 3, 256, 1, 1));
-    EXPECT_FALSE(ResizePuzzle(marked, 3, 3, -1, 1));
-}
-
 TEST(PuzzleEdits, ResizeAgreesWithSlotsCountedFromTheGrid) {
     // Against the rule stated the other way round: a slot d places from the grid keeps its
     // number exactly when the line and distance d exist on both sides. Shapes include a
@@ -93,6 +66,12 @@ TEST(PuzzleEdits, ResizeAgreesWithSlotsCountedFromTheGrid) {
             }
         if (HasFailure()) FAIL() << "case " << n;
     }
+    // Marks travel with their numbers; shapes out of range make nothing.
+    CCrossword marked = Numbered(2, 2, 1, 1);
+    marked.m_pLeftNumbers[1][0].value |= NUMBER_MARK;
+    EXPECT_EQ(ResizePuzzle(marked, 3, 3, 2, 2)->m_pLeftNumbers[1][1], marked.m_pLeftNumbers[1][0]);
+    for (auto [w, h, nLeft] : {std::tuple{0, 3, 1}, {3, 256, 1}, {3, 3, -1}})
+        EXPECT_FALSE(ResizePuzzle(marked, w, h, nLeft, 1)) << w << " " << h << " " << nLeft;
 }
 
 TEST(PuzzleEdits, PaletteChangeMapsLostColoursToColourOne) {

@@ -41,70 +41,6 @@ void Stroke(CUndoBuffer& undo, CCrossword& puzzle, int x0, int y0, int x1, int y
 
 }  // namespace
 
-TEST(UndoBuffer, CapacityBoundsHowFarBackUndoReaches) {
-    Host host;
-    CUndoBuffer undo(3, &host);
-    CCrossword puzzle = Blank();
-    std::vector<CCrossword> after;  // the state after each of five strokes
-    for (int k = 0; k < 5; ++k) {
-        Stroke(undo, puzzle, k, 0, k, 1, std::uint8_t(k % 3 + 1));
-        after.push_back(puzzle);
-    }
-    EXPECT_TRUE(host.bUndo);
-    EXPECT_FALSE(host.bRedo);
-    for (int k = 0; k < 3; ++k) EXPECT_TRUE(undo.Undo(puzzle));
-    EXPECT_FALSE(host.bUndo);
-    EXPECT_FALSE(undo.Undo(puzzle));
-    EXPECT_EQ(puzzle, after[1]);
-    for (int k = 0; k < 3; ++k) EXPECT_TRUE(undo.Redo(puzzle));
-    EXPECT_FALSE(undo.Redo(puzzle));
-    EXPECT_EQ(puzzle, after[4]);
-
-    // Capacity 1 holds one record; the next action drops it.
-    CUndoBuffer one(1, nullptr);
-    CCrossword p1 = Blank(), before = p1;
-    Stroke(one, p1, 0, 0, 2, 2, 1);
-    const CCrossword painted = p1;
-    EXPECT_TRUE(one.Undo(p1));
-    EXPECT_EQ(p1, before);
-    EXPECT_TRUE(one.Redo(p1));
-    EXPECT_EQ(p1, painted);
-    Stroke(one, p1, 3, 3, 3, 3, 2);
-    EXPECT_TRUE(one.Undo(p1));
-    EXPECT_FALSE(one.Undo(p1));
-    EXPECT_EQ(p1, painted);
-
-    // Capacity 0 switches undo off.
-    Host quiet;
-    CUndoBuffer off(0, &quiet);
-    Stroke(off, p1, 0, 0, 0, 0, 3);
-    off.RecordSnapshot(p1);
-    EXPECT_FALSE(quiet.bUndo);
-    EXPECT_FALSE(off.Undo(p1));
-}
-
-TEST(UndoBuffer, NumbersReturnToTheirOwnArea) {
-    CUndoBuffer undo(10, nullptr);
-    CCrossword puzzle = Blank();
-    puzzle.m_pTopNumbers[1][1] = NUMBERCELL{5, 2};
-    puzzle.m_pLeftNumbers[1][1] = NUMBERCELL{7, 3};
-    const CCrossword before = puzzle;
-    // Top slot (i = column 1, j = slot 1) and left slot (i = slot 1, j = row 1) crossed out.
-    undo.RecordNumber(true, 1, 1, puzzle.m_pTopNumbers[1][1]);
-    puzzle.m_pTopNumbers[1][1].value |= NUMBER_MARK;
-    undo.RecordNumber(false, 1, 1, puzzle.m_pLeftNumbers[1][1]);
-    puzzle.m_pLeftNumbers[1][1] = NUMBERCELL{12, 1};
-    const CCrossword after = puzzle;
-    EXPECT_TRUE(undo.Undo(puzzle));
-    EXPECT_EQ(puzzle.m_pLeftNumbers[1][1], (NUMBERCELL{7, 3}));
-    EXPECT_EQ(puzzle.m_pTopNumbers[1][1].value, 5 | NUMBER_MARK);
-    EXPECT_TRUE(undo.Undo(puzzle));
-    EXPECT_EQ(puzzle, before);
-    EXPECT_TRUE(undo.Redo(puzzle));
-    EXPECT_TRUE(undo.Redo(puzzle));
-    EXPECT_EQ(puzzle, after);
-}
-
 TEST(UndoBuffer, RecordsMadeInTheOtherModeSwitchTheDocumentBack) {
     Host host;
     host.nMode = 2;  // solving
@@ -136,30 +72,30 @@ TEST(UndoBuffer, SnapshotsExchangeTheWholePuzzle) {
 }
 
 TEST(UndoBuffer, AgreesWithAHistoryOfWholeStates) {
-    // Reference: the states before each action (at most the capacity of them) and the
-    // states undone since the last action.
+    // Reference: each action as the states before and after it, at most the capacity of them
+    // within reach of undo, and those undone since the last action within reach of redo.
+    // Capacity 0 switches undo off.
     std::mt19937 rng(7);
-    for (int nCapacity : {1, 2, 3, 7}) {
-        CUndoBuffer undo(nCapacity, nullptr);
+    for (int nCapacity : {0, 1, 2, 3, 7}) {
+        Host host;
+        CUndoBuffer undo(nCapacity, &host);
         CCrossword puzzle = Blank();
-        std::deque<CCrossword> past;
-        std::vector<CCrossword> future;
+        std::deque<std::pair<CCrossword, CCrossword>> past;
+        std::vector<std::pair<CCrossword, CCrossword>> future;
         for (int step = 0; step < 400; ++step) {
             const int op = int(rng() % 6);
             if (op == 0) {
-                const bool bDone = undo.Undo(puzzle);
-                ASSERT_EQ(bDone, !past.empty());
-                if (bDone) {
-                    future.push_back(past.back());
-                    past.pop_back();
-                }
+                ASSERT_EQ(undo.Undo(puzzle), !past.empty()) << step;
+                if (past.empty()) continue;
+                ASSERT_EQ(puzzle, past.back().first) << step;
+                future.push_back(past.back());
+                past.pop_back();
             } else if (op == 1) {
-                const bool bDone = undo.Redo(puzzle);
-                ASSERT_EQ(bDone, !future.empty());
-                if (bDone) {
-                    past.push_back(future.back());
-                    future.pop_back();
-                }
+                ASSERT_EQ(undo.Redo(puzzle), !future.empty()) << step;
+                if (future.empty()) continue;
+                ASSERT_EQ(puzzle, future.back().second) << step;
+                past.push_back(future.back());
+                future.pop_back();
             } else {
                 CCrossword before = puzzle;
                 if (op == 2) {
@@ -182,19 +118,19 @@ TEST(UndoBuffer, AgreesWithAHistoryOfWholeStates) {
                     puzzle.SetCell(0, 0, std::uint8_t(rng() % 4));
                     puzzle.ComputeNumbers();
                 }
-                past.push_back(std::move(before));
+                past.emplace_back(std::move(before), puzzle);
                 if (int(past.size()) > nCapacity) past.pop_front();
                 future.clear();
             }
             ASSERT_EQ(undo.CanUndo(), !past.empty()) << step;
             ASSERT_EQ(undo.CanRedo(), !future.empty()) << step;
+            ASSERT_EQ(host.bUndo, !past.empty()) << step;
+            ASSERT_EQ(host.bRedo, !future.empty()) << step;
         }
-        // Walk all the way back and forward: every state the reference holds comes back.
-        while (!past.empty()) {
+        // Walk all the way back: every state the reference holds comes back.
+        for (; !past.empty(); past.pop_back()) {
             ASSERT_TRUE(undo.Undo(puzzle));
-            ASSERT_EQ(puzzle, past.back());
-            future.push_back(past.back());
-            past.pop_back();
+            ASSERT_EQ(puzzle, past.back().first);
         }
         EXPECT_FALSE(undo.Undo(puzzle));
     }

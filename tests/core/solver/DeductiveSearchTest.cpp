@@ -6,10 +6,8 @@
 #include "core/solver/SearchTestSupport.h"
 #include "solver/SearchCollector.h"
 #include "solver/SearchEngine.h"
-#include "solver/SolutionList.h"
 #include "support/CaseCount.h"
 #include "support/Nono.h"
-#include "text/StringIds.h"
 
 namespace quenk {
 namespace {
@@ -119,47 +117,6 @@ TEST(DeductiveSearch, PermutationsInOrder) {
                                  SSearchTuning{.nOracleAfterDeadEnds = 0, .nOracleBudget = 1000, .bSat = false}),
               plain);
     EXPECT_EQ(DeductiveSolutions(*pPuzzle, 0, kSatEverywhere), plain);
-}
-
-// Count limits, the list's budget and stop requests end the search as they end the plain one.
-TEST(DeductiveSearch, StopsLikeThePlainSearch) {
-    const auto pPuzzle = std::make_unique<CCrossword>(test::PermutationPuzzle(6));
-    for (std::int64_t nMax : {1, 7, 720}) {
-        CSolutionList list(*pPuzzle);
-        CSearchCollector collector(&list, nMax);
-        const SearchOutcome outcome = CSearchEngine(*pPuzzle).Run(collector);
-        EXPECT_EQ(outcome.nSolutions, nMax);
-        EXPECT_EQ(outcome.code, ESearchCode::SEARCH_STOPPED);
-        EXPECT_EQ(outcome.reason, ESearchStop::SEARCH_STOP_REQUEST);
-        EXPECT_EQ(outcome.nStatusId, unsigned(IDS_SEARCH_INTERRUPTED));
-    }
-    CSolutionList small(*pPuzzle, 36 * 3 + 20);
-    CSearchCollector full(&small);
-    const SearchOutcome budget = CSearchEngine(*pPuzzle).Run(full);
-    EXPECT_EQ(budget.reason, ESearchStop::SEARCH_STOP_BUDGET);
-    EXPECT_EQ(budget.nSolutions, 3);
-
-    test::CRecordingObserver observer;
-    observer.m_nStopAfter = 10;
-    const SearchOutcome stopped = CSearchEngine(*pPuzzle).Run(observer);
-    EXPECT_EQ(stopped.code, ESearchCode::SEARCH_STOPPED);
-    EXPECT_EQ(stopped.reason, ESearchStop::SEARCH_STOP_REQUEST);
-    EXPECT_GE(observer.m_aGrids.size(), 10u);
-    EXPECT_LT(observer.m_aGrids.size(), 720u);
-    EXPECT_EQ(stopped.nSolutions, std::int64_t(observer.m_aGrids.size()));
-
-    // Solved or refuted by the line pass at the root: one node, no stop test.
-    auto pSolved = std::make_unique<CCrossword>(test::PuzzleFromPicture({"11.", ".11", "1.1"}));
-    test::CRecordingObserver root;
-    SSearchStats stats;
-    CSearchEngine rootEngine(*pSolved);
-    EXPECT_EQ(rootEngine.Run(root).nSolutions, 1);
-    stats = rootEngine.GetStats();
-    EXPECT_EQ(stats.nNodes, 1);
-    EXPECT_EQ(root.m_nStopTests, 0);
-    pSolved->SetCell(0, 0, CELL_CROSS);
-    EXPECT_EQ(CSearchEngine(*pSolved).Run(root).code, ESearchCode::SEARCH_FINISHED);
-    EXPECT_EQ(root.m_aGrids.size(), 1u);
 }
 
 // A stop request is heard while the SAT solver works on a question, not only between nodes:

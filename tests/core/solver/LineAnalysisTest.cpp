@@ -1,45 +1,24 @@
 // The complete line analysis against every arrangement of short random lines.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <random>
 
+#include "core/solver/LineNotation.h"
 #include "solver/LineAnalysis.h"
 #include "support/CaseCount.h"
 
 namespace quenk {
 namespace {
 
+using test::ForEachArrangement;
 using test::kCaseDivisor;
-
-struct Number {
-    std::uint8_t value;
-    std::uint8_t color;
-};
-
-// Every arrangement as one colour per cell (0 background), found by placing block by block.
-void ForEachArrangement(const std::vector<Number>& numbers, int n,
-                        const std::function<void(const std::vector<std::uint8_t>&)>& visit) {
-    std::vector<std::uint8_t> line(size_t(n), 0);
-    std::function<void(size_t, int)> place = [&](size_t k, int nFrom) {
-        if (k == numbers.size()) return visit(line);
-        const int v = numbers[k].value;
-        for (int p = nFrom; p + v <= n; ++p) {
-            std::fill(line.begin() + p, line.begin() + p + v, numbers[k].color);
-            const int nGap = k + 1 < numbers.size() && numbers[k + 1].color == numbers[k].color;
-            place(k + 1, p + v + nGap);
-            std::fill(line.begin() + p, line.begin() + p + v, 0);
-        }
-    };
-    place(0, 0);
-}
 
 struct Expected {
     bool bOk = false;
     std::vector<CellMask> possible;
 };
 
-Expected BruteForce(const std::vector<Number>& numbers, const std::vector<CellMask>& masks) {
+Expected BruteForce(const std::vector<NUMBERCELL>& numbers, const std::vector<CellMask>& masks) {
     Expected e;
     e.possible.assign(masks.size(), 0);
     ForEachArrangement(numbers, int(masks.size()), [&](const std::vector<std::uint8_t>& a) {
@@ -53,10 +32,10 @@ Expected BruteForce(const std::vector<Number>& numbers, const std::vector<CellMa
 
 enum class EMethod { Dispatch, Table, Bits };
 
-std::vector<CellMask> Analyze(CLineAnalyzer& analyzer, const std::vector<Number>& numbers,
+std::vector<CellMask> Analyze(CLineAnalyzer& analyzer, const std::vector<NUMBERCELL>& numbers,
                               const std::vector<CellMask>& masks, bool& bOk, EMethod method = EMethod::Dispatch) {
     std::vector<std::uint8_t> values, colors;
-    for (const Number& number : numbers) {
+    for (const NUMBERCELL& number : numbers) {
         values.push_back(number.value);
         colors.push_back(number.color);
     }
@@ -85,9 +64,9 @@ TEST(LineAnalysis, EqualsTheUnionOfAllAgreeingArrangements) {
         const int n = 1 + int(rng() % 14);
         const int nColors = 1 + int(rng() % 4);  // colours besides the background
         const CellMask full = CellMask((2u << nColors) - 1);
-        std::vector<Number> numbers(rng() % 7);
+        std::vector<NUMBERCELL> numbers(rng() % 7);
         for (auto& number : numbers)
-            number = Number{std::uint8_t(1 + rng() % 4), std::uint8_t(1 + rng() % unsigned(nColors))};
+            number = NUMBERCELL{std::uint8_t(1 + rng() % 4), std::uint8_t(1 + rng() % unsigned(nColors))};
 
         std::vector<std::vector<std::uint8_t>> all;
         ForEachArrangement(numbers, n, [&](const auto& a) { all.push_back(a); });
@@ -111,7 +90,7 @@ TEST(LineAnalysis, EqualsTheUnionOfAllAgreeingArrangements) {
         SCOPED_TRACE(testing::Message() << "case " << t << ": " << numbers.size() << " numbers, length " << n);
         ASSERT_EQ(bOk, want.bOk);
         bool bOneColour = true;
-        for (const Number& number : numbers) bOneColour &= number.color == (numbers.empty() ? 1 : numbers[0].color);
+        for (const NUMBERCELL& number : numbers) bOneColour &= number.color == (numbers.empty() ? 1 : numbers[0].color);
         if (bOneColour) {
             bool bBitsOk = false;
             const std::vector<CellMask> bits = Analyze(analyzer, numbers, masks, bBitsOk, EMethod::Bits);
@@ -140,10 +119,10 @@ TEST(LineAnalysis, BitsAgreeWithTheTableOnLongOneColourLines) {
     int nSolvable = 0;
     for (int t = 0; t < 20000; ++t) {
         const int n = t % 2 ? 1 + int(rng() % 63) : 1 + int(rng() % 255);
-        std::vector<Number> numbers;
+        std::vector<NUMBERCELL> numbers;
         for (int nUsed = 0; nUsed < n && rng() % 8;) {
             const int v = 1 + int(rng() % unsigned(std::max(1, n / (4 + int(rng() % 8)))));
-            numbers.push_back(Number{std::uint8_t(v), 2});
+            numbers.push_back(NUMBERCELL{std::uint8_t(v), 2});
             nUsed += v + 1;
         }
         // Colour 2 in a three-colour grid: cells may also allow colour 1, which no number has.
@@ -173,7 +152,7 @@ TEST(LineAnalysis, BitsAgreeWithTheTableOnLongOneColourLines) {
 TEST(LineAnalysis, LongLinesAndManyNumbers) {
     CLineAnalyzer analyzer(255, 128);
     // 128 ones in 255 cells: exactly one arrangement, alternating.
-    std::vector<Number> ones(128, Number{1, 1});
+    std::vector<NUMBERCELL> ones(128, NUMBERCELL{1, 1});
     std::vector<CellMask> masks(255, 3);
     bool bOk = false;
     std::vector<CellMask> got = Analyze(analyzer, ones, masks, bOk);
@@ -185,17 +164,17 @@ TEST(LineAnalysis, LongLinesAndManyNumbers) {
     ASSERT_TRUE(bOk);
     EXPECT_EQ(got, masks);
     // Too many numbers for the line, and more numbers than the work space holds.
-    ones.assign(128, Number{1, 1});
+    ones.assign(128, NUMBERCELL{1, 1});
     masks.pop_back();
     Analyze(analyzer, ones, masks, bOk);
     EXPECT_FALSE(bOk);
-    ones.assign(129, Number{1, 2});
+    ones.assign(129, NUMBERCELL{1, 2});
     masks.assign(255, 7);
     Analyze(analyzer, ones, masks, bOk);
     EXPECT_FALSE(bOk);
     // A 255-cell block of colour 15 fills a line whose cells allow every value.
     masks.assign(255, 0xFFFF);
-    got = Analyze(analyzer, {Number{255, 15}}, masks, bOk);
+    got = Analyze(analyzer, {NUMBERCELL{255, 15}}, masks, bOk);
     ASSERT_TRUE(bOk);
     EXPECT_EQ(got, std::vector<CellMask>(255, ColorBit(15)));
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <random>
 
 #include "core/solver/LineNotation.h"
@@ -36,70 +35,39 @@ struct LineCase {
 
 const LineCase kLineCases[] = {
     {"OverlapOfExtremes", "3/1", ".....", true, "..1.."},
-    {"OverlapTwoCells", "3/1", "....", true, ".11."},
     {"SameColourNeedsGap", "2/1 2/1", ".....", true, "11x11"},
     {"DifferentColoursTouch", "2/1 2/2", "....", true, "1122"},
     {"DifferentColoursSlack", "2/1 2/2", ".....", true, ".1.2."},
-    {"TwoSinglesFill", "1/1 1/1", "...", true, "1x1"},
     {"ColourPullsLeftmost", "3/1", "....1..", true, "xx..1.."},
     {"CrossesBoundBlock", "2/1", ".x...x.", true, "xx.1.xx"},
     {"CompleteBlockClosed", "2/1 2/1", "...11....", true, "..x11x..."},
     {"SmallEnclosedGapCrossed", "2/1 2/1", ".....x.x.....", true, ".....xxx....."},
     {"DifferentColourTailCrossed", "1/1 2/2", "....22..", true, "....22xx"},
     {"NothingToDeduce", "1/1 1/1 1/1", "..x......", true, "..x......"},
-    {"TooLongForGap", "2/1", ".x.", false, ".x."},
-    {"ColourLeftOfAllBlocks", "1/1", "1.1", false, "1.1"},
-    {"WrongColourOnly", "3/2", "..1.", false, "..1."},
     {"NoNumbersAllCrossed", "", ".1.", true, "xxx"},
-    // Further cases: a colour right of the last block, and touching colour blocks shifted.
-    {"ColourRightOfLastBlock", "1/1", "1x1", false, "1x1"},
-    {"BlockTooLongForLine", "4/1", "...", false, "..."},
     {"MixedColoursPlaced", "1/2 1/1 1/2", "...", true, "212"},
+    // Which lines are contradictions is left to the comparison with brute force below; this
+    // one shows that a contradiction leaves the line and the flag alone.
+    {"TooLongForGap", "2/1", ".x.", false, ".x."},
 };
 
 class LineSolverCases : public ::testing::TestWithParam<LineCase> {};
 
+// The flag only ever goes up: a pass that changes nothing leaves it as it was.
 TEST_P(LineSolverCases, GivesExpectedLine) {
     const LineCase& c = GetParam();
-    const PassResult r = RunPass(ParseNumbers(c.numbers), ParseCells(c.before));
-    EXPECT_EQ(r.bOk, c.bOk);
-    EXPECT_EQ(r.cells, c.after);
-    EXPECT_EQ(r.bChanged, std::string(c.before) != c.after);
+    for (const bool bChangedBefore : {false, true}) {
+        const PassResult r = RunPass(ParseNumbers(c.numbers), ParseCells(c.before), bChangedBefore);
+        EXPECT_EQ(r.bOk, c.bOk);
+        EXPECT_EQ(r.cells, c.after);
+        EXPECT_EQ(r.bChanged, bChangedBefore || std::string(c.before) != c.after);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(LineSolver, LineSolverCases, ::testing::ValuesIn(kLineCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LineSolver, PassWithoutChangeLeavesFlagAsItWas) {
-    const auto numbers = ParseNumbers("1/1 1/1 1/1");
-    const auto cells = ParseCells("..x......");
-    EXPECT_TRUE(RunPass(numbers, cells, true).bChanged);
-    EXPECT_FALSE(RunPass(numbers, cells, false).bChanged);
-    // A contradiction leaves the flag alone too.
-    EXPECT_TRUE(RunPass(ParseNumbers("2/1"), ParseCells(".x."), true).bChanged);
-}
-
 // ---- properties against every arrangement of short lines ----
-
-// Calls visit with the colour of every cell (0 background) for each arrangement.
-void ForEachArrangement(const std::vector<NUMBERCELL>& numbers, int n,
-                        const std::function<void(const std::vector<std::uint8_t>&)>& visit) {
-    std::vector<std::uint8_t> line(size_t(n), 0);
-    std::function<void(size_t, int)> place = [&](size_t k, int nFrom) {
-        if (k == numbers.size()) {
-            visit(line);
-            return;
-        }
-        const int v = numbers[k].value;
-        for (int p = nFrom; p + v <= n; ++p) {
-            for (int i = p; i < p + v; ++i) line[size_t(i)] = numbers[k].color;
-            const int nGap = k + 1 < numbers.size() && numbers[k + 1].color == numbers[k].color;
-            place(k + 1, p + v + nGap);
-            for (int i = p; i < p + v; ++i) line[size_t(i)] = 0;
-        }
-    };
-    place(0, 0);
-}
 
 bool Agrees(const std::vector<std::uint8_t>& arrangement, const std::vector<std::uint8_t>& cells) {
     for (size_t i = 0; i < cells.size(); ++i) {

@@ -95,12 +95,6 @@ TEST_F(SearchSolutionList, SaveAllWritesEverySolutionUnderItsNumber) {
         EXPECT_EQ(LoadCrossword(names[i]).crossword, WithCells(m_aGrids[i < 1 ? i : i + 1])) << names[i];
 }
 
-}  // namespace
-}  // namespace quenk
-
-namespace quenk {
-namespace {
-
 // The search thread appends while the interface thread browses and deletes, under a budget
 // that fills up so appends are refused until a delete makes room. Solution i carries i in
 // its first 32 cells and ~i in the next 32, so a copy torn between two solutions shows.

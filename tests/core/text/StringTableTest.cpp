@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "text/AppStrings.h"
+#include "text/Cp1251.h"
 #include "text/FormatSignature.h"
 #include "text/StringOverlay.h"
 #include "text/Version.h"
@@ -31,6 +32,24 @@ TEST(Version, TextFromFourParts) {
     for (const Case& c :
          {Case{5, 3, 0, 0, "5.3"}, Case{5, 3, 2, 0, "5.32"}, Case{5, 3, 0, 7, "5.307"}, Case{12, 10, 11, 0, "12.1011"}})
         EXPECT_EQ(FormatVersion(c.a, c.b, c.c, c.d), c.pszText);
+}
+
+TEST(Cp1251, Conversions) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += char(b);
+    EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(all)), all);
+    EXPECT_EQ(Utf8ToCp1251("Квенк ё Ё № € — «»"), "\xCA\xE2\xE5\xED\xEA \xB8 \xA8 \xB9 \x88 \x97 \xAB\xBB");
+    EXPECT_EQ(Cp1251ToUtf8("\xC0\xFF\xA5\xB4"), "АяҐґ");
+    // Unmappable characters and malformed UTF-8 (lone continuation, cut sequence, overlong
+    // form, surrogate) become question marks.
+    EXPECT_EQ(Utf8ToCp1251("日本😀"), "???");
+    EXPECT_EQ(Utf8ToCp1251("\x80"
+                           "a"
+                           "\xD0"),
+              "?a?");
+    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"
+                           "\xED\xA0\x80"),
+              "?????");
 }
 
 TEST(FormatSignatureTest, WhichTranslationsMayReplaceAFormat) {
