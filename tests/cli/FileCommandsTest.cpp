@@ -1,69 +1,48 @@
-// The command-line tool's file commands, run as a user would run them.
+// The command-line tool's file commands and usage errors, run as a user would run them.
 #include <gtest/gtest.h>
 
-#include "formats/FormatDispatch.h"
 #include "support/CliRun.h"
 #include "support/Puzzles.h"
+#include "text/AppStrings.h"
 
 using namespace quenk;
 using namespace quenk::test;
 
 namespace {
 
-class FileCommands : public ::testing::Test {
-protected:
-    // Saves the picture with its numbers.
-    std::string SaveFile(const std::string& strName, const std::vector<std::string>& picture, int nColors = 2) {
-        SaveCrossword(PuzzleFromPicture(picture, nColors, true), m_dir.File(strName));
-        return m_dir.File(strName);
-    }
-    CTempDir m_dir;
-};
+TEST(FileCommands, EachCommandAndExitCode) {
+    const CTempDir dir;
+    const auto f = [&](const char* pszName) { return dir.File(pszName); };
+    const std::string strMono = SaveIn(dir, "mono.jcc", PuzzleFromPicture({"11.", ".1."}, 2, true));
+    const std::string strDiagonal = SaveIn(dir, "diag.jcc", PuzzleFromPicture({"1.", ".1"}, 2, true));
+    WriteText(f("keep.jcw"), "precious");
+    WriteText(f("junk.jcc"), std::string(100, '?'));
+    const CCliCase cases[] = {
+        {{"info", strMono}, 0, "width: 3\nheight: 2\ncolors: 2\nleft-depth: 1\ntop-depth: 1\n", ""},
+        {{"grid", SaveIn(dir, "cells.jcc", PuzzleFromPicture({"1x.9"}, 16, true))}, 0, "1x.9\n", ""},
+        {{"info", f("junk.jcc")}, 3, "", LoadStatusMessage(ELoadStatus::STATUS_BAD_FORMAT) + "\n"},
+        // JCW keeps only the picture: asked, and No unless --yes.
+        {{"convert", strMono, f("keep.jcw")}, 4, "", "Формат JCW позволяет сохранять только картинку. Продолжить?\n"},
+        {{"convert", strMono, f("yes.jcw"), "--yes"}, 0, "", ""},
+        {{"grid", f("yes.jcw")}, 0, "11.\n.1.\n"},
+        {{"convert", strMono, f("no/such/folder/x.jcc")}, 7},
+        {{"export-bmp", strMono, f("mono.bmp"), "--cell", "2"}, 0, "", ""},
+        {{"import-bmp", f("mono.bmp"), f("back.jcc"), "--cell", "2"}, 0, "", ""},
+        {{"grid", f("back.jcc")}, 0, "11.\n.1.\n"},
+        // One cell of two colours: asked whether to even it out, and No unless --yes.
+        {{"export-bmp", strDiagonal, f("diag.bmp")}, 0},
+        {{"import-bmp", f("diag.bmp"), f("d.jcc"), "--cell", "2"}, 4, "", LoadAppString(IDS_BMP_FIX_BLOCKS) + "\n"},
+        {{"import-bmp", f("diag.bmp"), f("d.jcc"), "--cell", "2", "--yes"}, 0},
+        // A bitmap that cannot be opened is a file error, not a puzzle that failed to load.
+        {{"import-bmp", f("none.bmp"), f("x.jcc")}, 3, "", "quenk-cli: ...none.bmp: No such file or directory\n"},
+        {{}, 2, "", "quenk-cli: no command given\n\nusage: quenk-cli COMMAND [ARGS]\n..."},
+        {{"frobnicate"}, 2, "", "...usage: ..."},
+        {{"export-bmp", "a", "b.bmp", "--cell", "0"}, 2, "", "...usage: ..."},
+        {{"grid", "--bogus", "a"}, 2, "", "...usage: ..."},
+        {{"--help"}, 0, "usage: quenk-cli COMMAND [ARGS]\n...", ""},
+    };
+    for (const CCliCase& c : cases) ExpectCli(c);
+    EXPECT_EQ(ReadText(f("keep.jcw")), "precious");
+}
 
 }  // namespace
-
-TEST_F(FileCommands, InfoAndGridDescribeThePuzzle) {
-    const auto info = RunCli({"info", SaveFile("mono.jcc", {"11.", ".1."})});
-    EXPECT_EQ(info.nExit, 0);
-    EXPECT_EQ(info.strOut, "width: 3\nheight: 2\ncolors: 2\nleft-depth: 1\ntop-depth: 1\n");
-
-    const auto grid = RunCli({"grid", SaveFile("cells.jcc", {"1x.9"}, 16)});
-    EXPECT_EQ(grid.nExit, 0);
-    EXPECT_EQ(grid.strOut, "1x.9\n");
-}
-
-TEST_F(FileCommands, LoadFailuresPrintTheirMessageAndExit3) {
-    WriteText(m_dir.File("junk.jcc"), std::string(100, '?'));
-    const auto bad = RunCli({"info", m_dir.File("junk.jcc")});
-    EXPECT_EQ(bad.nExit, 3);
-    EXPECT_EQ(bad.strErr, LoadStatusMessage(ELoadStatus::STATUS_BAD_FORMAT) + "\n");
-    // A bitmap that cannot be opened is a file error, not a puzzle that failed to load.
-    const auto missing = RunCli({"import-bmp", m_dir.File("missing.bmp"), m_dir.File("x.jcc")});
-    EXPECT_EQ(missing.nExit, 3);
-    EXPECT_EQ(missing.strErr, "quenk-cli: " + m_dir.File("missing.bmp") + ": No such file or directory\n");
-}
-
-TEST_F(FileCommands, ConvertAsksAndNeverDamagesAnExistingTarget) {
-    const std::string strMono = SaveFile("mono.jcc", {"11.", ".1."});
-    const std::string strTarget = m_dir.File("keep.jcw");
-    WriteText(strTarget, "precious");
-    // JCW keeps only the picture: asked, and No unless --yes.
-    const auto asked = RunCli({"convert", strMono, strTarget});
-    EXPECT_EQ(asked.nExit, 4);
-    EXPECT_EQ(asked.strErr, "Формат JCW позволяет сохранять только картинку. Продолжить?\n");
-    EXPECT_EQ(ReadText(strTarget), "precious");
-    EXPECT_EQ(RunCli({"convert", strMono, strTarget, "--yes"}).nExit, 0);
-    EXPECT_EQ(RunCli({"grid", strTarget}).strOut, "11.\n.1.\n");
-    EXPECT_EQ(RunCli({"convert", strMono, m_dir.File("no/such/folder/x.jcc")}).nExit, 7);
-}
-
-TEST_F(FileCommands, UsageErrorsExit2) {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"frobnicate"},
-                                               {"info", "a", "b"},
-                                               {"export-bmp", "a", "b.bmp", "--cell", "0"},
-                                               {"grid", "--bogus", "a"}})
-        EXPECT_EQ(RunCli(args).nExit, 2) << (args.empty() ? "" : args[0]) << " " << args.size();
-    EXPECT_EQ(RunCli({"--help"}).nExit, 0);
-}

@@ -1,11 +1,14 @@
 #pragma once
 // Runs shell commands, and the command-line tool as a user would, capturing what they print.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "formats/FormatDispatch.h"
 #include "support/TempDir.h"
 
 namespace quenk::test {
@@ -40,6 +43,39 @@ inline CCliResult RunCli(const std::vector<std::string>& args) {
     CCliResult result = RunShell(strCommand + " 2>'" + dir.File("err") + "'");
     result.strErr = ReadText(dir.File("err"));
     return result;
+}
+
+// Saves the puzzle under strName in dir and returns its path.
+inline std::string SaveIn(const CTempDir& dir, const std::string& strName, const CCrossword& puzzle) {
+    SaveCrossword(puzzle, dir.File(strName));
+    return dir.File(strName);
+}
+
+// "..." in an expected text stands for any text.
+inline bool MatchesText(std::string_view text, std::string_view pattern) {
+    const size_t n = pattern.find("...");
+    if (n == pattern.npos) return text == pattern;
+    if (text.substr(0, n) != pattern.substr(0, n)) return false;
+    for (size_t i = n; i <= text.size(); ++i)
+        if (MatchesText(text.substr(i), pattern.substr(n + 3))) return true;
+    return false;
+}
+
+// One run of the tool and what it must give.
+struct CCliCase {
+    std::vector<std::string> args;
+    int nExit;
+    std::string strOut = "...";
+    std::string strErr = "...";
+};
+
+inline void ExpectCli(const CCliCase& c) {
+    std::string strArgs;
+    for (const std::string& arg : c.args) strArgs += " " + arg;
+    const CCliResult result = RunCli(c.args);
+    EXPECT_EQ(result.nExit, c.nExit) << strArgs;
+    EXPECT_TRUE(MatchesText(result.strOut, c.strOut)) << strArgs << " printed:\n" << result.strOut;
+    EXPECT_TRUE(MatchesText(result.strErr, c.strErr)) << strArgs << " reported:\n" << result.strErr;
 }
 
 }  // namespace quenk::test

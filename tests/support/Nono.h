@@ -15,7 +15,6 @@ namespace quenk::test {
 
 struct CNonoPuzzle {
     std::string strId;
-    std::string strKnown;                 // the "# known:" comment
     std::optional<CCrossword> crossword;  // numbers set, every cell undecided
     std::vector<std::uint8_t> goal;       // row by row; empty when the file has none
 };
@@ -48,9 +47,7 @@ inline std::optional<CNonoPuzzle> ReadNono(const std::filesystem::path& path) {
     CNonoPuzzle puzzle;
     puzzle.strId = path.stem().string();
     std::string line;
-    while (std::getline(in, line) && line.rfind("#", 0) == 0) {
-        if (line.rfind("# known: ", 0) == 0) puzzle.strKnown = line.substr(9);
-    }
+    while (std::getline(in, line) && line.rfind("#", 0) == 0) continue;  // comments
     int w = 0, h = 0, nColors = 0;
     if (!(std::istringstream(line) >> w >> h >> nColors)) return std::nullopt;
     if (w < 1 || h < 1 || w > MAX_SIZE || h > MAX_SIZE || nColors < 2 || nColors > MAX_COLORS) return std::nullopt;
@@ -89,16 +86,6 @@ inline std::optional<CNonoPuzzle> ReadNono(const std::filesystem::path& path) {
         if (nRows != h) puzzle.goal.clear();
     }
     return puzzle;
-}
-
-// Every readable puzzle of a folder, sorted by file name; empty when the folder is absent.
-inline std::vector<std::filesystem::path> NonoFiles(const std::filesystem::path& dir) {
-    std::vector<std::filesystem::path> files;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(dir, ec))
-        if (entry.path().extension() == ".nono") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
 }
 
 }  // namespace quenk::test

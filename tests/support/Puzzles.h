@@ -39,6 +39,12 @@ inline std::array<COLORREF, MAX_COLORS> TestPalette(int nColors = MAX_COLORS) {
     return p;
 }
 
+// A puzzle of that shape over TestPalette(nColors), every slot and cell 0.
+inline CCrossword BlankPuzzle(int w, int h, int nLeft, int nTop, int nColors = 2) {
+    const auto palette = TestPalette(nColors);
+    return CCrossword(w, h, nLeft, nTop, nColors, palette.data());
+}
+
 inline std::uint8_t CellFromChar(char ch) {
     return ch == '.' ? CELL_EMPTY : ch == 'x' ? CELL_CROSS : std::uint8_t(ch - '0');
 }

@@ -37,45 +37,37 @@ ColorGrid CellsOf(const ColorGrid& pic, int p) {
 
 TEST(BmpInterop, ImportsWhatImageMagickWrites) {
     if (!HasImageMagick()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    constexpr COLORREF W = COLOR_WHITE, K = 0;
-    std::vector<COLORREF> colours;
-    for (int i = 0; i < 20; ++i)
+    std::vector<COLORREF> colours = {COLOR_WHITE, 0};
+    for (int i = 0; i < 18; ++i)
         colours.push_back(MakeRGB(std::uint8_t(12 * i), std::uint8_t(250 - 7 * i), std::uint8_t(i * i)));
-
-    const ColorGrid bw = {{W, K, W, W, W, W}, {W, W, W, K, K, W}, {K, W, W, W, W, W}, {W, W, W, W, W, K}};
-    ColorGrid few(5, std::vector<COLORREF>(7, W));
-    for (int i = 0; i < 5; ++i) few[std::size_t(i)][std::size_t(i + 1)] = colours[std::size_t(i)];
-    // 19 colours in all, so ImageMagick needs 8 bits; with p = 2 every cell has three
-    // pixels of one of four colours and one odd pixel, so at most 5 cell colours.
-    ColorGrid noisy(8, std::vector<COLORREF>(8));
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) noisy[std::size_t(y)][std::size_t(x)] = colours[std::size_t((x / 2 + y / 2) % 4)];
-    ColorGrid noisyCells = CellsOf(noisy, 2);
-    for (int i = 0; i < 16; ++i)
-        noisy[std::size_t(i / 4 * 2 + 1)][std::size_t(i % 4 * 2)] = colours[std::size_t(4 + i % 16)];
-    ColorGrid wide(3, std::vector<COLORREF>(9));
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 9; ++x) wide[std::size_t(y)][std::size_t(x)] = colours[std::size_t((x / 3 + y) % 3)];
-
+    // 7 x 5 cells of p x p pixels in diagonal stripes of the first colours. Odd pixels: one
+    // pixel of every cell in one of 16 further colours, so the picture needs 8 bits while
+    // each cell keeps the colour of its other pixels.
     const struct {
         const char* name;
         std::string strOptions;
         unsigned nBits;
-        int p;
-        ColorGrid pic;
-        ColorGrid expectedCells;  // colour of every cell
+        int p, nColours;
+        bool bOddPixels;
     } cases[] = {
-        {"1 bit", "-type Bilevel", 1, 1, bw, bw},
-        {"4 bits", "-type Palette", 4, 1, few, few},
-        {"8 bits", "-type Palette -compress none", 8, 2, noisy, noisyCells},
-        {"24 bits", "-type TrueColor", 24, 3, wide, CellsOf(wide, 3)},
+        {"1 bit", "-type Bilevel", 1, 1, 2, false},
+        {"4 bits", "-type Palette", 4, 1, 6, false},
+        {"8 bits", "-type Palette -compress none", 8, 2, 4, true},
+        {"24 bits", "-type TrueColor", 24, 3, 3, false},
     };
     CTempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        ColorGrid pic(std::size_t(5 * c.p), std::vector<COLORREF>(std::size_t(7 * c.p)));
+        for (int y = 0; y < 5 * c.p; ++y)
+            for (int x = 0; x < 7 * c.p; ++x)
+                pic[std::size_t(y)][std::size_t(x)] = colours[std::size_t((x / c.p + 2 * (y / c.p)) % c.nColours)];
+        const ColorGrid expectedCells = CellsOf(pic, c.p);
+        for (int i = 0; c.bOddPixels && i < 35; ++i)
+            pic[std::size_t(i / 7 * c.p + 1)][std::size_t(i % 7 * c.p)] = colours[std::size_t(4 + i % 16)];
         const std::string strRaw = dir.File("src.rgb"), strBmp = dir.File("im.bmp");
-        WriteText(strRaw, RawRgb(c.pic));
-        const std::string strSize = std::to_string(c.pic[0].size()) + "x" + std::to_string(c.pic.size());
+        WriteText(strRaw, RawRgb(pic));
+        const std::string strSize = std::to_string(pic[0].size()) + "x" + std::to_string(pic.size());
         ASSERT_EQ(RunShell("convert -size " + strSize + " -depth 8 'rgb:" + strRaw + "' " + c.strOptions + " BMP3:'" +
                            strBmp + "'")
                       .nExit,
@@ -92,7 +84,7 @@ TEST(BmpInterop, ImportsWhatImageMagickWrites) {
         for (int r = 0; r < x.m_nHeight; ++r)
             for (int col = 0; col < x.m_nWidth; ++col)
                 cells[std::size_t(r)].push_back(x.GetCellColor(x.GetCell(r, col)));
-        EXPECT_EQ(cells, c.expectedCells);
+        EXPECT_EQ(cells, expectedCells);
     }
 }
 

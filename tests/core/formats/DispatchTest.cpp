@@ -59,26 +59,47 @@ TEST(FormatDispatch, LoadStatusAndItsMessage) {
         EXPECT_EQ(result.crossword.has_value(), c.status == STATUS_OK) << c.name;
     }
     EXPECT_EQ(LoadStatusMessage(STATUS_OK), "");
-    EXPECT_EQ(LoadStatusMessage(STATUS_BAD_SHAPE), "Ошибка при создании кроссворда!");
-    EXPECT_EQ(LoadStatusMessage(STATUS_BAD_FORMAT), "Ошибка при создании кроссворда:\nНеверный формат.");
     EXPECT_EQ(LoadStatusMessage(STATUS_FILE_ERROR), "Ошибка при создании кроссворда:\nНевозможно открыть файл.");
 }
 
-// A grid of no cells has nothing to show, solve or export: whatever format says so, the
-// file is refused.
-TEST(FormatDispatch, SizesOfZeroAreNoPuzzle) {
+// Files the readers refuse, and the limits they accept. A grid of no cells has nothing to
+// show, solve or export: whatever format says so, the file is refused. A file that ends
+// before a field it promises is a file error, not a format error.
+TEST(FormatDispatch, RefusedFiles) {
     CTempDir dir;
-    const std::string jccHead = std::string("QUENK\x02", 6) + std::string(64, '\0');
-    const std::pair<const char*, std::string> files[] = {
-        {"a.jcc", jccHead + std::string("\x00\x03\x00\x00\x01", 5)},
-        {"b.jcc", jccHead + std::string("\x02\x00\x00\x00\x01", 5)},
-        {"c.jcr", std::string("\x00\x03\x01\x01\x00\x00\x00", 7)},
-        {"d.jcw", std::string("\x00\x00", 2)},
-        {"e.jcp", "00\r\n"},
-        {"f.pp", "0 3\n- - -\n"},
+    // A JCC head up to the palette, then width, height, depths and the flag of no cells.
+    const auto jcc = [](const char* pszSignature, char nColors, const char* pszShape) {
+        return pszSignature + std::string(1, nColors) + std::string(64, '\0') + std::string(pszShape, 5);
     };
-    for (const auto& [pszName, strData] : files)
-        EXPECT_EQ(LoadStatus(dir, pszName, strData), ELoadStatus::STATUS_BAD_FORMAT) << pszName;
+    using enum ELoadStatus;
+    const struct {
+        const char* name;
+        std::string data;
+        ELoadStatus status;
+    } cases[] = {
+        {"zero.jcc", jcc("QUENK", 2, "\x00\x03\x00\x00\x01"), STATUS_BAD_FORMAT},
+        {"zero2.jcc", jcc("QUENK", 2, "\x02\x00\x00\x00\x01"), STATUS_BAD_FORMAT},
+        {"signature.jcc", jcc("quenk", 2, "\x02\x02\x00\x00\x01"), STATUS_BAD_FORMAT},
+        {"one-colour.jcc", jcc("QUENK", 1, "\x02\x02\x00\x00\x01"), STATUS_BAD_FORMAT},
+        {"17.jcc", jcc("QUENK", 17, "\x02\x02\x00\x00\x01"), STATUS_BAD_FORMAT},
+        {"16.jcc", jcc("QUENK", 16, "\x02\x02\x00\x00\x01"), STATUS_OK},
+        {"zero.jcr", std::string("\x00\x03\x01\x01\x00\x00\x00", 7), STATUS_BAD_FORMAT},
+        {"zero.jcw", std::string("\x00\x00", 2), STATUS_BAD_FORMAT},
+        {"zero.jcp", "00\r\n", STATUS_BAD_FORMAT},
+        {"zero.pp", "0 3\n- - -\n", STATUS_BAD_FORMAT},
+        {"promise.jcr", "\x03\x04\x01\x01", STATUS_FILE_ERROR},
+        {"short.jcr", "\x03\x04\x01", STATUS_FILE_ERROR},
+        {"short.jcw", std::string("\x03\x02\x02\x01\x02\x02\x00", 7), STATUS_FILE_ERROR},
+        {"one-byte.jcp", "1", STATUS_FILE_ERROR},
+        // JCP: CR LF ends a line, the header's line end must be there, a line holds 255 numbers.
+        {"no-final-line-end.jcp", "23\r\n2\r\n1\r\n1\r\n2\r\n", STATUS_BAD_FORMAT},
+        {"lf.jcp", "11\n\n1\n1\n", STATUS_BAD_FORMAT},
+        {"two-bytes.jcp", "11", STATUS_BAD_FORMAT},
+        {"three-bytes.jcp", "11\r", STATUS_BAD_FORMAT},
+        {"256.jcp", "11\r\n" + std::string(256, '1') + "\r\n1\r\n", STATUS_BAD_FORMAT},
+        {"255.jcp", "11\r\n" + std::string(255, '1') + "\r\n1\r\n", STATUS_OK},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LoadStatus(dir, c.name, c.data), c.status) << c.name;
 }
 
 TEST(FormatLimits, Decisions) {

@@ -33,24 +33,10 @@ TEST(JccFormat, TruncatedAnywhereIsAFileErrorNotAFormatError) {
         EXPECT_EQ(LoadStatus(dir, "cut.jcc", kSmall.substr(0, n)), ELoadStatus::STATUS_FILE_ERROR) << "length " << n;
 }
 
-TEST(JccFormat, WrongSignatureOrColourCountIsRefused) {
-    CTempDir dir;
-    std::string strWrongSignature = kSmall;
-    strWrongSignature[0] = 'q';
-    EXPECT_EQ(LoadStatus(dir, "sig.jcc", strWrongSignature), ELoadStatus::STATUS_BAD_FORMAT);
-    for (const int nColors : {1, 17, 16}) {
-        std::string b = kSmall;
-        b[5] = char(nColors);
-        EXPECT_EQ(LoadStatus(dir, "n.jcc", b), nColors == 16 ? ELoadStatus::STATUS_OK : ELoadStatus::STATUS_BAD_FORMAT)
-            << nColors;
-    }
-}
-
 TEST(JccFormat, PictureAndNumberBlocksAreOptional) {
     CTempDir dir;
     // All cells 0: flag 1 and no cell block.
-    const auto p = TestPalette(2);
-    const std::string bytes = Saved(CCrossword(4, 3, 2, 2, 2, p.data()), dir, "blank.jcc");
+    const std::string bytes = Saved(BlankPuzzle(4, 3, 2, 2), dir, "blank.jcc");
     EXPECT_EQ(bytes.size(), 75u + 2 * 4 * 2 + 2 * 3 * 2);
     EXPECT_EQ(bytes[74], 1);
 
@@ -69,22 +55,4 @@ TEST(JccFormat, PictureAndNumberBlocksAreOptional) {
     ASSERT_TRUE(pc);
     EXPECT_TRUE(pc->m_pTopNumbers.empty());
     EXPECT_EQ(CellsOf(*pc), Grid(6, 0));
-}
-
-TEST(JccFormat, HalfSolvedColourPuzzleComesBackExactly) {
-    CTempDir dir;
-    std::array<COLORREF, MAX_COLORS> palette{};
-    for (int i = 0; i < MAX_COLORS; ++i) palette[size_t(i)] = MakeRGB(std::uint8_t(i * 16), 7, std::uint8_t(255 - i));
-    CCrossword pc(5, 3, 3, 2, 4, palette.data());
-    const Grid cells = {1, 2, 2, CELL_CROSS, 0, 3, 0, CELL_CROSS, 1, 1, 0, 0, 0, 0, 200};
-    std::copy(cells.begin(), cells.end(), pc.Cells().begin());
-    pc.m_pTopNumbers[0] = {{3, 1}, {1 | NUMBER_MARK, 3}};
-    pc.m_pLeftNumbers[1] = {{1, 3}, {0, 0}, {2 | NUMBER_MARK, 1}};
-    Saved(pc, dir, "half.jcc");
-
-    const auto back = LoadCrossword(dir.File("half.jcc")).crossword;
-    ASSERT_TRUE(back);
-    // The gap closes towards the grid on loading; marks and colours stay.
-    pc.m_pLeftNumbers[1] = {{0, 0}, {1, 3}, {2 | NUMBER_MARK, 1}};
-    EXPECT_EQ(*back, pc);
 }

@@ -17,19 +17,13 @@ TEST(JcwFormat, ColumnsFromTheTopAndOnlyTwoIsFilled) {
     EXPECT_EQ(CellsOf(*back), (Grid{1, 1, 0, 0, 1, 0}));
     EXPECT_EQ(Values(back->m_pTopNumbers[1]), Ints{2});  // computed from the picture
     EXPECT_EQ(Values(back->m_pLeftNumbers[0]), Ints{2});
-    EXPECT_EQ(LoadStatus(dir, "short.jcw", std::string("\x03\x02\x02\x01\x02\x02\x00", 7)),
-              ELoadStatus::STATUS_FILE_ERROR);
 }
 
 TEST(JcpFormat, SmallPuzzleRowsThenColumns) {
     CTempDir dir;
     auto pc = PuzzleFromPicture({"11.", ".1."});
     pc.m_pTopNumbers[1][0].value |= NUMBER_MARK;
-    EXPECT_EQ(Saved(pc, dir, "small.jcp"), "23\r\n2\r\n1\r\n1\r\n2\r\n\r\n");
-    const auto back = LoadCrossword(dir.File("small.jcp")).crossword;
-    ASSERT_TRUE(back);
-    EXPECT_EQ(Values(back->m_pTopNumbers[1]), Ints{2});
-    EXPECT_EQ(back->m_pLeftNumbers, pc.m_pLeftNumbers);
+    EXPECT_EQ(Saved(pc, dir, "small.jcp"), "23\r\n2\r\n1\r\n1\r\n2\r\n\r\n");  // the mark is lost
 }
 
 TEST(JcpFormat, ReadsAnyByteAsANumberAndAlignsTheLines) {
@@ -52,26 +46,6 @@ TEST(JcpFormat, ReadsAnyByteAsANumberAndAlignsTheLines) {
 
 TEST(JcpFormat, SizesWrapAroundTheDigitZero) {
     CTempDir dir;
-    const auto p = TestPalette(2);
-    EXPECT_EQ(Saved(CCrossword(210, 1, 1, 1, 2, p.data()), dir, "wide.jcp").substr(0, 2), "1\x02");
+    EXPECT_EQ(Saved(BlankPuzzle(210, 1, 1, 1), dir, "wide.jcp").substr(0, 2), "1\x02");
     EXPECT_EQ(LoadCrossword(dir.File("wide.jcp")).crossword->m_nWidth, 210);
-}
-
-TEST(JcpFormat, Refusals) {
-    CTempDir dir;
-    using enum ELoadStatus;
-    const struct {
-        const char* name;
-        std::string text;
-        ELoadStatus status;
-    } cases[] = {
-        {"missing final line end", "23\r\n2\r\n1\r\n1\r\n2\r\n", STATUS_BAD_FORMAT},
-        {"LF alone ends no line", "11\n\n1\n1\n", STATUS_BAD_FORMAT},
-        {"two bytes", "11", STATUS_BAD_FORMAT},
-        {"three bytes", "11\r", STATUS_BAD_FORMAT},
-        {"one byte", "1", STATUS_FILE_ERROR},
-        {"256 numbers in a line", "11\r\n" + std::string(256, '1') + "\r\n1\r\n", STATUS_BAD_FORMAT},
-        {"255 numbers in a line", "11\r\n" + std::string(255, '1') + "\r\n1\r\n", STATUS_OK},
-    };
-    for (const auto& c : cases) EXPECT_EQ(LoadStatus(dir, "bad.jcp", c.text), c.status) << c.name;
 }

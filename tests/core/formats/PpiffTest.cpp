@@ -34,28 +34,20 @@ TEST(PpiffFormat, SmallPuzzleInSevenLines) {
               "3 2" + kComment + "1 2 -\n\n2 1\n=\n00?\n?0?");
 }
 
-TEST(PpiffFormat, RoundTripKeepsNumbersUpTo99AndThreeCellStates) {
+TEST(PpiffFormat, NumbersUpTo99AndThreeCellStates) {
     CTempDir dir;
     auto pc = PuzzleFromPicture({"1x.7", ".11x"}, 2, true);
     pc.m_nTopDepth = 2;
     pc.m_nLeftDepth = 3;
     pc.m_pTopNumbers = {{{0, 0}, {1, 1}}, {{12, 1}, {99, 1}}, {{0, 0}, {9 | NUMBER_MARK, 1}}, {{100, 1}, {2, 1}}};
     pc.m_pLeftNumbers = {{{10, 1}, {3, 1}, {1, 1}}, {{0, 0}, {0, 0}, {0, 0}}};
+    // The mark is lost and 100 left out.
     EXPECT_EQ(Saved(pc, dir, "rt.ppc", FixedClock()), "4 2" + kComment + "1 .12.99 9 2\n\n.1031 -\n=\n0.??\n?00.");
-
-    const auto back = LoadCrossword(dir.File("rt.ppc")).crossword;
-    ASSERT_TRUE(back);
-    EXPECT_EQ(Values(back->m_pTopNumbers[1]), (Ints{12, 99}));
-    EXPECT_EQ(Values(back->m_pTopNumbers[2]), (Ints{0, 9}));  // mark lost
-    EXPECT_EQ(Values(back->m_pTopNumbers[3]), (Ints{0, 2}));  // 100 left out
-    EXPECT_EQ(back->m_pLeftNumbers[0], pc.m_pLeftNumbers[0]);
-    EXPECT_EQ(CellsOf(*back), (Grid{1, CELL_CROSS, 0, 0, 0, 1, 1, CELL_CROSS}));
 }
 
 TEST(PpiffFormat, FiveTokensALineAndNoPictureWhenBlank) {
     CTempDir dir;
-    const auto p = TestPalette(2);
-    CCrossword pc(11, 1, 1, 1, 2, p.data());
+    CCrossword pc = BlankPuzzle(11, 1, 1, 1);
     for (int c = 0; c < 11; ++c) pc.m_pTopNumbers[size_t(c)][0] = {std::uint8_t(c % 9 + 1), 1};
     EXPECT_EQ(Saved(pc, dir, "eleven.pp", FixedClock()), "11 1" + kComment + "1 2 3 4 5\n6 7 8 9 1\n2\n\n-");
     const auto back = LoadCrossword(dir.File("eleven.pp")).crossword;

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <stdexcept>
 
 #include "formats/SafeFile.h"
@@ -66,11 +67,9 @@ int InChild(bool bAsUser, const std::function<int()>& fn) {
 
 // Bytes without a short period, so that a piece copied to the wrong place shows.
 std::string Noise(std::size_t nLength, std::uint32_t nSeed) {
+    std::mt19937 rng(nSeed);
     std::string str(nLength, '\0');
-    for (char& ch : str) {
-        nSeed = nSeed * 1664525u + 1013904223u;
-        ch = char(nSeed >> 24);
-    }
+    for (char& ch : str) ch = char(rng());
     return str;
 }
 

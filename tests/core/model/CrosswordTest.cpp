@@ -9,11 +9,6 @@ namespace {
 
 using Area = std::vector<std::vector<NUMBERCELL>>;
 
-struct Recorder : IUndoRecorder {
-    int nCalls = 0;
-    void RecordSnapshot(const CCrossword&) override { ++nCalls; }
-};
-
 }  // namespace
 
 TEST(Crossword, ShapesByParameters) {
@@ -65,8 +60,7 @@ TEST(Crossword, StagingBecomesAPuzzleOnlyWhenItsShapeFits) {
 }
 
 TEST(Crossword, ComputeNumbersFillsFromTheGrid) {
-    const auto p = TestPalette(3);
-    CCrossword pc(8, 1, 0, 0, 3, p.data());
+    CCrossword pc = BlankPuzzle(8, 1, 0, 0, 3);
     const Grid row = {0, 1, 1, 0, 2, 2, 2, 1};
     std::copy(row.begin(), row.end(), pc.Cells().begin());
     pc.ComputeNumbers();
@@ -90,23 +84,13 @@ TEST(Crossword, ComputeNumbersFillsFromTheGrid) {
 }
 
 TEST(Crossword, AlignNumbersMovesNumbersTowardsTheGrid) {
-    const auto p = TestPalette(2);
-    CCrossword c(1, 1, 4, 4, 2, p.data());
+    CCrossword c = BlankPuzzle(1, 1, 4, 4);
     c.m_pLeftNumbers[0] = {{3, 1}, {0, 0}, {2, 1}, {0, 0}};
     c.m_pTopNumbers[0] = {{0x80, 0}, {0, 0}, {0, 0}, {1, 1}};
     c.AlignNumbers();
     EXPECT_EQ(c.m_pLeftNumbers[0], (std::vector<NUMBERCELL>{{0, 0}, {0, 0}, {3, 1}, {2, 1}}));
     // A slot holding only the mark counts as a number.
     EXPECT_EQ(c.m_pTopNumbers[0], (std::vector<NUMBERCELL>{{0, 0}, {0, 0}, {0x80, 0}, {1, 1}}));
-}
-
-TEST(Crossword, DarkFlags) {
-    std::array<COLORREF, MAX_COLORS> p = {COLOR_WHITE,           DEFAULT_MONO_COLOR, MakeRGB(0, 0, 0),
-                                          MakeRGB(0, 0, 255),    MakeRGB(255, 0, 0), MakeRGB(0, 255, 0),
-                                          MakeRGB(128, 128, 128)};
-    const CCrossword c(1, 1, 0, 0, 7, p.data());
-    const std::uint8_t expected[7] = {0, 0, 1, 1, 0, 0, 1};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(c.m_bDark[size_t(i)], expected[i]) << i;
 }
 
 TEST(Crossword, CloneCopiesCellsAndOptionallyNumbers) {
@@ -120,22 +104,9 @@ TEST(Crossword, CloneCopiesCellsAndOptionallyNumbers) {
     EXPECT_EQ(CellsOf(pictureOnly), CellsOf(pc));
 
     // A loaded shape with one depth zero survives the copy.
-    const auto p = TestPalette(2);
-    CCrossword mixed(2, 1, 0, 2, 2, p.data());
+    CCrossword mixed = BlankPuzzle(2, 1, 0, 2);
     mixed.m_pTopNumbers[0][1] = {1, 1};
     EXPECT_EQ(mixed.Clone(false), mixed);
-}
-
-TEST(Crossword, ClearMarksRecordsOnceAndOnlyOnChange) {
-    auto pc = PuzzleFromPicture({"xx1"}, 2, true);
-    pc.m_pTopNumbers[2][0].value |= NUMBER_MARK;
-    Recorder rec;
-    EXPECT_TRUE(pc.ClearMarks(&rec, true, true));
-    EXPECT_EQ(rec.nCalls, 1);
-    EXPECT_EQ(pc.GetCell(0, 0), CELL_EMPTY);
-    EXPECT_EQ(pc.m_pTopNumbers[2][0].value, 1);
-    EXPECT_FALSE(pc.ClearMarks(&rec, true, true));
-    EXPECT_EQ(rec.nCalls, 1);
 }
 
 TEST(Crossword, PaletteAccessorsNeverReadPastTheTable) {

@@ -18,8 +18,7 @@ struct Recorder : IUndoRecorder {
 
 // Every slot and cell filled with something that tells where it came from.
 CCrossword Numbered(int w, int h, int nLeft, int nTop, int nColors = 6) {
-    const auto pal = TestPalette(nColors);
-    CCrossword c(w, h, nLeft, nTop, nColors, pal.data());
+    CCrossword c = BlankPuzzle(w, h, nLeft, nTop, nColors);
     for (int col = 0; col < w && nTop; ++col)
         for (int s = 0; s < nTop; ++s)
             c.m_pTopNumbers[size_t(col)][size_t(s)] = {std::uint8_t(10 * s + col % 10 + 1), 1};
@@ -107,7 +106,7 @@ TEST(PuzzleEdits, PaletteChangeMapsLostColoursToColourOne) {
     EXPECT_TRUE(two.IsDarkIndex(0));
 }
 
-TEST(PuzzleEdits, ClearRecordsOneStepOnlyWhenSomethingChanges) {
+TEST(PuzzleEdits, ClearingRecordsOneStepOnlyWhenSomethingChanges) {
     Recorder rec;
     CCrossword c = PuzzleFromPicture({"1.1", ".11"});
     EXPECT_FALSE(ClearPuzzle(c, &rec));
@@ -119,4 +118,12 @@ TEST(PuzzleEdits, ClearRecordsOneStepOnlyWhenSomethingChanges) {
     EXPECT_EQ(rec.snapshots[0].GetCell(0, 2), CELL_CROSS);
     EXPECT_EQ(rec.snapshots[1].m_pLeftNumbers[1].back().value & NUMBER_MARK, NUMBER_MARK);
     EXPECT_EQ(c, PuzzleFromPicture({"1.1", ".11"}));
+
+    // Marks and crosses alone, as a file with faulty numbers is opened: colours stay.
+    c = PuzzleFromPicture({"xx1"}, 2, true);
+    c.m_pTopNumbers[2][0].value |= NUMBER_MARK;
+    EXPECT_TRUE(c.ClearMarks(&rec, true, true));
+    EXPECT_FALSE(c.ClearMarks(&rec, true, true));
+    EXPECT_EQ(rec.snapshots.size(), 3u);
+    EXPECT_EQ(c, PuzzleFromPicture({"..1"}, 2, true));
 }

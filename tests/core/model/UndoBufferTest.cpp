@@ -27,11 +27,6 @@ struct Host : IUndoHost {
     void SetRedoAvailable(bool b) override { bRedo = b; }
 };
 
-CCrossword Blank(int w = 6, int h = 5) {
-    const auto p = TestPalette(4);
-    return CCrossword(w, h, 2, 2, 4, p.data());
-}
-
 // A stroke as the view makes it: the rectangle's cells recorded, then painted.
 void Stroke(CUndoBuffer& undo, CCrossword& puzzle, int x0, int y0, int x1, int y1, std::uint8_t v) {
     undo.RecordCells(puzzle, x0, y0, x1, y1);
@@ -41,66 +36,49 @@ void Stroke(CUndoBuffer& undo, CCrossword& puzzle, int x0, int y0, int x1, int y
 
 }  // namespace
 
-TEST(UndoBuffer, RecordsMadeInTheOtherModeSwitchTheDocumentBack) {
-    Host host;
-    host.nMode = 2;  // solving
-    CUndoBuffer undo(10, &host);
-    CCrossword puzzle = Blank();
-    Stroke(undo, puzzle, 0, 0, 1, 0, CELL_CROSS);
-    host.nMode = 1;  // then "start editing"
-    EXPECT_TRUE(undo.Undo(puzzle));
-    EXPECT_EQ(host.switches, std::vector<std::uint32_t>{2});
-    EXPECT_TRUE(undo.Redo(puzzle));
-    EXPECT_EQ(host.switches, (std::vector<std::uint32_t>{2, 1}));
-    EXPECT_EQ(puzzle.GetCell(0, 1), CELL_CROSS);
-}
-
-TEST(UndoBuffer, SnapshotsExchangeTheWholePuzzle) {
-    Host host;
-    CUndoBuffer undo(10, &host);
-    CCrossword puzzle = Blank(6, 5);
-    puzzle.SetCell(4, 5, 3);
-    const CCrossword before = puzzle;
-    undo.RecordSnapshot(puzzle);
-    puzzle = Blank(12, 3);  // a resize
-    const CCrossword resized = puzzle;
-    EXPECT_TRUE(undo.Undo(puzzle));
-    EXPECT_EQ(puzzle, before);
-    EXPECT_EQ(host.nSnapshots, 1);
-    EXPECT_TRUE(undo.Redo(puzzle));
-    EXPECT_EQ(puzzle, resized);
-}
-
+// Reference: each action as the states before and after it and the mode it was made in, at
+// most the capacity of them within reach of undo, and those undone since the last action within
+// reach of redo. Undo and redo switch the document to the mode the step was made or last undone
+// in (and call nothing when it is in that mode), and say when they exchanged a snapshot.
+// Capacity 0 switches undo off.
 TEST(UndoBuffer, AgreesWithAHistoryOfWholeStates) {
-    // Reference: each action as the states before and after it, at most the capacity of them
-    // within reach of undo, and those undone since the last action within reach of redo.
-    // Capacity 0 switches undo off.
+    struct Step {
+        CCrossword before, after;
+        std::uint32_t nMode;
+        bool bSnapshot;
+    };
     std::mt19937 rng(7);
     for (int nCapacity : {0, 1, 2, 3, 7}) {
         Host host;
         CUndoBuffer undo(nCapacity, &host);
-        CCrossword puzzle = Blank();
-        std::deque<std::pair<CCrossword, CCrossword>> past;
-        std::vector<std::pair<CCrossword, CCrossword>> future;
-        for (int step = 0; step < 400; ++step) {
-            const int op = int(rng() % 6);
-            if (op == 0) {
-                ASSERT_EQ(undo.Undo(puzzle), !past.empty()) << step;
-                if (past.empty()) continue;
-                ASSERT_EQ(puzzle, past.back().first) << step;
-                future.push_back(past.back());
-                past.pop_back();
-            } else if (op == 1) {
-                ASSERT_EQ(undo.Redo(puzzle), !future.empty()) << step;
-                if (future.empty()) continue;
-                ASSERT_EQ(puzzle, future.back().second) << step;
-                past.push_back(future.back());
-                future.pop_back();
+        CCrossword puzzle = BlankPuzzle(6, 5, 2, 2, 4);
+        std::deque<Step> past, future;
+        size_t nSwitches = 0;
+        int nSnapshots = 0;
+        for (int step = 0; step < 600; ++step) {
+            SCOPED_TRACE(testing::Message() << "capacity " << nCapacity << ", step " << step);
+            const int op = int(rng() % 7);
+            const std::uint32_t nMode = host.nMode;
+            const int w = puzzle.m_nWidth, h = puzzle.m_nHeight;
+            if (op <= 1) {
+                auto& from = op == 0 ? past : future;
+                ASSERT_EQ(op == 0 ? undo.Undo(puzzle) : undo.Redo(puzzle), !from.empty());
+                if (from.empty()) continue;
+                Step done = std::move(from.back());
+                from.pop_back();
+                ASSERT_EQ(puzzle, op == 0 ? done.before : done.after);
+                ASSERT_EQ(host.nMode, done.nMode);
+                nSwitches += done.nMode != nMode;
+                nSnapshots += done.bSnapshot;
+                done.nMode = nMode;
+                (op == 0 ? future : past).push_back(std::move(done));
+            } else if (op == 6) {
+                host.nMode = 3 - host.nMode;  // between editing and solving, recording nothing
             } else {
                 CCrossword before = puzzle;
                 if (op == 2) {
-                    const int x = int(rng() % 6), y = int(rng() % 5);
-                    Stroke(undo, puzzle, x, y, std::min(5, x + int(rng() % 3)), std::min(4, y + int(rng() % 3)),
+                    const int x = int(rng() % unsigned(w)), y = int(rng() % unsigned(h));
+                    Stroke(undo, puzzle, x, y, std::min(w - 1, x + int(rng() % 3)), std::min(h - 1, y + int(rng() % 3)),
                            std::uint8_t(rng() % 4));
                 } else if (op == 3) {
                     const bool bTop = rng() % 2;
@@ -113,24 +91,27 @@ TEST(UndoBuffer, AgreesWithAHistoryOfWholeStates) {
                     slot = NUMBERCELL{std::uint8_t(rng() % 100 | (rng() % 2 ? NUMBER_MARK : 0)),
                                       std::uint8_t(1 + rng() % 3)};
                 } else {
-                    // A whole-puzzle change that may also change the number areas' shape.
+                    // A whole-puzzle change: a resize, or numbers that may take another shape.
                     undo.RecordSnapshot(puzzle);
+                    if (op == 4) puzzle = BlankPuzzle(3 + int(rng() % 5), 3 + int(rng() % 5), 2, 2, 4);
                     puzzle.SetCell(0, 0, std::uint8_t(rng() % 4));
                     puzzle.ComputeNumbers();
                 }
-                past.emplace_back(std::move(before), puzzle);
+                past.push_back(Step{std::move(before), puzzle, nMode, op >= 4});
                 if (int(past.size()) > nCapacity) past.pop_front();
                 future.clear();
             }
-            ASSERT_EQ(undo.CanUndo(), !past.empty()) << step;
-            ASSERT_EQ(undo.CanRedo(), !future.empty()) << step;
-            ASSERT_EQ(host.bUndo, !past.empty()) << step;
-            ASSERT_EQ(host.bRedo, !future.empty()) << step;
+            ASSERT_EQ(undo.CanUndo(), !past.empty());
+            ASSERT_EQ(undo.CanRedo(), !future.empty());
+            ASSERT_EQ(host.bUndo, !past.empty());
+            ASSERT_EQ(host.bRedo, !future.empty());
+            ASSERT_EQ(host.switches.size(), nSwitches);
+            ASSERT_EQ(host.nSnapshots, nSnapshots);
         }
         // Walk all the way back: every state the reference holds comes back.
         for (; !past.empty(); past.pop_back()) {
             ASSERT_TRUE(undo.Undo(puzzle));
-            ASSERT_EQ(puzzle, past.back().first);
+            ASSERT_EQ(puzzle, past.back().before);
         }
         EXPECT_FALSE(undo.Undo(puzzle));
     }

@@ -35,8 +35,7 @@ using namespace quenk::test;
 
 TEST(NoAllocation, LinePassesAndSweepsOnALineSet) {
     // A colour picture with a stalled part, so sweeps repeat and the deduction rules run.
-    const auto palette = TestPalette();
-    CCrossword c(40, 30, 0, 0, 4, palette.data());
+    CCrossword c = BlankPuzzle(40, 30, 0, 0, 4);
     unsigned seed = 7;
     for (auto& v : c.Cells()) {
         seed = seed * 1103515245u + 12345u;

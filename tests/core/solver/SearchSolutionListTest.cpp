@@ -36,63 +36,51 @@ TEST(SearchSaveAllNames, PadsToTheDigitsOfTheCountAndKeepsTheExtension) {
         EXPECT_EQ(names.back(), tc.expected[1]);
     }
     EXPECT_TRUE(SaveAllNames("cat.jcc", 0).empty());
-    EXPECT_EQ(SaveAllNames("cat.jcc", 10)[8], "cat_09.jcc");
 }
 
-class SearchSolutionList : public testing::Test {
-protected:
-    void SetUp() override {
-        // A marked number: solutions keep the puzzle's number slots as they are.
-        m_puzzle.m_pLeftNumbers[0].back().value |= NUMBER_MARK;
-        m_aGrids = test::ReferenceSolutions(m_puzzle);
-        m_pList = std::make_unique<CSolutionList>(m_puzzle);
-        for (const Grid& grid : m_aGrids) ASSERT_TRUE(m_pList->Add(WithCells(grid)));
-    }
-    CCrossword WithCells(const Grid& grid) const { return test::WithCells(m_puzzle, grid); }
-
-    CCrossword m_puzzle = test::PermutationPuzzle(4);
-    std::vector<Grid> m_aGrids;
-    std::unique_ptr<CSolutionList> m_pList;
-};
-
-TEST_F(SearchSolutionList, HandsOutWholePuzzlesWithTheirOwnCells) {
-    ASSERT_EQ(m_pList->GetCount(), 24u);
-    for (size_t i = 0; i < 24; ++i) EXPECT_EQ(m_pList->GetSolution(i), WithCells(m_aGrids[i]));
-    // Only the cells are kept per solution.
-    EXPECT_LE(m_pList->GetBytesUsed(), 2 * 24 * 16u);
-    EXPECT_THROW(m_pList->GetSolution(24), std::out_of_range);
-    m_pList->CopyCellsTo(5, m_puzzle);
-    EXPECT_EQ(test::CellsOf(m_puzzle), m_aGrids[5]);
-}
-
-TEST_F(SearchSolutionList, RemoveFreesRoomAndOtherSizesAreRefused) {
-    CSolutionList small(m_puzzle, 16 * 2);
-    EXPECT_TRUE(small.Add(WithCells(m_aGrids[0])));
-    EXPECT_TRUE(small.Add(WithCells(m_aGrids[1])));
-    EXPECT_FALSE(small.Add(WithCells(m_aGrids[2])));
-    EXPECT_TRUE(small.IsFull());
-    small.Remove(0);
-    EXPECT_FALSE(small.IsFull());
-    EXPECT_TRUE(small.Add(WithCells(m_aGrids[2])));
-    EXPECT_EQ(test::CellsOf(small.GetSolution(1)), m_aGrids[2]);
-    small.Clear();
-    EXPECT_EQ(small.GetCount(), 0u);
-
+// Solutions keep the puzzle's number slots as they are (a marked number here) and only their
+// cells are kept per solution.
+TEST(SearchSolutionList, HandsOutRemovesAndSavesWholePuzzles) {
+    CCrossword puzzle = test::PermutationPuzzle(4);
+    puzzle.m_pLeftNumbers[0].back().value |= NUMBER_MARK;
+    const std::vector<Grid> grids = test::ReferenceSolutions(puzzle);
+    const auto withCells = [&](const Grid& grid) { return test::WithCells(puzzle, grid); };
+    CSolutionList list(puzzle);
+    for (const Grid& grid : grids) ASSERT_TRUE(list.Add(withCells(grid)));
+    ASSERT_EQ(list.GetCount(), 24u);
+    for (size_t i = 0; i < 24; ++i) EXPECT_EQ(list.GetSolution(i), withCells(grids[i]));
+    EXPECT_LE(list.GetBytesUsed(), 2 * 24 * 16u);
+    EXPECT_THROW(list.GetSolution(24), std::out_of_range);
+    CCrossword shown = puzzle;
+    list.CopyCellsTo(5, shown);
+    EXPECT_EQ(test::CellsOf(shown), grids[5]);
     auto other = test::PermutationPuzzle(3);
-    EXPECT_FALSE(m_pList->Add(other));
-    EXPECT_FALSE(m_pList->IsFull());
-    EXPECT_THROW(m_pList->CopyCellsTo(0, other), std::invalid_argument);
-}
+    EXPECT_FALSE(list.Add(other));
+    EXPECT_FALSE(list.IsFull());
+    EXPECT_THROW(list.CopyCellsTo(0, other), std::invalid_argument);
 
-TEST_F(SearchSolutionList, SaveAllWritesEverySolutionUnderItsNumber) {
+    // After a removal the later ones move up: 23 left, two digits in the names.
     test::CTempDir dir;
-    m_pList->Remove(1);   // the later ones move up; 23 left: two digits
-    m_pList->Remove(99);  // ignored
-    m_pList->SaveAll(dir.File("perm.jcc"));
+    list.Remove(1);
+    list.Remove(99);  // ignored
+    list.SaveAll(dir.File("perm.jcc"));
     const auto names = SaveAllNames(dir.File("perm.jcc"), 23);
     ASSERT_EQ(names[0], dir.File("perm_01.jcc"));
     for (size_t i = 0; i < 23; ++i)
-        EXPECT_EQ(LoadCrossword(names[i]).crossword, WithCells(m_aGrids[i < 1 ? i : i + 1])) << names[i];
+        EXPECT_EQ(LoadCrossword(names[i]).crossword, withCells(grids[i < 1 ? i : i + 1])) << names[i];
+
+    // Room for two: full until a removal makes room.
+    CSolutionList small(puzzle, 16 * 2);
+    EXPECT_TRUE(small.Add(withCells(grids[0])));
+    EXPECT_TRUE(small.Add(withCells(grids[1])));
+    EXPECT_FALSE(small.Add(withCells(grids[2])));
+    EXPECT_TRUE(small.IsFull());
+    small.Remove(0);
+    EXPECT_FALSE(small.IsFull());
+    EXPECT_TRUE(small.Add(withCells(grids[2])));
+    EXPECT_EQ(test::CellsOf(small.GetSolution(1)), grids[2]);
+    small.Clear();
+    EXPECT_EQ(small.GetCount(), 0u);
 }
 
 // The search thread appends while the interface thread browses and deletes, under a budget
@@ -100,8 +88,7 @@ TEST_F(SearchSolutionList, SaveAllWritesEverySolutionUnderItsNumber) {
 // its first 32 cells and ~i in the next 32, so a copy torn between two solutions shows.
 TEST(SolutionListConcurrency, AppendWhileBrowsingAndDeleting) {
     constexpr std::uint32_t N = 3000;
-    const auto palette = test::TestPalette(2);
-    CCrossword solution(8, 8, 0, 0, 2, palette.data());
+    CCrossword solution = test::BlankPuzzle(8, 8, 0, 0);
     const auto index = [](const CCrossword& c) -> std::int64_t {
         std::uint32_t i = 0, j = 0;
         for (int k = 0; k < 32; ++k) {

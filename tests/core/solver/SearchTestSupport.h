@@ -1,14 +1,76 @@
 #pragma once
-// Puzzles and an independent enumerator of their solutions for the search tests.
+// Lines and puzzles for the solver tests, and independent enumerators of their arrangements
+// and solutions. Lines are written as in the notes on the line solver: "[..1x2]" cells (full
+// stop undecided, x cross, digit colour) and "3/1 2/2" numbers (value/colour).
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <random>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "solver/SearchEngine.h"
 #include "support/Puzzles.h"
 
 namespace quenk::test {
+
+// Randomised tests run a share of their cases under the sanitizers, whose unoptimised build is
+// about ten times slower: divide a case count by this.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr int kCaseDivisor = 4;
+#else
+inline constexpr int kCaseDivisor = 1;
+#endif
+
+inline std::vector<NUMBERCELL> ParseNumbers(const std::string& text) {
+    std::vector<NUMBERCELL> numbers;
+    std::istringstream in(text);
+    unsigned v, c;
+    char slash;
+    while (in >> v >> slash >> c) numbers.push_back(NUMBERCELL{std::uint8_t(v), std::uint8_t(c)});
+    return numbers;
+}
+
+inline Grid ParseCells(const std::string& text) {
+    Grid cells;
+    for (char ch : text) cells.push_back(CellFromChar(ch));
+    return cells;
+}
+
+inline std::string FormatCells(const Grid& cells) {
+    std::string s;
+    for (auto v : cells) s += v == CELL_EMPTY ? '.' : v == CELL_CROSS ? 'x' : char('0' + v);
+    return s;
+}
+
+// Calls visit with the colour of every cell (0 background) for each arrangement of the
+// numbers in n cells, placing them block by block.
+inline void ForEachArrangement(const std::vector<NUMBERCELL>& numbers, int n,
+                               const std::function<void(const std::vector<std::uint8_t>&)>& visit) {
+    std::vector<std::uint8_t> line(size_t(n), 0);
+    std::function<void(size_t, int)> place = [&](size_t k, int nFrom) {
+        if (k == numbers.size()) return visit(line);
+        const int v = numbers[k].value;
+        for (int p = nFrom; p + v <= n; ++p) {
+            std::fill(line.begin() + p, line.begin() + p + v, numbers[k].color);
+            const int nGap = k + 1 < numbers.size() && numbers[k + 1].color == numbers[k].color;
+            place(k + 1, p + v + nGap);
+            std::fill(line.begin() + p, line.begin() + p + v, 0);
+        }
+    };
+    place(0, 0);
+}
+
+// A puzzle of one row holding the given numbers (colours 1 to 4) and cells; its columns have
+// no numbers.
+inline CCrossword OneRowPuzzle(const std::vector<NUMBERCELL>& numbers, const Grid& cells) {
+    CCrossword puzzle = BlankPuzzle(int(cells.size()), 1, std::max<int>(1, int(numbers.size())), 1, 5);
+    std::copy(numbers.begin(), numbers.end(), puzzle.m_pLeftNumbers[0].end() - std::ptrdiff_t(numbers.size()));
+    std::copy(cells.begin(), cells.end(), puzzle.Cells().begin());
+    return puzzle;
+}
 
 // n x n with every number 1: the solutions are the n! permutation matrices.
 inline CCrossword PermutationPuzzle(int n) {
@@ -17,13 +79,14 @@ inline CCrossword PermutationPuzzle(int n) {
     return PuzzleFromPicture(rows);
 }
 
-// Records every solution reported; stops after nStopAfter of them through ShouldStop.
+// Records every solution reported; stops after m_nKeep of them through the reply, or
+// asks to stop after m_nStopAfter of them through ShouldStop (0: neither).
 class CRecordingObserver : public ISearchObserver {
 public:
     ESolutionReply OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
         m_aIndices.push_back(nIndex);
         m_aGrids.push_back(CellsOf(solution));
-        return ESolutionReply::SOLUTION_KEPT;
+        return nIndex == m_nKeep ? ESolutionReply::SOLUTION_KEPT_STOP : ESolutionReply::SOLUTION_KEPT;
     }
     bool ShouldStop(std::int64_t nNodes) override {
         ++m_nStopTests;
@@ -32,6 +95,7 @@ public:
     }
     std::vector<Grid> m_aGrids;
     std::vector<std::int64_t> m_aIndices;
+    std::int64_t m_nKeep = 0;
     std::int64_t m_nStopAfter = 0;
     int m_nStopTests = 0;
     std::int64_t m_nLastNodes = 0;  // as the last stop poll was told
@@ -59,58 +123,48 @@ inline std::vector<std::pair<int, int>> NumbersOf(const std::vector<std::vector<
 }
 
 // Every grid that satisfies all numbers and agrees with the cells already decided, in the
-// order the search promises: compared from the last cell backwards, background before
-// colour 1 before colour 2 ... Exhaustive over each row, pruned by column suffixes.
+// order the search promises: compared from the last cell backwards, background before colour 1
+// before colour 2 ... Each row takes each arrangement of its numbers in that order, from the
+// bottom row up, while every column still agrees with one arrangement of its own.
 inline std::vector<Grid> ReferenceSolutions(const CCrossword& p) {
-    const int W = p.m_nWidth, H = p.m_nHeight, nColors = p.m_nColors;
-    // Candidates of each row, counted so that the last cell varies slowest.
-    std::vector<std::vector<std::vector<std::uint8_t>>> candidates(static_cast<size_t>(H));
-    for (int r = 0; r < H; ++r) {
-        const auto numbers = NumbersOf(p.m_pLeftNumbers, r);
-        std::vector<int> digits(static_cast<size_t>(W), 0);
-        for (;;) {
-            std::vector<std::uint8_t> line(static_cast<size_t>(W));
-            bool bAgrees = true;
-            for (int c = 0; c < W; ++c) {
-                line[size_t(c)] = digits[size_t(c)] == 0 ? CELL_CROSS : std::uint8_t(digits[size_t(c)]);
-                const std::uint8_t given = p.GetCell(r, c);
-                if (given != CELL_EMPTY && line[size_t(c)] != given) bAgrees = false;
+    const int W = p.m_nWidth, H = p.m_nHeight;
+    const auto arrangements = [&](bool bColumn, int nLine) {
+        std::vector<NUMBERCELL> numbers;
+        for (const auto& [v, c] : NumbersOf(bColumn ? p.m_pTopNumbers : p.m_pLeftNumbers, nLine))
+            numbers.push_back(NUMBERCELL{std::uint8_t(v), std::uint8_t(c)});
+        std::vector<Grid> lines;
+        ForEachArrangement(numbers, bColumn ? H : W, [&](const std::vector<std::uint8_t>& line) {
+            for (size_t k = 0; k < line.size(); ++k) {
+                const std::uint8_t given = bColumn ? p.GetCell(int(k), nLine) : p.GetCell(nLine, int(k));
+                if (given != CELL_EMPTY && (given == CELL_CROSS ? 0 : given) != line[k]) return;
             }
-            if (bAgrees && RunsOf(line) == numbers) candidates[size_t(r)].push_back(line);
-            int c = 0;
-            while (c < W && ++digits[size_t(c)] == nColors) digits[size_t(c++)] = 0;
-            if (c == W) break;
-        }
-    }
+            lines.push_back(line);
+        });
+        std::sort(lines.begin(), lines.end(), [](const Grid& a, const Grid& b) {
+            return std::lexicographical_compare(a.rbegin(), a.rend(), b.rbegin(), b.rend());
+        });
+        for (Grid& line : lines) std::replace(line.begin(), line.end(), std::uint8_t(0), CELL_CROSS);
+        return lines;
+    };
+    std::vector<std::vector<Grid>> rows, columns;
+    for (int r = 0; r < H; ++r) rows.push_back(arrangements(false, r));
+    for (int c = 0; c < W; ++c) columns.push_back(arrangements(true, c));
     std::vector<Grid> solutions;
     Grid grid(static_cast<size_t>(W * H));
-    // Whether the filled part of column c (rows r..H-1) can end its numbers.
-    auto suffixFits = [&](int c, int r) {
-        std::vector<std::uint8_t> part;
-        for (int i = r; i < H; ++i) part.push_back(grid[size_t(i * W + c)]);
-        const auto runs = RunsOf(part);
-        const auto numbers = NumbersOf(p.m_pTopNumbers, c);
-        if (runs.size() > numbers.size()) return false;
-        if (runs.empty()) return r > 0 || numbers.empty();
-        const size_t nOffset = numbers.size() - runs.size();
-        for (size_t k = 1; k < runs.size(); ++k)
-            if (runs[k] != numbers[nOffset + k]) return false;
-        const bool bOpen = r > 0 && IsFilledCell(part[0]);  // the top run may still grow
-        if (runs[0].second != numbers[nOffset].second) return false;
-        if (bOpen ? runs[0].first > numbers[nOffset].first : runs[0] != numbers[nOffset]) return false;
-        return r > 0 || nOffset == 0;
-    };
     std::function<void(int)> fillRow = [&](int r) {
         if (r < 0) return solutions.push_back(grid);
-        for (const auto& line : candidates[size_t(r)]) {
+        for (const Grid& line : rows[size_t(r)]) {
             std::copy(line.begin(), line.end(), grid.begin() + r * W);
             bool bFits = true;
-            for (int c = 0; c < W && bFits; ++c) bFits = suffixFits(c, r);
+            for (int c = 0; c < W && bFits; ++c)
+                bFits = std::any_of(columns[size_t(c)].begin(), columns[size_t(c)].end(), [&](const Grid& column) {
+                    for (int i = r; i < H; ++i)
+                        if (column[size_t(i)] != grid[size_t(i * W + c)]) return false;
+                    return true;
+                });
             if (bFits) fillRow(r - 1);
         }
     };
-    // Candidates were generated with cell 0 varying fastest; the search's order wants the
-    // last cell slowest, which is this order already, and the bottom row slowest of all.
     fillRow(H - 1);
     return solutions;
 }

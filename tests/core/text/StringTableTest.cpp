@@ -4,7 +4,6 @@
 #include "text/Cp1251.h"
 #include "text/FormatSignature.h"
 #include "text/StringOverlay.h"
-#include "text/Version.h"
 
 using namespace quenk;
 
@@ -23,16 +22,6 @@ protected:
 const std::string RESOURCES_DIR = QUENK_RESOURCES_DIR;
 
 }  // namespace
-
-TEST(Version, TextFromFourParts) {
-    struct Case {
-        std::uint16_t a, b, c, d;
-        const char* pszText;
-    };
-    for (const Case& c :
-         {Case{5, 3, 0, 0, "5.3"}, Case{5, 3, 2, 0, "5.32"}, Case{5, 3, 0, 7, "5.307"}, Case{12, 10, 11, 0, "12.1011"}})
-        EXPECT_EQ(FormatVersion(c.a, c.b, c.c, c.d), c.pszText);
-}
 
 TEST(Cp1251, Conversions) {
     std::string all;
