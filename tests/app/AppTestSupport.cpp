@@ -1,13 +1,15 @@
 #include "app/AppTestSupport.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
-#include <QMenu>
 #include <QPainter>
 #include "doc/PuzzleIo.h"
 #include "platform/NumberEdit.h"
+#include "support/Puzzles.h"
 #include "view/DrawingPainter.h"
 #include "view/QuenkView.h"
 
@@ -21,6 +23,34 @@ void SetField(QWidget& dialog, const char* pszName, const QString& strText) {
     ASSERT_EQ(pEdit->Text(), strText);
 }
 
+void FillCreateDialog(QWidget& create, int nWidth, int nHeight, int nLeft, int nTop) {
+    SetField(create, "width", QString::number(nWidth));
+    SetField(create, "height", QString::number(nHeight));
+    SetField(create, "leftDepth", QString::number(nLeft));
+    SetField(create, "topDepth", QString::number(nTop));
+}
+
+namespace {
+
+// Runs action on the next modal dialog as soon as it is shown (while exec() runs); gives up
+// after two seconds, so a dialog that never came cannot be answered in a later test.
+void WhenModal(std::function<void(QWidget&)> action) {
+    auto* pTimer = new QTimer(qApp);
+    QElapsedTimer clock;
+    clock.start();
+    pTimer->setInterval(5);
+    QObject::connect(pTimer, &QTimer::timeout, pTimer, [pTimer, clock, action] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        const bool bShown = pModal && pModal->isVisible();
+        if (!bShown && clock.elapsed() < 2000) return;
+        pTimer->stop();
+        pTimer->deleteLater();
+        if (bShown) action(*pModal);
+    });
+    pTimer->start();
+}
+
+// Presses OK, or Cancel, of a dialog with a button box.
 void FinishDialog(QWidget& dialog, bool bCancel) {
     auto* pBox = dialog.findChild<QDialogButtonBox*>();
     ASSERT_NE(pBox, nullptr);
@@ -28,6 +58,8 @@ void FinishDialog(QWidget& dialog, bool bCancel) {
         if (pBox->buttonRole(pButton) == (bCancel ? QDialogButtonBox::RejectRole : QDialogButtonBox::AcceptRole))
             pButton->click();
 }
+
+}  // namespace
 
 std::shared_ptr<int> AnswerDialog(std::function<void(QWidget&)> adjust, bool bCancel) {
     auto pAnswered = std::make_shared<int>(0);
@@ -40,14 +72,7 @@ std::shared_ptr<int> AnswerDialog(std::function<void(QWidget&)> adjust, bool bCa
 }
 
 std::shared_ptr<int> AnswerCreateDialog(int nWidth, int nHeight, int nLeft, int nTop, bool bCancel) {
-    return AnswerDialog(
-        [=](QWidget& create) {
-            SetField(create, "width", QString::number(nWidth));
-            SetField(create, "height", QString::number(nHeight));
-            SetField(create, "leftDepth", QString::number(nLeft));
-            SetField(create, "topDepth", QString::number(nTop));
-        },
-        bCancel);
+    return AnswerDialog([=](QWidget& create) { FillCreateDialog(create, nWidth, nHeight, nLeft, nTop); }, bCancel);
 }
 
 std::shared_ptr<int> AnswerNewPuzzleDialogs(int nWidth, int nHeight, int nLeft, int nTop, bool bCancelCreate,
@@ -55,10 +80,7 @@ std::shared_ptr<int> AnswerNewPuzzleDialogs(int nWidth, int nHeight, int nLeft, 
     auto pAnswered = std::make_shared<int>(0);
     WhenModal([=](QWidget& create) {
         ++*pAnswered;
-        SetField(create, "width", QString::number(nWidth));
-        SetField(create, "height", QString::number(nHeight));
-        SetField(create, "leftDepth", QString::number(nLeft));
-        SetField(create, "topDepth", QString::number(nTop));
+        FillCreateDialog(create, nWidth, nHeight, nLeft, nTop);
         if (!bCancelCreate)
             WhenModal([=](QWidget& palette) {
                 ++*pAnswered;
@@ -138,25 +160,11 @@ std::string WritePuzzle(const std::string& strPath, const CCrossword& puzzle) {
     return strPath;
 }
 
-std::vector<unsigned> CProgram::MenuIds(int nPopup) {
-    std::vector<unsigned> ids;
-    const std::vector<QMenu*> popups = Frame().ShownPopups();
-    if (nPopup < 0 || size_t(nPopup) >= popups.size()) return ids;
-    for (const QAction* pItem : popups[size_t(nPopup)]->actions())
-        if (pItem->isVisible()) ids.push_back(pItem->isSeparator() ? 0 : pItem->data().toUInt());
-    return ids;
-}
-
 std::string WriteJcc(const std::string& strPath, int nWidth, int nHeight, int nLeft, int nTop, int nColors,
                      const std::function<void(std::vector<std::uint8_t>&, std::vector<std::uint8_t>&,
                                               std::vector<std::uint8_t>&, std::vector<std::uint8_t>&)>& fill) {
     std::vector<std::uint8_t> head = {'Q', 'U', 'E', 'N', 'K', std::uint8_t(nColors)};
-    // White background, then black, red, green, blue and greys.
-    const COLORREF palette[MAX_COLORS] = {COLOR_WHITE,        0,        MakeRGB(200, 0, 0), MakeRGB(0, 160, 0),
-                                          MakeRGB(0, 0, 200), 0x404040, 0x606060,           0x808080,
-                                          0x909090,           0xA0A0A0, 0xB0B0B0,           0xC0C0C0,
-                                          0xD0D0D0,           0xE0E0E0, 0x202020,           0x101010};
-    for (COLORREF c : palette)
+    for (COLORREF c : TestPalette())
         for (int b = 0; b < 4; ++b) head.push_back(std::uint8_t(c >> (8 * b)));
     head.insert(head.end(), {std::uint8_t(nWidth), std::uint8_t(nHeight), std::uint8_t(nLeft), std::uint8_t(nTop), 0});
     std::vector<std::uint8_t> top(size_t(2 * nWidth * nTop)), left(size_t(2 * nHeight * nLeft)),

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
-#include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -83,28 +81,10 @@ private:
     std::deque<QString> m_answers;
 };
 
-// Runs action on the next modal dialog as soon as it is shown (while exec() runs); gives up
-// after two seconds, so a dialog that never came cannot be answered in a later test.
-inline void WhenModal(std::function<void(QWidget&)> action) {
-    auto* pTimer = new QTimer(qApp);
-    QElapsedTimer clock;
-    clock.start();
-    pTimer->setInterval(5);
-    QObject::connect(pTimer, &QTimer::timeout, pTimer, [pTimer, clock, action] {
-        QWidget* pModal = QApplication::activeModalWidget();
-        const bool bShown = pModal && pModal->isVisible();
-        if (!bShown && clock.elapsed() < 2000) return;
-        pTimer->stop();
-        pTimer->deleteLater();
-        if (bShown) action(*pModal);
-    });
-    pTimer->start();
-}
-
 // Sets a named number edit of a dialog.
 void SetField(QWidget& dialog, const char* pszName, const QString& strText);
-// Presses OK, or Cancel, of a dialog with a button box.
-void FinishDialog(QWidget& dialog, bool bCancel = false);
+// Fills in the shape of a shown create dialog.
+void FillCreateDialog(QWidget& create, int nWidth, int nHeight, int nLeft, int nTop);
 // Answers the next modal dialog: adjust fills it in, then OK or Cancel. The result counts
 // the dialogs answered.
 std::shared_ptr<int> AnswerDialog(std::function<void(QWidget&)> adjust, bool bCancel = false);
@@ -141,8 +121,6 @@ public:
     QString Caption() { return Frame().windowTitle(); }
     // The program's title with the version it carries: the caption without a puzzle.
     QString Title() { return QString::fromUtf8("Квенк ") + QString::fromStdString(App().Version()); }
-    // The command ids of the items of popup nPopup of the menu shown (0 for a separator).
-    std::vector<unsigned> MenuIds(int nPopup);
     bool Open(const std::string& strPath) { return m_pApp->OpenDocumentFile(QString::fromStdString(strPath)); }
     // Whether Undo and Redo are enabled.
     std::pair<bool, bool> UndoRedo() { return {Enabled(ID_EDIT_UNDO), Enabled(ID_EDIT_REDO)}; }
@@ -158,9 +136,6 @@ private:
 // Whether the view's window shows exactly the drawing the render path makes of the puzzle,
 // where it shows it (the caret inverted, white around), pixel by pixel.
 ::testing::AssertionResult ShowsTheDrawing(CProgram& p);
-
-// Undo and Redo enabled or not, as UndoRedo reports them.
-inline std::pair<bool, bool> UndoRedoState(bool bUndo, bool bRedo) { return {bUndo, bRedo}; }
 
 // Writes a puzzle file of width x height with the given depths and palette count; numbers,
 // cells and the other fields through fill. Any shape can be written (the core refuses one

@@ -18,10 +18,7 @@ namespace {
 
 // Sets the four fields of a shown create dialog and presses OK; true when it closed.
 bool Accept(CCreateJC& dialog, int nWidth, int nHeight, int nLeft, int nTop) {
-    SetField(dialog, "width", QString::number(nWidth));
-    SetField(dialog, "height", QString::number(nHeight));
-    SetField(dialog, "leftDepth", QString::number(nLeft));
-    SetField(dialog, "topDepth", QString::number(nTop));
+    FillCreateDialog(dialog, nWidth, nHeight, nLeft, nTop);
     dialog.accept();
     return dialog.result() == QDialog::Accepted;
 }
@@ -47,23 +44,14 @@ TEST(CreateDialog, RefusesExactlyOneZeroDepthAndValuesOutOfRange) {
         EXPECT_EQ(messages.Ids(), (std::vector<unsigned>{IDS_DEPTHS_ONE_ZERO, IDS_FW_INT_RANGE, IDS_FW_INT_RANGE}));
         EXPECT_EQ(messages.Requests()[1].strText, QString::fromUtf8("Введите целое число от 1 до 255."));
         EXPECT_EQ(dialog.focusWidget()->objectName().toStdString(), "height");
-        EXPECT_TRUE(Accept(dialog, 10, 10, 1, 3));
-    }
-    {
-        CCreateJC dialog(f.store, nullptr);
-        dialog.show();
+        // "Сохранить" stores even a shape OK refuses, and the dialog stays.
+        FillCreateDialog(dialog, 10, 10, 0, 3);
+        dialog.findChild<QPushButton*>("saveDefaults")->click();
+        EXPECT_TRUE(dialog.isVisible());
         EXPECT_TRUE(Accept(dialog, 255, 255, 0, 0));
         EXPECT_EQ(dialog.Size(), (CDefaultSize{255, 255, 0, 0}));
     }
-    // "Сохранить" stores even a shape OK refuses; the next dialog starts from it.
-    {
-        CCreateJC dialog(f.store, nullptr);
-        dialog.show();
-        SetField(dialog, "leftDepth", "0");
-        SetField(dialog, "topDepth", "3");
-        dialog.findChild<QPushButton*>("saveDefaults")->click();
-        EXPECT_TRUE(dialog.isVisible());
-    }
+    // The next dialog starts from the shape stored.
     CCreateJC dialog(f.store, nullptr);
     dialog.show();
     EXPECT_EQ(dialog.findChild<CNumberEdit*>("leftDepth")->Text(), "0");
@@ -100,12 +88,6 @@ TEST(PaletteDialog, FollowsThePalettesRememberedPerCount) {
     CMessageRecorder messages;
     std::array<COLORREF, MAX_COLORS> five{};
     for (int k = 0; k < 5; ++k) five[size_t(k)] = MakeRGB(10, 20, std::uint8_t(30 + k));
-    {
-        CPaletteDlg dialog(f.store, nullptr);
-        EXPECT_EQ(dialog.ColorCount(), 2);
-        EXPECT_EQ(dialog.Colors()[0], COLOR_WHITE);
-        EXPECT_EQ(dialog.Colors()[1], 0u);
-    }
     ASSERT_TRUE(SaveDefaultPalette(f.store, 5, five));
     ASSERT_TRUE(SaveDefaultPalette(f.store, 3, {}));  // the stored count is now 3
 

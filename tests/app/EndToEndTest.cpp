@@ -1,11 +1,9 @@
-// The program as a user drives it: a new puzzle through both dialogs, saved with Ctrl+S,
-// opened again by a second start; a picture turned into a puzzle, solved and undone; the
-// window showing the drawing the render path makes.
+// The program as a user drives it: a new puzzle through both dialogs, saved with Ctrl+S
+// through the file dialog, opened again by a second start; a picture turned into a puzzle,
+// solved and undone; the window showing the drawing the render path makes.
 #include "app/AppTestSupport.h"
-#include "doc/PuzzleIo.h"
 #include "support/Puzzles.h"
 #include "text/StringIds.h"
-#include "view/QuenkView.h"
 
 using namespace quenk;
 using namespace quenk::test;
@@ -20,26 +18,38 @@ TEST(EndToEnd, CreateSaveReopen) {
         AnswerNewPuzzleDialogs(12, 8, 3, 4);
         p.Key(Qt::Key_N, Qt::ControlModifier);
         ASSERT_EQ(p.Doc().Mode(), MODE_EDIT);
+        EXPECT_EQ(p.Caption(), p.Title() + QString::fromUtf8(" - Безымянный (Редактор)"));
+        EXPECT_FALSE(p.Frame().ColorBar().isHidden());
+        EXPECT_EQ(p.Frame().ColorBar().ButtonCount(), 2);
+        EXPECT_TRUE(p.Frame().ColorBar().IsPressed(1));
+        EXPECT_FALSE(p.Doc().IsModified());
         p.Key(Qt::Key_E, Qt::ControlModifier);  // blank numbers pass the check
         ASSERT_EQ(p.Doc().Mode(), MODE_SOLVE);
         files.Answer(strPath);
         p.Key(Qt::Key_S, Qt::ControlModifier);
         EXPECT_TRUE(messages.Requests().empty());
         EXPECT_EQ(p.Caption(), p.Title() + " - made.jcc");
-    }
-    const CLoadOutcome saved = LoadPuzzle(strPath, {});
-    ASSERT_TRUE(saved.pCrossword);
-    const CCrossword& c = *saved.pCrossword;
-    EXPECT_EQ(std::vector<int>({c.m_nWidth, c.m_nHeight, c.m_nLeftDepth, c.m_nTopDepth}),
-              std::vector<int>({12, 8, 3, 4}));
 
+        // The save dialog proposed the untitled name, one filter a format; the open dialog
+        // offers all the formats at once first.
+        p.Key(Qt::Key_O, Qt::ControlModifier);
+        ASSERT_EQ(files.Requests().size(), 2u);
+        const CFileDialogRequest &save = files.Requests()[0], &open = files.Requests()[1];
+        EXPECT_EQ(save.strProposedName, QString::fromUtf8("Безымянный.jcc"));
+        EXPECT_EQ(save.strDefaultSuffix, "jcc");
+        EXPECT_EQ(save.filters.size(), 6);
+        EXPECT_EQ(save.filters[0], QString::fromUtf8("Формат JCC (*.jcc) (*.jcc)"));
+        EXPECT_TRUE(open.filters[0].endsWith("(*.jcc *.jcr *.jcw *.jcp *.pp *.ppc *.pps)"));
+        EXPECT_EQ(open.filters.mid(1), save.filters);
+    }
     CProgram again({}, {QString::fromStdString(strPath)});
     ASSERT_TRUE(again.Started());
+    const CCrossword& c = *again.Doc().Crossword();
+    EXPECT_EQ(std::vector<int>({c.m_nWidth, c.m_nHeight, c.m_nLeftDepth, c.m_nTopDepth}),
+              std::vector<int>({12, 8, 3, 4}));
     EXPECT_EQ(again.Doc().Mode(), MODE_SOLVE);
     EXPECT_EQ(again.Caption(), again.Title() + " - made.jcc");
     EXPECT_FALSE(again.Frame().ColorBar().isHidden());
-    const CPixelSize drawing = GetDrawingSize(*again.Doc().Crossword(), 12);
-    EXPECT_EQ(again.App().View()->TotalSize(), QSize(drawing.nWidth, drawing.nHeight));
     EXPECT_TRUE(ShowsTheDrawing(again));
 }
 
@@ -72,15 +82,14 @@ TEST(EndToEnd, DrawComputeSolveCheckAndUndo) {
     EXPECT_EQ(numbered.m_pTopNumbers, PuzzleFromPicture(ring).m_pTopNumbers);
     p.Key(Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(p.Doc().Mode(), MODE_SOLVE);
+    p.Key(Qt::Key_R, Qt::ControlModifier);  // only while editing
     p.Key(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(CellsOf(*p.Doc().Crossword()), Grid(25, CELL_EMPTY));
+    p.Key(Qt::Key_Delete, Qt::ControlModifier);  // nothing left to clear: no step
 
     p.Key(Qt::Key_F5, Qt::NoModifier);
     p.Key(Qt::Key_F5, Qt::AltModifier);
     EXPECT_EQ(messages.Ids(), (std::vector<unsigned>{IDS_SOLVED, IDS_SOLUTION_RIGHT}));
-    for (int r = 0; r < 5; ++r)
-        for (int c = 0; c < 5; ++c)
-            EXPECT_EQ(p.Doc().Crossword()->GetCell(r, c), ring[size_t(r)][size_t(c)] == '1' ? 1 : CELL_CROSS);
     EXPECT_TRUE(ShowsTheDrawing(p));
 
     // Back through the solve and the clear to the picture, then through Compute numbers,

@@ -1,6 +1,6 @@
-// What a user sees of the commands in each mode: the menus item by item with their keys,
-// which commands are enabled, the toolbar; and a window fitted to a small puzzle that still
-// shows every menu and button.
+// What a user sees of the commands in each mode: the window without a puzzle, the menus
+// item by item with their keys, which commands are enabled, the toolbar; and a window
+// fitted to a small puzzle that still shows every menu and button.
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -75,7 +75,11 @@ std::vector<unsigned> Joined(std::vector<unsigned> a, const std::vector<unsigned
 
 TEST(MainFrame, EachModeShowsItsMenuAndEnablesItsCommands) {
     CProgram p;
-    CMessageRecorder messages;
+    ASSERT_TRUE(p.Started());
+    EXPECT_EQ(p.Caption(), p.Title());
+    EXPECT_TRUE(p.Frame().ColorBar().isHidden());
+    EXPECT_EQ(p.Frame().PaneCount(), 5);
+    EXPECT_TRUE(QFileInfo::exists(p.App().Store().FileName()));  // start-up made the settings container
     EXPECT_EQ(ShownMenus(p),
               (std::vector<std::vector<QString>>{
                   FileMenu(), Texts({"&Вид", "&Настройки...\tAlt+O", "Панель &инструментов", "&Строка состояния"}),
@@ -84,6 +88,8 @@ TEST(MainFrame, EachModeShowsItsMenuAndEnablesItsCommands) {
                                           ID_PREVIEW_ZOOM_OUT, ID_FILE_NEW,       ID_FILE_OPEN,
                                           ID_APP_EXIT,         ID_VIEW_TOOLBAR,   ID_VIEW_STATUS_BAR};
     EXPECT_EQ(EnabledCommands(p), Joined(always, {}));
+    p.Key(Qt::Key_E, Qt::ControlModifier);  // the key of a disabled command does nothing
+    EXPECT_EQ(p.Doc().Mode(), MODE_NONE);
 
     ASSERT_TRUE(p.Open(WriteSmallPuzzle(p.File("small.jcc"))));
     ASSERT_EQ(p.Doc().Mode(), MODE_SOLVE);

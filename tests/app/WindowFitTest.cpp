@@ -16,10 +16,7 @@ TEST(WindowFit, ClippedSidesMakeRoomForTheirScrollBars) {
     EXPECT_EQ(Fit(1200, 200), QRect(0, (700 - 349) / 2, 1000, 349));
     // Both clipped: the work area.
     EXPECT_EQ(Fit(1200, 900), work);
-}
-
-TEST(WindowFit, TheWorkAreaNeedNotStartAtTheOrigin) {
-    const QRect work(1920, 30, 1280, 994);
-    EXPECT_EQ(FitWindowRect({QSize(100, 100), QSize(0, 0), work, 10, 10}),
+    // A work area away from the origin (a second screen).
+    EXPECT_EQ(FitWindowRect({QSize(100, 100), QSize(0, 0), QRect(1920, 30, 1280, 994), 10, 10}),
               QRect(1920 + (1280 - 134) / 2, 30 + (994 - 134) / 2, 134, 134));
 }

@@ -17,33 +17,37 @@ QImage Drawn(CViewDriver& d, int nArea, int i, int j) {
     EXPECT_TRUE(GetCellOrigin(d.Puzzle(), d.S(), nArea, i, j, x0, y0));
     return RenderDrawing(d.Puzzle(), d.View().DrawOptions()).copy(x0, y0, d.S() + 1, d.S() + 1);
 }
-QRgb DrawnCenter(CViewDriver& d, int x, int y) { return Drawn(d, AREA_GRID, x, y).pixel(d.S() / 2, d.S() / 2); }
 
 }  // namespace
 
 // Press at (2, 2), drag to (5, 4) and back to (1, 1): the anchor becomes the bottom-right
-// corner; the feedback is in the window and the preview only, the cells are written on release.
+// corner; the feedback is in the window and the preview only, the cells are written on
+// release, as one undo step that gives back the rectangle as it was.
 TEST(Stroke, RectangleFollowsTheCornerAcrossTheAnchor) {
-    CViewDriver d(Blank(8, 8, 2, 2), false);
+    CCrossword puzzle = Blank(8, 8, 2, 2);
+    puzzle.SetCell(1, 2, 2);
+    CViewDriver d(puzzle, false);
     d.Press(LEFT, d.Cell(2, 2));
     d.Move(d.Cell(5, 4));
     EXPECT_EQ(d.Program().Frame().SizePaneText(), QString("4x3"));
     EXPECT_EQ(d.Shown(AREA_GRID, 5, 4), BLACK);
     EXPECT_EQ(d.Previewed(5, 4), BLACK);
-    EXPECT_EQ(DrawnCenter(d, 5, 4), WHITE);
     EXPECT_TRUE(d.CellsOf(1).empty());
 
     d.Move(d.Cell(1, 1));
     EXPECT_EQ(d.Program().Frame().SizePaneText(), QString("-2x-2"));
     EXPECT_EQ(d.Shown(AREA_GRID, 5, 4), WHITE);
     EXPECT_EQ(d.Previewed(5, 4), WHITE);
-    EXPECT_FALSE(d.Doc().IsModified());
     d.Release(LEFT, d.Cell(1, 1));
     EXPECT_EQ(d.CellsOf(1), (CellSet{{1, 1}, {2, 1}, {1, 2}, {2, 2}}));
     EXPECT_TRUE(d.Doc().IsModified());
-    EXPECT_EQ(DrawnCenter(d, 2, 2), BLACK);
+    EXPECT_EQ(d.Shown(AREA_GRID, 2, 2), BLACK);
     EXPECT_EQ(d.Previewed(2, 2), BLACK);
     EXPECT_EQ(d.Program().Frame().SizePaneText(), QString());
+    d.Doc().OnUndo();
+    EXPECT_TRUE(d.CellsOf(1).empty());
+    EXPECT_EQ(d.Puzzle().GetCell(1, 2), 2);
+    EXPECT_FALSE(d.Doc().CanUndo());
 
     // Beyond the grid the stroke follows its edge, also through the corner and the margins.
     d.Drag(LEFT, {d.Cell(6, 6), d.At(AREA_GRID, 7, 7, 4, 9)});
@@ -78,23 +82,18 @@ TEST(Stroke, MiddleButtonSwitchesToLines) {
     QTest::mouseClick(d.View().viewport(), Qt::MiddleButton, {}, d.Cell(2, 2));
     EXPECT_TRUE(d.Settings().m_bDrawLines);
     EXPECT_TRUE(d.Stored().m_bDrawLines);
-    const struct {
-        std::pair<int, int> from, to;
-        CellSet cells;
-    } cases[] = {{{0, 0}, {4, 2}, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
-                 {{0, 2}, {4, 0}, {{0, 2}, {1, 2}, {2, 1}, {3, 1}, {4, 0}}},
-                 {{0, 0}, {1, 3}, {{0, 0}, {0, 1}, {1, 2}, {1, 3}}}};
-    for (const auto& c : cases) {
-        d.Doc().OnClear();
-        d.Press(LEFT, d.Cell(c.from.first, c.from.second));
-        d.Move(d.Cell(5, 4));  // a detour: only the last corner counts
-        QTest::mouseClick(d.View().viewport(), Qt::MiddleButton, {}, d.Cell(2, 2));
-        d.Move(d.Cell(c.to.first, c.to.second));
-        EXPECT_EQ(d.Shown(AREA_GRID, 1, 0), c.cells.count({1, 0}) ? BLACK : WHITE);
-        d.Release(LEFT, d.Cell(c.to.first, c.to.second));
-        EXPECT_EQ(d.CellsOf(1), c.cells);
-        EXPECT_EQ(d.Previewed(5, 4), WHITE);
-    }
+    // The cells of a line are the geometry's (tested on its own); here the view shows and
+    // paints them.
+    const CellSet cells = {{0, 2}, {1, 2}, {2, 1}, {3, 1}, {4, 0}};
+    d.Press(LEFT, d.Cell(0, 2));
+    d.Move(d.Cell(5, 4));  // a detour: only the last corner counts
+    QTest::mouseClick(d.View().viewport(), Qt::MiddleButton, {}, d.Cell(2, 2));
+    d.Move(d.Cell(4, 0));
+    EXPECT_EQ(d.Shown(AREA_GRID, 2, 1), BLACK);
+    EXPECT_EQ(d.Shown(AREA_GRID, 1, 1), WHITE);
+    d.Release(LEFT, d.Cell(4, 0));
+    EXPECT_EQ(d.CellsOf(1), cells);
+    EXPECT_EQ(d.Previewed(5, 4), WHITE);
 }
 
 // The right button paints crosses or the background, decided by the cell pressed.
@@ -115,19 +114,17 @@ TEST(Stroke, RightButtonCrossesOrEmptiesByThePressedCell) {
 }
 
 // Solving: a click crosses a number out or restores it, and a drag goes on over the numbers
-// of the area it began in; a right press takes a number's colour. Editing: a click places
-// the caret and changes no number.
+// of the area it began in. Editing: a click places the caret and changes no number. (A right
+// press takes a number's colour: NumberEntry.TypedNumbersNeverTakeTheBackground.) How a crossed-out number looks is the
+// drawing's.
 TEST(Stroke, NumberStrokes) {
     // Rows "2 1", "1" (slot 0 empty), "1 1"; column 0 "1 1" (black, red), column 1 "2".
     CViewDriver d(NumbersOf({{1, 1, 0, 1}, {0, 1, 0, 0}, {2, 0, 0, 1}}), false);
     ASSERT_EQ(d.Doc().Mode(), MODE_SOLVE);
-    const QImage before = Drawn(d, AREA_TOP, 0, 1);
     d.Drag(LEFT, {d.At(AREA_TOP, 0, 1)});
     EXPECT_EQ(d.Top(0, 1).value, 1 | NUMBER_MARK);
-    EXPECT_NE(Drawn(d, AREA_TOP, 0, 1), before);  // the strike line is in the picture
     d.Drag(LEFT, {d.At(AREA_TOP, 0, 1)});
     EXPECT_EQ(d.Top(0, 1).value, 1);
-    EXPECT_EQ(Drawn(d, AREA_TOP, 0, 1), before);
 
     d.Drag(LEFT, {d.At(AREA_LEFT, 0, 1), d.At(AREA_LEFT, 1, 1), d.At(AREA_LEFT, 0, 0), d.At(AREA_TOP, 0, 1),
                   d.Cell(1, 1), d.At(AREA_LEFT, 1, 0)});
@@ -135,17 +132,6 @@ TEST(Stroke, NumberStrokes) {
                                 d.Top(0, 1).value}),
               std::vector<int>({0, 1 | NUMBER_MARK, 2 | NUMBER_MARK, 1 | NUMBER_MARK, 1}));
     EXPECT_TRUE(d.CellsOf(1).empty());
-    d.Drag(LEFT, {d.At(AREA_LEFT, 0, 0), d.At(AREA_LEFT, 1, 0), d.At(AREA_LEFT, 1, 2), d.At(AREA_LEFT, 1, 1)});
-    EXPECT_EQ(std::vector<int>({d.Left(0, 0).value, d.Left(1, 0).value, d.Left(1, 2).value, d.Left(1, 1).value}),
-              std::vector<int>({2, 1, 1, 1}));
-
-    d.Press(RIGHT, d.At(AREA_TOP, 0, 1));
-    EXPECT_EQ(d.Doc().CurColor(), 2);
-    d.Move(d.At(AREA_TOP, 0, 0));
-    d.Release(RIGHT, d.At(AREA_TOP, 0, 0));
-    EXPECT_EQ(d.Doc().CurColor(), 1);
-    EXPECT_TRUE(d.Program().Frame().ColorBar().IsPressed(1));
-    EXPECT_FALSE(d.Program().Frame().ColorBar().IsPressed(2));
 
     d.Doc().OnStartEdit();
     d.Drag(LEFT, {d.At(AREA_TOP, 1, 1), d.At(AREA_LEFT, 1, 2)});  // the caret follows the pointer
@@ -188,17 +174,4 @@ TEST(Stroke, AnInterruptedStrokeWritesNothing) {
     EXPECT_EQ(d.CellsOf(1), (CellSet{{5, 5}}));
     EXPECT_EQ(d.Shown(AREA_GRID, 2, 2), WHITE);
     EXPECT_EQ(d.Previewed(2, 2), WHITE);
-}
-
-// One undo step per stroke, covering the stroke's rectangle as it was.
-TEST(Stroke, OneUndoStepPerStroke) {
-    CCrossword puzzle = Blank(5, 5, 1, 1);
-    puzzle.SetCell(3, 3, 2);
-    CViewDriver d(puzzle, false);
-    d.Drag(LEFT, {d.Cell(3, 3), d.Cell(4, 4), d.Cell(2, 2)});
-    EXPECT_EQ(d.CellsOf(1).size(), 4u);
-    d.Doc().OnUndo();
-    EXPECT_TRUE(d.CellsOf(1).empty());
-    EXPECT_EQ(d.Puzzle().GetCell(3, 3), 2);
-    EXPECT_FALSE(d.Doc().CanUndo());
 }

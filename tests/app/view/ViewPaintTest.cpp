@@ -33,11 +33,6 @@ struct CPaintSpy : QObject {
     }
 };
 
-void ScrollTo(CQuenkView& view, double fx, double fy) {
-    view.horizontalScrollBar()->setValue(int(view.horizontalScrollBar()->maximum() * fx));
-    view.verticalScrollBar()->setValue(int(view.verticalScrollBar()->maximum() * fy));
-}
-
 }  // namespace
 
 TEST(ViewPaint, EveryCellSizeShowsTheDrawing) {
@@ -50,7 +45,8 @@ TEST(ViewPaint, EveryCellSizeShowsTheDrawing) {
             if (s > d.S()) d.RepeatKey(Qt::Key_Plus, s - d.S(), Qt::KeypadModifier);
             ASSERT_EQ(d.S(), s);
             for (auto [fx, fy] : {std::pair{0.0, 0.0}, {0.5, 0.3}, {1.0, 1.0}}) {
-                ScrollTo(d.View(), fx, fy);
+                d.View().horizontalScrollBar()->setValue(int(d.View().horizontalScrollBar()->maximum() * fx));
+                d.View().verticalScrollBar()->setValue(int(d.View().verticalScrollBar()->maximum() * fy));
                 EXPECT_TRUE(ShowsTheDrawing(d.Program())) << "s=" << s << " at " << fx << "," << fy;
             }
         }
