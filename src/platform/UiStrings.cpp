@@ -22,6 +22,7 @@ const std::map<unsigned, const char*>& UiTable() {
         {IDS_FW_FAILED_TO_OPEN, "Не удалось открыть файл\n%s"},
         {IDS_FW_FAILED_TO_SAVE, "Не удалось сохранить файл\n%s"},
         {IDS_FW_INT_RANGE, "Введите целое число от %d до %d."},
+        {IDS_FW_PRINT_FAILED, "Не удалось напечатать на\n%s"},
     };
     return table;
 }

@@ -19,6 +19,7 @@ enum EUiStringId : unsigned {
     IDS_FW_FAILED_TO_OPEN = 61444,  // %s: the path
     IDS_FW_FAILED_TO_SAVE = 61445,  // %s: the path
     IDS_FW_INT_RANGE = 61446,       // %d, %d: the accepted range
+    IDS_FW_PRINT_FAILED = 61448,    // %s: the printer or the file
 };
 
 // String nId: the core's table for its ids, otherwise the bundle or the built-in text here.
