@@ -100,6 +100,7 @@ std::optional<QString> PromptFileName(const CFileDialogRequest& request, QWidget
     dialog.setAcceptMode(request.bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.bConfirmOverwrite);
     dialog.setNameFilters(request.filters);
     dialog.selectNameFilter(request.filters.value(request.nInitialFilter));
     dialog.setDefaultSuffix(request.strDefaultSuffix);

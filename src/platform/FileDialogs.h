@@ -19,6 +19,7 @@ struct CFileDialogRequest {
     int nInitialFilter = 0;
     QString strDefaultSuffix;  // added when the user types a name without an extension
     QString strProposedName;
+    bool bConfirmOverwrite = true;  // saving: ask before an existing file is replaced
 };
 
 using FileDialogHook = std::function<std::optional<QString>(const CFileDialogRequest&)>;

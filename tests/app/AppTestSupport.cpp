@@ -30,10 +30,6 @@ void FillCreateDialog(QWidget& create, int nWidth, int nHeight, int nLeft, int n
     SetField(create, "topDepth", QString::number(nTop));
 }
 
-namespace {
-
-// Runs action on the next modal dialog as soon as it is shown (while exec() runs); gives up
-// after two seconds, so a dialog that never came cannot be answered in a later test.
 void WhenModal(std::function<void(QWidget&)> action) {
     auto* pTimer = new QTimer(qApp);
     QElapsedTimer clock;
@@ -49,6 +45,8 @@ void WhenModal(std::function<void(QWidget&)> action) {
     });
     pTimer->start();
 }
+
+namespace {
 
 // Presses OK, or Cancel, of a dialog with a button box.
 void FinishDialog(QWidget& dialog, bool bCancel) {

@@ -81,6 +81,9 @@ private:
     std::deque<QString> m_answers;
 };
 
+// Runs action on the next modal dialog as soon as it is shown (while exec() runs); gives up
+// after two seconds, so a dialog that never came cannot be answered in a later test.
+void WhenModal(std::function<void(QWidget&)> action);
 // Sets a named number edit of a dialog.
 void SetField(QWidget& dialog, const char* pszName, const QString& strText);
 // Fills in the shape of a shown create dialog.

@@ -84,9 +84,9 @@ TEST(MainFrame, EachModeShowsItsMenuAndEnablesItsCommands) {
               (std::vector<std::vector<QString>>{
                   FileMenu(), Texts({"&Вид", "&Настройки...\tAlt+O", "Панель &инструментов", "&Строка состояния"}),
                   HELP_MENU}));
-    const std::vector<unsigned> always = {ID_FILE_IMPORT_BMP,  ID_VIEW_COLOR_BAR, ID_PREVIEW_ZOOM_IN,
-                                          ID_PREVIEW_ZOOM_OUT, ID_FILE_NEW,       ID_FILE_OPEN,
-                                          ID_APP_EXIT,         ID_VIEW_TOOLBAR,   ID_VIEW_STATUS_BAR};
+    const std::vector<unsigned> always = {
+        ID_FILE_IMPORT_BMP, ID_VIEW_COLOR_BAR, ID_PREVIEW_ZOOM_IN, ID_PREVIEW_ZOOM_OUT, ID_FILE_NEW,
+        ID_FILE_OPEN,       ID_APP_EXIT,       ID_VIEW_TOOLBAR,    ID_VIEW_STATUS_BAR,  ID_FILE_PAGE_SETUP};
     EXPECT_EQ(EnabledCommands(p), Joined(always, {}));
     p.Key(Qt::Key_E, Qt::ControlModifier);  // the key of a disabled command does nothing
     EXPECT_EQ(p.Doc().Mode(), MODE_NONE);
@@ -102,10 +102,10 @@ TEST(MainFrame, EachModeShowsItsMenuAndEnablesItsCommands) {
                          "Найти &все решения\tCtrl+F5", "Проверить решение\tAlt+F5"}),
                   VIEW_MENU, HELP_MENU}));
     const std::vector<unsigned> withPuzzle =
-        Joined(Joined(always, Colors(2)),
-               {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_EDIT_CLEAR_PUZZLE,
-                ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW, ID_FILE_MRU_FIRST});
-    EXPECT_EQ(EnabledCommands(p), Joined(withPuzzle, {ID_EDIT_START_EDIT, ID_SOLVE}));
+        Joined(Joined(always, Colors(2)), {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP,
+                                           ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW,
+                                           ID_FILE_MRU_FIRST, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW});
+    EXPECT_EQ(EnabledCommands(p), Joined(withPuzzle, {ID_EDIT_START_EDIT, ID_SOLVE, ID_FIND_ALL}));
 
     p.Key(Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(p.Doc().Mode(), MODE_EDIT);

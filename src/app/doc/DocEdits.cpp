@@ -96,6 +96,23 @@ SolveResult CQuenkDoc::OnSolve(CNumberFault* pFault) {
     return result;
 }
 
+bool CQuenkDoc::BeginSearch() {
+    if (!m_pCrossword || m_nMode != MODE_SOLVE) return false;
+    // Undone, the puzzle returns to how it was before the search, whatever it found.
+    if (m_pUndoBuffer) m_pUndoBuffer->RecordSnapshot(*m_pCrossword);
+    Commit(true);
+    return true;
+}
+
+void CQuenkDoc::EndSearch(const CCrossword* pSolution) {
+    if (!HasPuzzle() || !pSolution || pSolution->m_nWidth != m_pCrossword->m_nWidth ||
+        pSolution->m_nHeight != m_pCrossword->m_nHeight)
+        return;
+    // The step was recorded when the search began.
+    std::copy(pSolution->Cells().begin(), pSolution->Cells().end(), m_pCrossword->Cells().begin());
+    emit PuzzleReplaced();
+}
+
 void CQuenkDoc::OnUndo() { ApplyUndo(false); }
 
 void CQuenkDoc::OnRedo() { ApplyUndo(true); }

@@ -116,6 +116,14 @@ public:
 
     // Whether the grid solves the numbers.
     bool CheckSolution() const;
+    // The clue check's first fault, if any (it cleans the marks of numbers it finds faulty).
+    std::optional<CNumberFault> CheckNumbers();
+
+    // The all-solutions search, one undo step in all: BeginSearch records it (solving mode
+    // only; false otherwise), EndSearch puts the cells of the solution shown at the end, if
+    // any, into the puzzle.
+    bool BeginSearch();
+    void EndSearch(const CCrossword* pSolution);
 
     // Colour k (0 the background) for painting; entries 0 and 1 always exist.
     void SelectColor(int k);
@@ -143,8 +151,6 @@ private:
     // A new puzzle in place: fresh undo ring, colour 1, mode, title; everything told.
     void Install(CCrossword puzzle, EDocMode nMode, const QString& strTitle);
     void EnterMode(EDocMode nMode);
-    // The clue check (it cleans the puzzle's marks on numbers it finds faulty).
-    std::optional<CNumberFault> CheckNumbers();
     void ApplyUndo(bool bRedo);
 
     // What applying an undo record does outside the puzzle.

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QStatusBar>
 #include <algorithm>
 #include <string_view>
@@ -179,6 +180,9 @@ void CMainFrame::SetHandlers() {
     a.SetHandler(ID_FILE_EXPORT_BMP, [this] { OnExportBmp(); });
     for (int k = 0; k < RECENT_FILE_COUNT; ++k)
         a.SetHandler(ID_FILE_MRU_FIRST + unsigned(k), [this, k] { OnOpenRecentFile(k); });
+    a.SetHandler(ID_FILE_PRINT, [this] { OnFilePrint(); });
+    a.SetHandler(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+    a.SetHandler(ID_FILE_PAGE_SETUP, [this] { OnFilePageSetup(); });
     a.SetHandler(ID_APP_EXIT, [this] { close(); });
     // Edit
     a.SetHandler(ID_EDIT_UNDO, [this] { m_doc.OnUndo(); });
@@ -194,6 +198,7 @@ void CMainFrame::SetHandlers() {
     a.SetHandler(ID_RESIZE, [this] { OnResize(); });
     a.SetHandler(ID_EDIT_PALETTE, [this] { OnEditPalette(); });
     a.SetHandler(ID_SOLVE, [this] { OnSolve(); });
+    a.SetHandler(ID_FIND_ALL, [this] { OnFindAllSolutions(); });
     a.SetHandler(ID_CHECK_SOLUTION, [this] { OnCheckSolution(); });
     for (int k = 0; k < MAX_COLORS; ++k)
         a.SetHandler(ID_COLOR_FIRST + unsigned(k), [this, k] { m_doc.SelectColor(k); });

@@ -5,6 +5,7 @@
 // MainFrameEdit.cpp and MainFrameView.cpp.
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -14,6 +15,7 @@
 class QLabel;
 class QMenu;
 class QMimeData;
+class QPrinter;
 
 namespace quenk {
 
@@ -51,6 +53,10 @@ public:
     // Resizes the main window to the puzzle and centres it, when the setting asks.
     void FitWindowToPuzzle();
     QString SizePaneText() const;
+    // The printer the print commands and the page setup share for the whole run.
+    QPrinter& Printer();
+    // The puzzle's page on printer; false (after the message) when nothing could be printed.
+    bool PrintTo(QPrinter& printer);
     // Status-bar panes, left to right (the prompt pane first).
     int PaneCount() const { return int(m_panes.size()); }
 
@@ -90,11 +96,17 @@ private:
     // False when the limits of the file's format refuse the save or the user declined it.
     bool PassesFormatLimits(const QString& strPath);
 
+    // ---- printing (MainFramePrint.cpp) ----
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePageSetup();
+
     // ---- Edit (MainFrameEdit.cpp) ----
     void OnEndEdit();
     void OnResize();
     void OnEditPalette();
     void OnSolve();
+    void OnFindAllSolutions();
     void OnCheckSolution();
     void ShowNumberFault(const CNumberFault& fault);
 
@@ -117,6 +129,7 @@ private:
     };
     std::vector<CPopup> m_popups;
     unsigned m_nMenuId = 0;
+    std::unique_ptr<QPrinter> m_pPrinter;
 };
 
 }  // namespace quenk

@@ -6,6 +6,7 @@
 #include "shell/MainFrame.h"
 #include "shell/PaletteDlg.h"
 #include "shell/QuenkApp.h"
+#include "shell/SolvingDlg.h"
 #include "solver/SolveOutcome.h"
 #include "text/StringIds.h"
 
@@ -61,6 +62,21 @@ void CMainFrame::OnSolve() {
     }
     AppMessageBox(OutcomeMessageId(result), EMsgButtons::Ok, EMsgIcon::None,
                   QString::fromStdString(SolveOutcomeMessage(result, m_doc.Crossword()->m_nHeight)));
+}
+
+void CMainFrame::OnFindAllSolutions() {
+    if (m_doc.Mode() != MODE_SOLVE) return;
+    // Faulty numbers start no search (and record no step).
+    if (const std::optional<CNumberFault> fault = m_doc.CheckNumbers()) {
+        ShowNumberFault(*fault);
+        return;
+    }
+    if (!m_doc.BeginSearch()) return;
+    const CFormatOptions options = m_doc.FormatOptions();
+    CSolvingDlg dialog(*m_doc.Crossword(), *m_pView, options, m_doc.PathName(), this);
+    dialog.exec();
+    // The solution shown when the dialog closed becomes the puzzle's cells.
+    if (dialog.Result()) m_doc.EndSearch(&*dialog.Result());
 }
 
 void CMainFrame::OnCheckSolution() {

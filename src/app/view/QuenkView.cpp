@@ -36,9 +36,18 @@ CQuenkView::CQuenkView(CQuenkDoc& doc, CSettings& settings, std::function<void()
 
 CQuenkView::~CQuenkView() { disconnect(m_pPreview, nullptr, this, nullptr); }
 
-const CCrossword* CQuenkView::Puzzle() const { return m_doc.Crossword(); }
+const CCrossword* CQuenkView::Puzzle() const { return m_pShown ? m_pShown : m_doc.Crossword(); }
 
-bool CQuenkView::HasWorkingPuzzle() const { return m_doc.HasPuzzle(); }
+bool CQuenkView::HasWorkingPuzzle() const { return m_doc.HasPuzzle() && !m_pShown; }
+
+void CQuenkView::ShowPuzzle(const CCrossword* pShown) {
+    if (pShown == m_pShown) return;
+    CancelStroke();
+    HideCaret();
+    m_pShown = pShown;
+    m_pPreview->SetPuzzle(Puzzle());
+    SettingsChanged();
+}
 
 CDrawOptions CQuenkView::DrawOptions() const {
     CDrawOptions options;

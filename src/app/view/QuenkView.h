@@ -45,6 +45,10 @@ public:
     // A setting the drawing depends on (cell size, font, strike lines, centring) changed.
     void SettingsChanged();
 
+    // Shows pShown (a solution of the document's puzzle, of its shape) instead of the
+    // document's own puzzle, until called with null. Nothing is edited meanwhile.
+    void ShowPuzzle(const CCrossword* pShown);
+
     // The slot the caret is shown on; nothing while it is hidden.
     std::optional<CSlotPos> ShownCaret() const { return m_shownCaret; }
     bool IsStrokeInProgress() const { return m_bLeftStroke || m_bRightStroke; }
@@ -131,6 +135,7 @@ private:
     CQuenkDoc& m_doc;
     CSettings& m_settings;
     std::function<void()> m_saveSettings;
+    const CCrossword* m_pShown = nullptr;
     CSmallPict* m_pPreview;
     bool m_bPreviewFirstShow = true;
     QSize m_totalSize;

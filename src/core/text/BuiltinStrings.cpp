@@ -70,6 +70,7 @@ const std::map<unsigned, const char*>& BuiltinTable() {
         {IDS_LIMIT_PICTURE_ONLY, "Формат %s позволяет сохранять только картинку. Продолжить?"},
         {IDS_LIMIT_PPIFF_MONO,
          "На данный момент в формате PPIFF поддерживается только\nсохранение одноцветного кроссворда."},
+        {IDS_SEARCH_NO_MEMORY, "Поиск прерван: не хватает памяти"},
     };
     return table;
 }

@@ -78,8 +78,11 @@ enum EStringId : unsigned {
     IDS_LIMIT_PICTURE_ONLY = 184,
     IDS_LIMIT_PPIFF_MONO = 185,
 
+    // The search ended because what it keeps reached its memory budget.
+    IDS_SEARCH_NO_MEMORY = 186,
+
     IDS_FIRST = IDS_DOCUMENT_TEMPLATE,  // the string table spans IDS_FIRST..IDS_LAST
-    IDS_LAST = IDS_LIMIT_PPIFF_MONO,
+    IDS_LAST = IDS_SEARCH_NO_MEMORY,
 };
 
 }  // namespace quenk
