@@ -100,6 +100,41 @@ TEST(SolvingDialog, TwoSolutionsBrowsedAndTheShownOneKept) {
     EXPECT_EQ(*p.Doc().Crossword(), before);
 }
 
+// Delete keeps the number shown where it can (the next solution moves up), steps back from
+// the last; deleting the only one shows the document's own puzzle and disables the rest.
+TEST(SolvingDialog, DeleteMovesTheNextSolutionUp) {
+    CProgram p;
+    ASSERT_TRUE(p.Open(WritePuzzle(p.File("perm.jcc"), Permutations(3))));
+    const CCrossword before = *p.Doc().Crossword();
+    WhenModal([&](QWidget& dialog) {
+        WaitForEnd(dialog);
+        ASSERT_EQ(TextOf(dialog, "count"), "6");
+        QWidget& window = *p.App().View()->viewport();
+        ButtonOf(dialog, "next").click();
+        ButtonOf(dialog, "next").click();
+        const QImage third = window.grab().toImage();
+        ButtonOf(dialog, "previous").click();
+        ButtonOf(dialog, "delete").click();
+        EXPECT_EQ(TextOf(dialog, "count"), "5");
+        EXPECT_EQ(TextOf(dialog, "index"), "2");
+        EXPECT_EQ(window.grab().toImage(), third);
+        for (int k = 0; k < 3; ++k) ButtonOf(dialog, "next").click();
+        ButtonOf(dialog, "delete").click();
+        EXPECT_EQ(TextOf(dialog, "index"), "4");
+        EXPECT_FALSE(ButtonOf(dialog, "next").isEnabled());
+        for (int k = 0; k < 3; ++k) ButtonOf(dialog, "delete").click();
+        EXPECT_EQ(TextOf(dialog, "index"), "1");
+        ButtonOf(dialog, "delete").click();
+        EXPECT_EQ(TextOf(dialog, "index"), "0");
+        EXPECT_FALSE(ButtonOf(dialog, "save").isEnabled());
+        EXPECT_FALSE(ButtonOf(dialog, "delete").isEnabled());
+        EXPECT_TRUE(ShowsTheDrawing(p));  // the document's puzzle again
+        dialog.close();
+    });
+    p.Key(Qt::Key_F5, Qt::ControlModifier);
+    EXPECT_EQ(*p.Doc().Crossword(), before);
+}
+
 // Line deduction alone: one solution at once. A contradiction: none, and the puzzle stays.
 TEST(SolvingDialog, OneSolutionOrNone) {
     CProgram p;
