@@ -34,16 +34,15 @@ CSearchWorker::~CSearchWorker() {
     Join();
 }
 
-void CSearchWorker::Start(std::function<void()> onEnded) {
+void CSearchWorker::Start() {
     if (m_thread.joinable() || HasEnded()) return;
-    m_thread = std::thread([this, onEnded = std::move(onEnded)] {
+    m_thread = std::thread([this] {
         // Below the interface: the window stays quick while the search takes what is left.
         setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), std::min(19, getpriority(PRIO_PROCESS, 0) + 5));
         CObserver observer(*this);
         CSearchEngine engine(m_puzzle);
         m_outcome = engine.Run(observer);
         m_bEnded.store(true, std::memory_order_release);
-        if (onEnded) onEnded();
     });
 }
 

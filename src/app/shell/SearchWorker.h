@@ -1,11 +1,10 @@
 #pragma once
 // The all-solutions search on a thread of its own, below the interface's priority. The
 // thread owns the engine and its copy of the puzzle; it keeps what it finds in the solution
-// list (which any thread may read) and its progress in atomics, and it never touches a
-// widget: its end is told through the callback given, from the search thread.
+// list (which any thread may read) and its progress in atomics; it never touches a widget
+// or anything of Qt's. Its owner polls HasEnded and joins it.
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <thread>
 
@@ -24,8 +23,7 @@ public:
     CSearchWorker(const CSearchWorker&) = delete;
     CSearchWorker& operator=(const CSearchWorker&) = delete;
 
-    // Starts the thread; onEnded runs on it once the search has returned.
-    void Start(std::function<void()> onEnded);
+    void Start();
     // Callable from any thread; the search notices it at its next stop poll.
     void RequestStop() { m_bStop.store(true, std::memory_order_relaxed); }
     // Waits until the thread has ended (at once when it has or never started).

@@ -155,10 +155,7 @@ void CSolvingDlg::showEvent(QShowEvent* pEvent) {
     m_nElapsed = 0;
     m_pClockTimer->start(CLOCK_SECOND);
     m_pPollTimer->start();
-    m_pWorker->Start([this] {
-        // On the search's thread: the dialog hears of it on its own.
-        QMetaObject::invokeMethod(this, &CSolvingDlg::OnSearchEnded, Qt::QueuedConnection);
-    });
+    m_pWorker->Start();
 }
 
 std::size_t CSolvingDlg::Count() const { return m_pWorker->Solutions().GetCount(); }
@@ -189,7 +186,8 @@ void CSolvingDlg::OnStop() {
 }
 
 void CSolvingDlg::OnSearchEnded() {
-    Poll();
+    // The thread has returned: what it left is ours to read.
+    m_pWorker->Join();
     m_pPollTimer->stop();
     const SearchOutcome& outcome = m_pWorker->Outcome();
     if (outcome.reason == ESearchStop::SEARCH_STOP_BUDGET) {
@@ -206,6 +204,7 @@ void CSolvingDlg::OnSearchEnded() {
 }
 
 void CSolvingDlg::Poll() {
+    const bool bEnded = m_pWorker->HasEnded();
     const std::size_t nCount = Count();
     m_pCount->setText(QString::number(nCount));
     // The first solution, or the first after the user deleted them all, is shown at once.
@@ -215,6 +214,7 @@ void CSolvingDlg::Poll() {
         ShowSolution();
     }
     UpdateBrowsing();
+    if (bEnded && m_pPollTimer->isActive()) OnSearchEnded();
 }
 
 void CSolvingDlg::UpdateBrowsing() {

@@ -4,8 +4,8 @@
 // solutions (the main view shows the one browsed), saves one or all of them and deletes one
 // or all; closed, it hands back the solution shown.
 //
-// The search runs on its own thread (CSearchWorker) and never touches the dialog: the dialog
-// reads its progress a few times a second, and learns of its end through a queued call.
+// The search runs on its own thread (CSearchWorker) and never touches the dialog or anything
+// of Qt's: the dialog reads its progress and notices its end a few times a second.
 #include <QDialog>
 #include <memory>
 #include <optional>
@@ -60,7 +60,7 @@ private:
     void OnSaveAll();
     void OnDelete();
     void OnDeleteAll();
-    // Reads the search's progress: the count, the first solution to show.
+    // Reads the search's progress: the count, the first solution to show, the end.
     void Poll();
     void OnSearchEnded();
     // The Stop button becomes Close and the clock stops.
