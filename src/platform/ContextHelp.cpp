@@ -7,6 +7,7 @@
 #include <QWhatsThis>
 #include <QWidget>
 
+#include "platform/UiStrings.h"
 #include "text/AppStrings.h"
 
 namespace quenk {
@@ -30,7 +31,11 @@ CContextHelp::CContextHelp(QWidget& owner, std::vector<CEntry> entries)
     owner.installEventFilter(this);
 }
 
-QString CContextHelp::NoHelpText() { return QString::fromUtf8("Справка по этому элементу отсутствует"); }
+QString CContextHelp::NoHelpText() { return ResourceText("help.none", "Справка по этому элементу отсутствует"); }
+
+QString CContextHelp::TextOf(const CEntry& entry) {
+    return entry.pszKey ? ResourceText(entry.pszKey, entry.pszText) : QString::fromUtf8(entry.pszText);
+}
 
 const CContextHelp::CEntry* CContextHelp::Find(const QWidget* pWidget) const {
     // The focus may sit in a part of a control (the edit inside a spin box).
@@ -42,7 +47,7 @@ const CContextHelp::CEntry* CContextHelp::Find(const QWidget* pWidget) const {
 
 void CContextHelp::ShowHelpForControl(const QWidget* pWidget, QPoint fallback) {
     if (const CEntry* pEntry = Find(pWidget))
-        ShowPopup(TopMiddle(*pEntry->pControl), QString::fromUtf8(pEntry->pszText));
+        ShowPopup(TopMiddle(*pEntry->pControl), TextOf(*pEntry));
     else
         ShowPopup(fallback, NoHelpText());
 }
@@ -51,7 +56,7 @@ void CContextHelp::ShowHelpAtPoint(QPoint globalPoint) {
     for (const CEntry& entry : m_entries) {
         const QWidget& control = *entry.pControl;
         if (control.isVisible() && QRect(control.mapToGlobal(QPoint(0, 0)), control.size()).contains(globalPoint)) {
-            ShowPopup(TopMiddle(control), QString::fromUtf8(entry.pszText));
+            ShowPopup(TopMiddle(control), TextOf(entry));
             return;
         }
     }

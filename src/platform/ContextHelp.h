@@ -1,7 +1,7 @@
 #pragma once
 // What's-this help of a dialog: F1 explains the control with the keyboard focus, and a
-// right click offers "Что это такое?" for the control under the pointer. The texts are
-// fixed in the program, not taken from a language bundle.
+// right click offers "Что это такое?" for the control under the pointer. A language bundle
+// may give a text under the entry's key ("help.<dialog>.<control>").
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -17,7 +17,8 @@ class CContextHelp : public QObject {
 public:
     struct CEntry {
         QWidget* pControl;
-        const char* pszText;  // UTF-8
+        const char* pszText;  // UTF-8, the built-in text
+        const char* pszKey = nullptr;
     };
 
     // Watches owner's key and context-menu events; entries are searched in order.
@@ -30,6 +31,8 @@ public:
     void ShowHelpAtPoint(QPoint globalPoint);
 
     static QString NoHelpText();
+    // An entry's text in the language in force.
+    static QString TextOf(const CEntry& entry);
 
     using PopupHook = std::function<void(QPoint globalPoint, const QString& strText)>;
     // Replaces the popup (tests); returns the previous hook.

@@ -156,6 +156,25 @@ void CMainFrame::CreateStatusBar() {
     });
 }
 
+void CMainFrame::ReloadLanguageResources() {
+    m_actions.ApplyTexts();
+    for (const CPopup& popup : m_popups)
+        popup.pMenu->setTitle(ResourceText(QStringLiteral("menu.%1").arg(QLatin1String(popup.pRes->pszKey)),
+                                           popup.pRes->pszText));
+    m_pToolBar->setWindowTitle(ResourceText("toolbar.main", "Панель инструментов"));
+    m_pColorBar->setWindowTitle(ResourceText("toolbar.colors", "Панель цветов"));
+    const std::vector<unsigned>& panes = StatusIndicatorResource();
+    for (size_t k = 0; k < panes.size() && k < m_panes.size(); ++k) {
+        if (panes[k] == ID_SEPARATOR)
+            m_panes[k]->setText(LoadUiString(IDS_IDLE_MESSAGE));
+        else
+            m_panes[k]->setMinimumWidth(m_panes[k]->fontMetrics().horizontalAdvance(CommandString(panes[k])) + 8);
+    }
+    m_pView->Preview().setWindowTitle(ResourceText("dialog.104.caption", "Рисунок"));
+    setWindowTitle(m_doc.Caption());
+    UpdateActions();
+}
+
 void CMainFrame::ConnectDocument() {
     connect(&m_doc, &CQuenkDoc::PuzzleReplaced, this, [this] {
         UpdateColorBar();
@@ -206,6 +225,7 @@ void CMainFrame::SetHandlers() {
     a.SetHandler(ID_VIEW_TOOLBAR, [this] { ToggleBar(*m_pToolBar); });
     a.SetHandler(ID_VIEW_COLOR_BAR, [this] { ToggleBar(*m_pColorBar); });
     a.SetHandler(ID_VIEW_STATUS_BAR, [this] { ToggleBar(*statusBar()); });
+    a.SetHandler(ID_OPTIONS, [this] { OnOptions(); });
     a.SetHandler(ID_VIEW_PREVIEW, [this] { m_pView->TogglePreview(); });
     a.SetHandler(ID_PREVIEW_ZOOM_IN, [this] { m_pView->ZoomPreview(+1); });
     a.SetHandler(ID_PREVIEW_ZOOM_OUT, [this] { m_pView->ZoomPreview(-1); });

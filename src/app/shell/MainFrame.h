@@ -52,6 +52,10 @@ public:
     bool SaveModified();
     // Resizes the main window to the puzzle and centres it, when the setting asks.
     void FitWindowToPuzzle();
+    // Settings the window depends on changed (the options sheet applied or restored them).
+    void SettingsChanged();
+    // Every text again in the interface language now in force.
+    void ReloadLanguageResources();
     QString SizePaneText() const;
     // The printer the print commands and the page setup share for the whole run.
     QPrinter& Printer();
@@ -112,6 +116,7 @@ private:
 
     // ---- View (MainFrameView.cpp) ----
     void ToggleBar(QWidget& bar);
+    void OnOptions();
 
     CQuenkApp& m_app;
     CQuenkDoc& m_doc;

@@ -8,9 +8,11 @@
 
 #include "doc/QuenkDoc.h"
 #include "shell/MainFrame.h"
+#include "shell/OptionsSheet.h"
 #include "shell/QuenkApp.h"
 #include "shell/WindowFit.h"
 #include "view/QuenkView.h"
+#include "view/SmallPict.h"
 #include "view/ViewGeometry.h"
 
 namespace quenk {
@@ -18,6 +20,18 @@ namespace quenk {
 void CMainFrame::ToggleBar(QWidget& bar) {
     bar.setVisible(bar.isHidden());
     UpdateActions();
+}
+
+void CMainFrame::OnOptions() {
+    // The sheet applies, stores or restores the settings itself.
+    COptionsSheet sheet(m_app, this);
+    sheet.exec();
+}
+
+void CMainFrame::SettingsChanged() {
+    m_pView->SettingsChanged();
+    m_pView->Preview().FitToPuzzle();
+    FitWindowToPuzzle();
 }
 
 void CMainFrame::UpdateColorBar() {

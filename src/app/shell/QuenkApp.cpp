@@ -1,6 +1,10 @@
 #include "shell/QuenkApp.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 
 #include "doc/QuenkDoc.h"
@@ -41,12 +45,79 @@ CQuenkApp::~CQuenkApp() {
 
 CQuenkView* CQuenkApp::View() const { return m_pFrame ? &m_pFrame->View() : nullptr; }
 
+namespace {
+
+// The bundle of language strName from the first data folder that has it; null for the
+// built-in language or when none has it.
+std::shared_ptr<const CLanguageBundle> FindBundle(const std::string& strName) {
+    if (strName.empty()) return nullptr;
+    for (const QString& strFolder : CQuenkApp::DataFolders())
+        if (auto pBundle = LoadLanguageBundle(strFolder.toStdString(), strName)) return pBundle;
+    return nullptr;
+}
+
+// The locale a bundle's texts are in ("locale=en"); the built-in texts are Russian.
+std::string LocaleOf(const CLanguageBundle* pBundle) {
+    if (!pBundle) return "ru";
+    const std::string* pLocale = pBundle->Find("locale");
+    return pLocale ? *pLocale : std::string();
+}
+
+}  // namespace
+
+QStringList CQuenkApp::DataFolders() {
+    QStringList folders{QCoreApplication::applicationDirPath()};
+#ifdef QUENK_DATA_DIR
+    folders << QStringLiteral(QUENK_DATA_DIR);
+#endif
+    return folders;
+}
+
+bool CQuenkApp::IsInstalled() {
+#ifdef QUENK_INSTALL_BIN_DIR
+    return QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath() ==
+           QFileInfo(QStringLiteral(QUENK_INSTALL_BIN_DIR)).canonicalFilePath();
+#else
+    return false;
+#endif
+}
+
+std::vector<std::string> CQuenkApp::LanguageNames() const {
+    std::vector<std::string> names;
+    for (const QString& strFolder : DataFolders())
+        for (const std::string& strName : ListLanguageBundles(strFolder.toStdString()))
+            if (std::find(names.begin(), names.end(), strName) == names.end() && names.size() + 1 < LANGUAGE_LIST_MAX)
+                names.push_back(strName);
+    return names;
+}
+
 void CQuenkApp::LoadLanguage() {
-    if (m_settings.m_strLanguage.empty()) return;
-    auto pBundle = LoadLanguageBundle(QCoreApplication::applicationDirPath().toStdString(), m_settings.m_strLanguage);
+    auto pBundle = FindBundle(m_settings.m_strLanguage);
     // A language that is gone falls back to the built-in texts, and so does the next save.
     if (!pBundle) m_settings.m_strLanguage.clear();
+    LoadQtTranslations(LocaleOf(pBundle.get()));
     SetStringOverlay(std::move(pBundle));
+}
+
+void CQuenkApp::LoadQtTranslations(const std::string& strLocale) {
+    m_pQtTranslator.reset();
+    if (strLocale.empty()) return;
+    auto pTranslator = std::make_unique<QTranslator>();
+    // Qt's own texts are English; other languages come from Qt's translations when installed.
+    if (pTranslator->load(QStringLiteral("qtbase_") + QString::fromStdString(strLocale),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(pTranslator.get());
+        m_pQtTranslator = std::move(pTranslator);
+    }
+}
+
+void CQuenkApp::SetLanguage(const std::string& strName) {
+    // A bundle that cannot be read leaves the built-in language in force; the setting keeps
+    // the name, so the next start tries again.
+    auto pBundle = FindBundle(strName);
+    LoadQtTranslations(LocaleOf(pBundle.get()));
+    SetStringOverlay(std::move(pBundle));
+    if (m_pFrame) m_pFrame->ReloadLanguageResources();
 }
 
 bool CQuenkApp::InitInstance(const QStringList& arguments) {
@@ -68,6 +139,10 @@ bool CQuenkApp::InitInstance(const QStringList& arguments) {
 }
 
 void CQuenkApp::SaveSettings() { m_settings.SaveSettings(m_store); }
+
+bool CQuenkApp::RegisterFileTypes() { return false; }
+
+void CQuenkApp::ShowHelp(const QString&) {}
 
 bool CQuenkApp::OpenDocumentFile(const QString& strPath) { return m_pFrame->OpenDocumentFile(strPath); }
 

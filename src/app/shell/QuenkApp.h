@@ -5,9 +5,12 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/QSettingsStore.h"
 #include "settings/Settings.h"
+
+class QTranslator;
 
 namespace quenk {
 
@@ -40,6 +43,24 @@ public:
     // file); true when the document shows that file afterwards.
     bool OpenDocumentFile(const QString& strPath);
 
+    // ---- interface languages ----
+    // The languages whose bundles lie beside the program or in its installed data folder.
+    std::vector<std::string> LanguageNames() const;
+    // Switches the interface to language strName (empty: the built-in one) at once: texts,
+    // menus, caption, status bar, Qt's own texts. The setting is the caller's to change.
+    void SetLanguage(const std::string& strName);
+
+    // ---- the desktop ----
+    // The folders the program's data is looked up in: beside the executable, then the
+    // installed data folder.
+    static QStringList DataFolders();
+    // Whether this is the installed program, whose file types came with its package.
+    static bool IsInstalled();
+    // Registers the puzzle file types for the user; false when a file could not be written.
+    bool RegisterFileTypes();
+    // Opens the user guide in the browser, at strSection (a heading's id) when given.
+    void ShowHelp(const QString& strSection = {});
+
     const QStringList& RecentFiles() const { return m_recentFiles; }
     void AddToRecentFileList(const QString& strPath);
     void RemoveFromRecentFileList(const QString& strPath);
@@ -49,12 +70,15 @@ signals:
 
 private:
     void LoadLanguage();
+    // Qt's own texts (buttons of message boxes, file dialogs) in the language in force.
+    void LoadQtTranslations(const std::string& strLocale);
     void SetRecentFiles(QStringList files);
 
     CQSettingsStore m_store;
     CSettings m_settings;
     std::string m_strVersion;
     QStringList m_recentFiles;
+    std::unique_ptr<QTranslator> m_pQtTranslator;
     std::unique_ptr<CQuenkDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
 };
