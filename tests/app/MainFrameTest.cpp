@@ -5,7 +5,12 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include <QDesktopServices>
+#include <QLabel>
+#include <QUrl>
+
 #include "app/AppTestSupport.h"
+#include "shell/AboutDlg.h"
 
 using namespace quenk;
 using namespace quenk::test;
@@ -86,7 +91,7 @@ TEST(MainFrame, EachModeShowsItsMenuAndEnablesItsCommands) {
                   HELP_MENU}));
     const std::vector<unsigned> always = {
         ID_FILE_IMPORT_BMP, ID_VIEW_COLOR_BAR, ID_PREVIEW_ZOOM_IN, ID_PREVIEW_ZOOM_OUT, ID_FILE_NEW, ID_FILE_OPEN,
-        ID_APP_EXIT,        ID_VIEW_TOOLBAR,   ID_VIEW_STATUS_BAR, ID_FILE_PAGE_SETUP,  ID_OPTIONS};
+        ID_APP_EXIT,        ID_VIEW_TOOLBAR,   ID_VIEW_STATUS_BAR, ID_FILE_PAGE_SETUP,  ID_OPTIONS,  ID_APP_ABOUT};
     EXPECT_EQ(EnabledCommands(p), Joined(always, {}));
     p.Key(Qt::Key_E, Qt::ControlModifier);  // the key of a disabled command does nothing
     EXPECT_EQ(p.Doc().Mode(), MODE_NONE);
@@ -147,3 +152,41 @@ TEST(MainFrame, AFittedWindowShowsEveryMenuAndButton) {
         }
     }
 }
+
+// Takes the links the program opens instead of the desktop.
+class CUrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void Open(const QUrl& url) { urls.push_back(url); }
+};
+
+// The about box: the version after "Версия: ", and links opened by the desktop's handlers;
+// a link nothing takes is reported.
+TEST(MainFrame, TheAboutBoxShowsTheVersionAndOpensItsLinks) {
+    CUrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "Open");
+    CProgram p;
+    bool bShown = false;
+    WhenModal([&](QWidget& about) {
+        bShown = true;
+        EXPECT_EQ(about.findChild<QLabel*>("version")->text(),
+                  QString::fromUtf8("Версия: ") + QString::fromStdString(p.App().Version()));
+        for (const char* pszLink : {"homePage", "eMail"}) {
+            QLabel* pLink = about.findChild<QLabel*>(QLatin1String(pszLink));
+            ASSERT_NE(pLink, nullptr);
+            emit pLink->linkActivated(pLink->text().section(u'"', 1, 1));
+        }
+        about.close();
+    });
+    p.Command(ID_APP_ABOUT);
+    ASSERT_TRUE(bShown);
+    EXPECT_EQ(catcher.urls, (QList<QUrl>{QUrl(QString::fromLatin1(CAboutDlg::HomePage())),
+                                         QUrl(QStringLiteral("mailto:") + QString::fromLatin1(CAboutDlg::EMail()))}));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+}
+
+#include "MainFrameTest.moc"

@@ -15,6 +15,7 @@
 
 #include "doc/QuenkDoc.h"
 #include "platform/UiStrings.h"
+#include "shell/AboutDlg.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTables.h"
 #include "shell/QuenkApp.h"
@@ -226,6 +227,10 @@ void CMainFrame::SetHandlers() {
     a.SetHandler(ID_VIEW_COLOR_BAR, [this] { ToggleBar(*m_pColorBar); });
     a.SetHandler(ID_VIEW_STATUS_BAR, [this] { ToggleBar(*statusBar()); });
     a.SetHandler(ID_OPTIONS, [this] { OnOptions(); });
+    a.SetHandler(ID_APP_ABOUT, [this] {
+        CAboutDlg about(QString::fromStdString(m_app.Version()), this);
+        about.exec();
+    });
     a.SetHandler(ID_VIEW_PREVIEW, [this] { m_pView->TogglePreview(); });
     a.SetHandler(ID_PREVIEW_ZOOM_IN, [this] { m_pView->ZoomPreview(+1); });
     a.SetHandler(ID_PREVIEW_ZOOM_OUT, [this] { m_pView->ZoomPreview(-1); });
