@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs everything the build, the tests, the fuzzers and the benchmarks need, on a
-# machine that has nothing but the base system. No compiler cache is needed.
+# Installs everything the build, the tests, the fuzzers, the benchmarks and the Debian package
+# (`make deb` and its checks in CI) need, on a machine that has nothing but the base system.
+# No compiler cache is needed.
 # Idempotent: does nothing when every package is already present.
 set -euo pipefail
 
@@ -11,6 +12,8 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-liberation xvfb xauth xdotool imagemagick
   libcadical-dev
+  python3-markdown librsvg2-bin
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
