@@ -4,6 +4,9 @@
 // A language bundle replaces any of them: table strings by "string.<id>", the texts of
 // menus and dialogs by their resource keys.
 #include <QString>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace quenk {
 
@@ -20,6 +23,8 @@ enum EUiStringId : unsigned {
     IDS_FW_FAILED_TO_SAVE = 61445,  // %s: the path
     IDS_FW_INT_RANGE = 61446,       // %d, %d: the accepted range
     IDS_FW_PRINT_FAILED = 61448,    // %s: the printer or the file
+    IDS_FW_HELP_FAILED = 61703,     // the help could not be shown
+    IDS_FW_HELP_MODE_PROMPT = 57346,
 };
 
 // String nId: the core's table for its ids, otherwise the bundle or the built-in text here.
@@ -31,5 +36,14 @@ QString LoadUiString(unsigned nId, const char* pszBuiltin);
 // A text of a menu or dialog resource: the bundle's value for strKey, else pszBuiltin (UTF-8).
 QString ResourceText(const char* pszKey, const char* pszBuiltin);
 QString ResourceText(const QString& strKey, const char* pszBuiltin);
+
+// The ids of the texts kept here, ascending.
+std::vector<unsigned> UiStringIds();
+
+// Learns every key a text is looked up by ("string.<id>" for the string tables) with the
+// built-in text it stands for (null when there is none): how the tests find out which keys a
+// language bundle needs. Returns the previous recorder; an empty one records nothing.
+using TextLookupRecorder = std::function<void(const std::string& strKey, const char* pszBuiltin)>;
+TextLookupRecorder SetTextLookupRecorder(TextLookupRecorder recorder);
 
 }  // namespace quenk

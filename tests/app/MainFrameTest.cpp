@@ -90,8 +90,9 @@ TEST(MainFrame, EachModeShowsItsMenuAndEnablesItsCommands) {
                   FileMenu(), Texts({"&Вид", "&Настройки...\tAlt+O", "Панель &инструментов", "&Строка состояния"}),
                   HELP_MENU}));
     const std::vector<unsigned> always = {
-        ID_FILE_IMPORT_BMP, ID_VIEW_COLOR_BAR, ID_PREVIEW_ZOOM_IN, ID_PREVIEW_ZOOM_OUT, ID_FILE_NEW, ID_FILE_OPEN,
-        ID_APP_EXIT,        ID_VIEW_TOOLBAR,   ID_VIEW_STATUS_BAR, ID_FILE_PAGE_SETUP,  ID_OPTIONS,  ID_APP_ABOUT};
+        ID_FILE_IMPORT_BMP, ID_VIEW_COLOR_BAR, ID_PREVIEW_ZOOM_IN, ID_PREVIEW_ZOOM_OUT, ID_FILE_NEW,
+        ID_FILE_OPEN,       ID_APP_EXIT,       ID_VIEW_TOOLBAR,    ID_VIEW_STATUS_BAR,  ID_FILE_PAGE_SETUP,
+        ID_OPTIONS,         ID_APP_ABOUT,      ID_HELP_FINDER,     ID_CONTEXT_HELP};
     EXPECT_EQ(EnabledCommands(p), Joined(always, {}));
     p.Key(Qt::Key_E, Qt::ControlModifier);  // the key of a disabled command does nothing
     EXPECT_EQ(p.Doc().Mode(), MODE_NONE);

@@ -37,9 +37,9 @@ QLabel* Link(const QString& strShown, const QString& strTarget, const char* pszN
 
 }  // namespace
 
-const char* CAboutDlg::HomePage() { return "https://github.com/ostrel/quenk"; }
+const char* CAboutDlg::HomePage() { return "https://github.com/quenk/quenk"; }
 
-const char* CAboutDlg::EMail() { return "quenk@ostrel.ru"; }
+const char* CAboutDlg::EMail() { return "ostrel@example.org"; }
 
 bool CAboutDlg::OpenLink(const QUrl& url) {
     if (QDesktopServices::openUrl(url)) return true;

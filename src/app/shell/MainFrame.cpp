@@ -18,6 +18,7 @@
 #include "shell/AboutDlg.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTables.h"
+#include "shell/Help.h"
 #include "shell/QuenkApp.h"
 #include "view/QuenkView.h"
 #include "view/SmallPict.h"
@@ -47,6 +48,7 @@ CMainFrame::CMainFrame(CQuenkApp& app, CQuenkDoc& doc) : m_app(app), m_doc(doc),
     m_pView = new CQuenkView(
         doc, app.Settings(), [&app] { app.SaveSettings(); }, this);
     setCentralWidget(m_pView);
+    m_pHelpMode = new CHelpMode(*this);
     CreateToolBars();
     CreateMenus();
     CreateStatusBar();
@@ -227,6 +229,8 @@ void CMainFrame::SetHandlers() {
     a.SetHandler(ID_VIEW_COLOR_BAR, [this] { ToggleBar(*m_pColorBar); });
     a.SetHandler(ID_VIEW_STATUS_BAR, [this] { ToggleBar(*statusBar()); });
     a.SetHandler(ID_OPTIONS, [this] { OnOptions(); });
+    a.SetHandler(ID_HELP_FINDER, [this] { m_app.ShowHelp(); });
+    a.SetHandler(ID_CONTEXT_HELP, [this] { m_pHelpMode->Start(); });
     a.SetHandler(ID_APP_ABOUT, [this] {
         CAboutDlg about(QString::fromStdString(m_app.Version()), this);
         about.exec();

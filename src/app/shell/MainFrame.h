@@ -19,6 +19,7 @@ class QPrinter;
 
 namespace quenk {
 
+class CHelpMode;
 class CQuenkApp;
 class CQuenkDoc;
 class CQuenkView;
@@ -61,6 +62,7 @@ public:
     QPrinter& Printer();
     // The puzzle's page on printer; false (after the message) when nothing could be printed.
     bool PrintTo(QPrinter& printer);
+    CHelpMode& HelpMode() const { return *m_pHelpMode; }
     // Status-bar panes, left to right (the prompt pane first).
     int PaneCount() const { return int(m_panes.size()); }
 
@@ -122,6 +124,7 @@ private:
     CQuenkDoc& m_doc;
     CActions m_actions;
     CQuenkView* m_pView;
+    CHelpMode* m_pHelpMode = nullptr;
     QToolBar* m_pToolBar = nullptr;
     CColorBar* m_pColorBar = nullptr;
     std::vector<QLabel*> m_panes;

@@ -10,6 +10,8 @@
 #include "doc/QuenkDoc.h"
 #include "platform/ModalFocusReturn.h"
 #include "shell/CommandIds.h"
+#include "shell/FileTypes.h"
+#include "shell/Help.h"
 #include "shell/MainFrame.h"
 #include "text/LanguageBundle.h"
 #include "text/StringOverlay.h"
@@ -127,6 +129,9 @@ bool CQuenkApp::InitInstance(const QStringList& arguments) {
     m_store.CreateContainer();
     m_recentFiles = m_store.LoadRecentFiles(RECENT_FILE_COUNT);
 
+    // An installed program brought its file types along for every user.
+    if (m_settings.m_bRegisterFileTypes && !IsInstalled()) RegisterFileTypes();
+
     m_pDoc = std::make_unique<CQuenkDoc>(m_settings, m_strVersion);
     m_pFrame = std::make_unique<CMainFrame>(*this, *m_pDoc);
     m_pFrame->show();
@@ -140,9 +145,9 @@ bool CQuenkApp::InitInstance(const QStringList& arguments) {
 
 void CQuenkApp::SaveSettings() { m_settings.SaveSettings(m_store); }
 
-bool CQuenkApp::RegisterFileTypes() { return false; }
+bool CQuenkApp::RegisterFileTypes() { return quenk::RegisterFileTypes(QCoreApplication::applicationFilePath()); }
 
-void CQuenkApp::ShowHelp(const QString&) {}
+void CQuenkApp::ShowHelp(const QString& strSection) { OpenHelp(strSection); }
 
 bool CQuenkApp::OpenDocumentFile(const QString& strPath) { return m_pFrame->OpenDocumentFile(strPath); }
 
