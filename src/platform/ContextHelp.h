@@ -17,8 +17,8 @@ class CContextHelp : public QObject {
 public:
     struct CEntry {
         QWidget* pControl;
-        const char* pszText;  // UTF-8, the built-in text
-        const char* pszKey = nullptr;
+        const char* pszText;           // UTF-8, the built-in text
+        const char* pszKey = nullptr;  // "help.<dialog>.<control>"; without one, the built-in text in every language
     };
 
     // Watches owner's key and context-menu events; entries are searched in order.

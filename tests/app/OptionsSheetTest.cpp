@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 
 #include "app/AppTestSupport.h"
@@ -32,6 +33,16 @@ CSettings Stored(CProgram& p) {
     CSettings settings;
     settings.LoadSettings(store);
     return settings;
+}
+
+// The titles and items of the menu shown, with the caption.
+QStringList Labels(CProgram& p) {
+    QStringList labels{p.Caption()};
+    for (QMenu* pMenu : p.Frame().ShownPopups()) {
+        labels << pMenu->title();
+        for (QAction* pItem : pMenu->actions()) labels << pItem->text();
+    }
+    return labels;
 }
 
 }  // namespace
@@ -105,4 +116,43 @@ TEST(OptionsSheet, ApplyShowsCancelRestoresOkStores) {
     });
     p.Command(ID_OPTIONS);
     EXPECT_EQ(messages.Ids(), std::vector<unsigned>{IDS_FW_INT_RANGE});
+}
+
+// English applied while a puzzle is solved: menus, caption, status bar and the sheet itself
+// in English at once, the solving menu kept; Cancel goes back to Russian.
+TEST(OptionsSheet, ALanguageAppliedRelabelsEverythingAtOnce) {
+    CProgram p;
+    ASSERT_TRUE(p.Open(WriteSmallPuzzle(p.File("small.jcc"))));
+    ASSERT_EQ(p.Doc().Mode(), MODE_SOLVE);
+    const QString strRussianCaption = p.Caption();
+    const QStringList russian = Labels(p);
+    bool bDone = false;
+    WhenModal([&](QWidget& sheet) {
+        ShowPage(sheet, 2);
+        QComboBox& languages = Child<QComboBox>(sheet, "language");
+        ASSERT_GE(languages.findText("English"), 1);
+        EXPECT_EQ(languages.itemText(0), "Russian <main>");
+        QPushButton& apply = Child<QPushButton>(sheet, "apply");
+        languages.setCurrentIndex(0);  // the language in force: no change
+        EXPECT_FALSE(apply.isEnabled());
+        languages.setCurrentIndex(languages.findText("English"));
+        apply.click();
+        EXPECT_EQ(p.Frame().ShownPopups()[1]->title(), "&Edit");
+        EXPECT_TRUE(p.Caption().startsWith("Quenk"));
+        EXPECT_EQ(sheet.windowTitle(), "Options");
+        EXPECT_EQ(p.Doc().Mode(), MODE_SOLVE);
+        EXPECT_EQ(p.Frame().MenuId(), unsigned(IDR_MENU_SOLVE));
+        // Not one label left in Russian.
+        for (const QString& strLabel : Labels(p))
+            EXPECT_FALSE(strLabel.contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}"))))
+                << strLabel.toStdString();
+        sheet.close();
+        bDone = true;
+    });
+    p.Command(ID_OPTIONS);
+    ASSERT_TRUE(bDone);
+    EXPECT_EQ(p.Frame().ShownPopups()[1]->title(), QString::fromUtf8("&Правка"));
+    EXPECT_EQ(p.Caption(), strRussianCaption);
+    EXPECT_EQ(Labels(p), russian);
+    EXPECT_TRUE(p.App().Settings().m_strLanguage.empty());
 }

@@ -69,13 +69,15 @@ CCreateJC::CCreateJC(const CDefaultSize& initial, ISettingsStore& store, QWidget
     pLayout->addLayout(pGroups);
     pLayout->addLayout(row.pLayout);
 
-    new CContextHelp(*this, {{row.pOk, "Закрытие этого диалогового окна и сохранение всех сделанных ранее изменений"},
-                             {row.pCancel, "Закрытие этого диалогового окна без сохранения сделанных ранее изменений"},
-                             {m_pWidth, "Размер кроссворда по горизонтали"},
-                             {m_pHeight, "Размер кроссворда по вертикали"},
-                             {m_pLeftDepth, "Количество чисел слева от кроссворда"},
-                             {m_pTopDepth, "Количество чисел сверху от кроссворда"},
-                             {row.pSave, "Сохранить параметры в качестве значений по умолчанию"}});
+    new CContextHelp(*this, {{row.pOk, "Закрытие этого диалогового окна и сохранение всех сделанных ранее изменений",
+                              "help.101.ok"},
+                             {row.pCancel, "Закрытие этого диалогового окна без сохранения сделанных ранее изменений",
+                              "help.101.cancel"},
+                             {m_pWidth, "Размер кроссворда по горизонтали", "help.101.width"},
+                             {m_pHeight, "Размер кроссворда по вертикали", "help.101.height"},
+                             {m_pLeftDepth, "Количество чисел слева от кроссворда", "help.101.leftDepth"},
+                             {m_pTopDepth, "Количество чисел сверху от кроссворда", "help.101.topDepth"},
+                             {row.pSave, "Сохранить параметры в качестве значений по умолчанию", "help.101.save"}});
     m_pHeight->setFocus();
 }
 

@@ -21,24 +21,27 @@ QString Text(const char* pszKey, const char* pszBuiltin) {
     return ResourceText(QStringLiteral("dialog.102.%1").arg(QString::fromLatin1(pszKey)), pszBuiltin);
 }
 
-// What's-this texts of the colour buttons, entry 0 first.
-constexpr const char* BUTTON_HELP[MAX_COLORS] = {
-    "Цвет фона в рисунке",
-    "Цвет №1",
-    "Цвет №2",
-    "Цвет №3",
-    "Цвет №4",
-    "Цвет №5",
-    "Цвет №6",
-    "Цвет №7",
-    "Цвет №8",
-    "Цвет №9",
-    "Цвет №10",
-    "Цвет №11",
-    "Цвет №12",
-    "Цвет №13",
-    "Цвет №14",
-    "Цвет №15",
+// What's-this texts of the colour buttons, entry 0 first, with their keys.
+constexpr struct {
+    const char* pszText;
+    const char* pszKey;
+} BUTTON_HELP[MAX_COLORS] = {
+    {"Цвет фона в рисунке", "help.102.color0"},
+    {"Цвет №1", "help.102.color1"},
+    {"Цвет №2", "help.102.color2"},
+    {"Цвет №3", "help.102.color3"},
+    {"Цвет №4", "help.102.color4"},
+    {"Цвет №5", "help.102.color5"},
+    {"Цвет №6", "help.102.color6"},
+    {"Цвет №7", "help.102.color7"},
+    {"Цвет №8", "help.102.color8"},
+    {"Цвет №9", "help.102.color9"},
+    {"Цвет №10", "help.102.color10"},
+    {"Цвет №11", "help.102.color11"},
+    {"Цвет №12", "help.102.color12"},
+    {"Цвет №13", "help.102.color13"},
+    {"Цвет №14", "help.102.color14"},
+    {"Цвет №15", "help.102.color15"},
 };
 
 }  // namespace
@@ -86,11 +89,12 @@ CPaletteDlg::CPaletteDlg(ISettingsStore& store, bool bDefaultsMode, QWidget* pPa
     pLayout->addLayout(row.pLayout);
 
     std::vector<CContextHelp::CEntry> help = {
-        {row.pOk, "Закрытие этого диалогового окна и сохранение всех сделанных ранее изменений"},
-        {row.pCancel, "Закрытие этого диалогового окна без сохранения сделанных ранее изменений"},
-        {m_pCount, "Количество цветов в кроссворде (включая цвет фона)"}};
-    for (int k = 0; k < MAX_COLORS; ++k) help.push_back({m_pButtons[size_t(k)], BUTTON_HELP[k]});
-    help.push_back({row.pSave, "Сохранить параметры в качестве значений по умолчанию"});
+        {row.pOk, "Закрытие этого диалогового окна и сохранение всех сделанных ранее изменений", "help.102.ok"},
+        {row.pCancel, "Закрытие этого диалогового окна без сохранения сделанных ранее изменений", "help.102.cancel"},
+        {m_pCount, "Количество цветов в кроссворде (включая цвет фона)", "help.102.count"}};
+    for (int k = 0; k < MAX_COLORS; ++k)
+        help.push_back({m_pButtons[size_t(k)], BUTTON_HELP[k].pszText, BUTTON_HELP[k].pszKey});
+    help.push_back({row.pSave, "Сохранить параметры в качестве значений по умолчанию", "help.102.save"});
     new CContextHelp(*this, std::move(help));
 
     connect(m_pCount, &CNumberEdit::TextChanged, this, &CPaletteDlg::OnCountChanged);
