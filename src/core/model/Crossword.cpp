@@ -1,6 +1,7 @@
 #include "model/Crossword.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quenk {
 
@@ -202,6 +203,18 @@ COLORREF CCrossword::GetNumberColor(std::uint8_t nColorIndex) const {
 
 bool CCrossword::IsDarkIndex(std::uint8_t nColorIndex) const {
     return m_bDark[nColorIndex < MAX_COLORS ? nColorIndex : 0] != 0;
+}
+
+const CPuzzleMetadata& CCrossword::Metadata() const {
+    static const CPuzzleMetadata kNone;
+    return m_metadata.pRecord ? *m_metadata.pRecord : kNone;
+}
+
+void CCrossword::SetMetadata(CPuzzleMetadata metadata) {
+    if (metadata.IsEmpty())
+        m_metadata.pRecord.reset();
+    else
+        m_metadata.pRecord = std::make_shared<const CPuzzleMetadata>(std::move(metadata));
 }
 
 void CCrossword::SetMonoPalette(COLORREF crMonoColor) {

@@ -1,13 +1,16 @@
 #pragma once
 // One puzzle: palette, numbers beside every row and above every column, and the grid. A
-// plain value: copies are deep and independent, and it holds nothing but the puzzle.
+// plain value: copies are independent (the metadata record they share is never changed in
+// place), and it holds nothing but the puzzle and what its file said about it.
 // No member records an undo step (ClearMarks given a recorder excepted): a caller that
 // changes the document's puzzle records the step first.
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "model/StagingPuzzle.h"
@@ -16,6 +19,21 @@
 namespace quenk {
 
 class IUndoRecorder;
+
+// What a file tells about a puzzle besides the puzzle itself: the formats people share
+// puzzles in carry a title, an author and the like. UTF-8, one line each; empty where the
+// file said nothing.
+struct CPuzzleMetadata {
+    std::string strTitle;
+    std::string strAuthor;
+    std::string strCopyright;
+    std::string strLicense;
+    std::string strSource;  // where the puzzle comes from (.non "catalogue", webpbn "source")
+    std::string strDescription;
+
+    bool IsEmpty() const { return *this == CPuzzleMetadata{}; }
+    friend bool operator==(const CPuzzleMetadata&, const CPuzzleMetadata&) = default;
+};
 
 class CCrossword {
 public:
@@ -54,6 +72,11 @@ public:
     void SetMonoPalette(COLORREF crMonoColor);
     bool HasNumbers() const { return m_nLeftDepth != 0 || m_nTopDepth != 0; }
 
+    // Title, author and the like as the file gave them. Copies share one record, which is
+    // only ever replaced whole, so copying a puzzle stays cheap.
+    const CPuzzleMetadata& Metadata() const;
+    void SetMetadata(CPuzzleMetadata metadata);
+
     std::uint8_t GetCell(int r, int c) const { return m_aCells[Index(r, c)]; }
     void SetCell(int r, int c, std::uint8_t v) { m_aCells[Index(r, c)] = v; }
     // The grid row by row: the cell in row r, column c is at r * m_nWidth + c.
@@ -78,6 +101,15 @@ private:
     std::size_t Index(int r, int c) const { return std::size_t(r) * m_nWidth + std::size_t(c); }
 
     std::vector<std::uint8_t> m_aCells;  // width x height, row by row
+
+    // Null when there is nothing to tell, never an empty record; compared by contents.
+    struct CSharedMetadata {
+        std::shared_ptr<const CPuzzleMetadata> pRecord;
+        friend bool operator==(const CSharedMetadata& a, const CSharedMetadata& b) {
+            return a.pRecord == b.pRecord || (a.pRecord && b.pRecord && *a.pRecord == *b.pRecord);
+        }
+    };
+    CSharedMetadata m_metadata;
 };
 
 // Receives the undo step that an operation records before it changes the puzzle.
