@@ -30,6 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
             (void)FormatText(strText, 1, 2, 3);
         else if (*sig == "s")
             (void)FormatText(strText, "JCR");
+        else if (*sig == "is")
+            (void)FormatText(strText, 12, "expected numbers");
         else if (!sig->empty())
             __builtin_trap();  // a new kind of text: teach this target about it
     }

@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev libgl-dev qt6-translations-l10n
   fonts-liberation xvfb xauth xdotool imagemagick
-  libcadical-dev
+  libexpat1-dev libcadical-dev
   python3-markdown librsvg2-bin
   dpkg-dev file lintian desktop-file-utils appstream
 )

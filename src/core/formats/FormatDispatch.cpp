@@ -7,8 +7,11 @@
 #include "formats/Jcp.h"
 #include "formats/Jcr.h"
 #include "formats/Jcw.h"
+#include "formats/Nin.h"
+#include "formats/Non.h"
 #include "formats/Ppiff.h"
 #include "formats/SafeFile.h"
+#include "formats/WebpbnXml.h"
 #include "text/AppStrings.h"
 
 namespace quenk {
@@ -22,6 +25,9 @@ constexpr CFormatInfo kFormats[] = {
     {EFormat::JCW, {".jcw"}, IDS_LIMIT_MULTICOLOR, false, true, ReadJcw, WriteJcw},
     {EFormat::JCP, {".jcp"}, IDS_LIMIT_MULTICOLOR, true, false, ReadJcp, WriteJcp},
     {EFormat::PPIFF, {".pp", ".ppc", ".pps"}, IDS_LIMIT_PPIFF_MONO, true, true, ReadPpiff, WritePpiff},
+    {EFormat::XML, {".xml", ".pbn"}, 0, true, true, ReadWebpbnXml, WriteWebpbnXml},
+    {EFormat::NON, {".non"}, IDS_LIMIT_MULTICOLOR, true, true, ReadNon, WriteNon},
+    {EFormat::NIN, {".nin"}, IDS_LIMIT_MULTICOLOR, true, false, ReadNin, WriteNin},
 };
 
 constexpr bool InEnumOrder() {
@@ -53,17 +59,31 @@ EFormat FormatFromPath(const std::string& strPath) {
 
 CLoadResult LoadCrossword(const std::string& strPath, const CFormatOptions& options) {
     CStagingPuzzle staging;
+    CReadReport report;
+    CLoadResult result{ELoadStatus::STATUS_BAD_FORMAT, std::nullopt, {}, {}};
     try {
         CSafeFile file(strPath, CSafeFile::EMode::Read);
-        if (!FormatInfo(FormatFromPath(strPath)).pfnRead(staging, file, options))
-            return {ELoadStatus::STATUS_BAD_FORMAT, std::nullopt};
+        const bool bRead = FormatInfo(FormatFromPath(strPath)).pfnRead(staging, file, options, report);
+        result.strDetail = std::move(report.strDetail);
+        result.puzzleTitles = std::move(report.puzzleTitles);
+        if (!bRead) return result;
     } catch (const CFileError&) {
-        return {ELoadStatus::STATUS_FILE_ERROR, std::nullopt};
+        result.nStatus = ELoadStatus::STATUS_FILE_ERROR;
+        return result;
+    }
+    // A file of one puzzle has no other.
+    if (options.m_nPuzzle != 0 && result.puzzleTitles.empty()) {
+        report.Refuse({}, 0, FormatText(LoadAppString(IDS_LOAD_NO_SUCH_PUZZLE), options.m_nPuzzle + 1, 1));
+        result.strDetail = std::move(report.strDetail);
+        return result;
     }
     std::optional<CCrossword> crossword = CCrossword::FromStaging(std::move(staging));
-    if (!crossword) return {ELoadStatus::STATUS_BAD_FORMAT, std::nullopt};
+    if (!crossword) return result;
     crossword->AlignNumbers();
-    return {ELoadStatus::STATUS_OK, std::move(crossword)};
+    crossword->SetMetadata(std::move(report.metadata));
+    result.nStatus = ELoadStatus::STATUS_OK;
+    result.crossword = std::move(crossword);
+    return result;
 }
 
 void WriteFileAtomically(const std::string& strPath, const std::function<void(CSafeFile&)>& writer) {
@@ -86,6 +106,19 @@ std::string LoadStatusMessage(ELoadStatus nStatus) {
     case ELoadStatus::STATUS_FILE_ERROR: break;
     }
     return LoadAppString(IDS_CREATE_ERROR) + ":\n" + LoadAppString(IDS_CANNOT_OPEN_FILE);
+}
+
+std::string LoadResultMessage(const CLoadResult& result) {
+    std::string strMessage = LoadStatusMessage(result.nStatus);
+    if (!strMessage.empty() && !result.strDetail.empty()) strMessage += "\n" + result.strDetail;
+    return strMessage;
+}
+
+bool CReadReport::Refuse(std::string_view strWhere, int nLine, const std::string& strWhat) {
+    if (!strDetail.empty()) return false;
+    if (!strWhere.empty()) strDetail.append(strWhere).append(": ");
+    strDetail += nLine > 0 ? FormatText(LoadAppString(IDS_LOAD_AT_LINE), nLine, strWhat.c_str()) : strWhat;
+    return false;
 }
 
 }  // namespace quenk

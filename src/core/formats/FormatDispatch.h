@@ -6,15 +6,17 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "formats/FormatOptions.h"
+#include "formats/ReadReport.h"
 #include "model/Crossword.h"
 
 namespace quenk {
 
 class CSafeFile;
 
-enum class EFormat { JCC, JCR, JCW, JCP, PPIFF };
+enum class EFormat { JCC, JCR, JCW, JCP, PPIFF, XML, NON, NIN };
 
 // What a load came to; the numbers are those of the message texts.
 enum class ELoadStatus : std::uint32_t {
@@ -27,6 +29,13 @@ enum class ELoadStatus : std::uint32_t {
 struct CLoadResult {
     ELoadStatus nStatus;
     std::optional<CCrossword> crossword;  // present exactly with STATUS_OK
+    // Why the reader refused the file and where, one line ("rows: line 12: expected
+    // numbers"); empty when it does not say (the binary formats never do).
+    std::string strDetail;
+    // The titles of the puzzles of a puzzle set, in file order, also when the one asked for
+    // was refused (CFormatOptions::m_nPuzzle chooses it); empty for the formats of one puzzle
+    // and for a file that could not be read as a whole.
+    std::vector<std::string> puzzleTitles;
 };
 
 // One entry per format: the only place that says which extensions a format claims, what it
@@ -38,8 +47,9 @@ struct CFormatInfo {
     unsigned nMulticolorRefusal;
     bool bKeepsNumbers;
     bool bKeepsPicture;
-    // False when the file is not of the format; a short file throws CFileError.
-    bool (*pfnRead)(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options);
+    // False when the file is not of the format, with the reason in the report when the
+    // reader gives one; a short file throws CFileError.
+    bool (*pfnRead)(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options, CReadReport& report);
     void (*pfnWrite)(const CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
 };
 const CFormatInfo& FormatInfo(EFormat eFormat);
@@ -51,7 +61,9 @@ std::string PathFindExtension(const std::string& strPath);
 EFormat FormatFromPath(const std::string& strPath);
 
 // Reads the file in the format of its extension. Only a puzzle that passed the reader and
-// the shape check comes back, its numbers aligned towards the grid.
+// the shape check comes back, its numbers aligned towards the grid, with what the file says
+// about it as its metadata. Asking for a puzzle after the first (options.m_nPuzzle) of a
+// file that holds only one refuses it.
 CLoadResult LoadCrossword(const std::string& strPath, const CFormatOptions& options = {});
 // Writes the puzzle in the format of the extension. Throws CFileError when writing fails;
 // the target is replaced only when the whole file was written.
@@ -62,5 +74,7 @@ void WriteFileAtomically(const std::string& strPath, const std::function<void(CS
 
 // The message for a load status: empty for STATUS_OK, else string 137 with its continuation.
 std::string LoadStatusMessage(ELoadStatus nStatus);
+// The message for a load: that of its status, then the reader's detail on a line of its own.
+std::string LoadResultMessage(const CLoadResult& result);
 
 }  // namespace quenk

@@ -16,6 +16,8 @@ struct CFormatOptions {
     std::string m_strVersion = GetVersionString();
     // Local time for that comment line; when empty the clock is read.
     std::optional<std::tm> m_tmNow;
+    // Which puzzle of a file that holds several (a webpbn puzzle set) to read, from 0.
+    int m_nPuzzle = 0;
 };
 
 }  // namespace quenk

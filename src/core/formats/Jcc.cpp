@@ -33,7 +33,7 @@ void WriteSlots(CByteWriter& out, const std::vector<std::vector<NUMBERCELL>>& li
 
 }  // namespace
 
-bool ReadJcc(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions&) {
+bool ReadJcc(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions&, CReadReport&) {
     std::uint8_t head[HEAD_SIZE];
     file.ReadExact(head, sizeof head);
     if (std::memcmp(head, SIGNATURE, sizeof SIGNATURE) != 0) return false;

@@ -45,7 +45,7 @@ void FillSlots(std::vector<std::vector<NUMBERCELL>>& area, const std::string_vie
 
 }  // namespace
 
-bool ReadJcp(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options) {
+bool ReadJcp(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options, CReadReport&) {
     staging.SetMonoPalette(options.m_crMonoColor);
     std::uint8_t head[2];
     file.ReadExact(head, sizeof head);

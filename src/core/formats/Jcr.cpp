@@ -19,7 +19,7 @@ void FillFromGrid(std::vector<NUMBERCELL>& slots, const std::uint8_t* pBytes) {
 
 }  // namespace
 
-bool ReadJcr(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options) {
+bool ReadJcr(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options, CReadReport&) {
     staging.SetMonoPalette(options.m_crMonoColor);
     std::uint8_t head[4];
     file.ReadExact(head, sizeof head);

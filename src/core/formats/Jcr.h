@@ -6,10 +6,11 @@ namespace quenk {
 class CCrossword;
 class CSafeFile;
 struct CFormatOptions;
+struct CReadReport;
 struct CStagingPuzzle;
 
 // Never refuses a file; a short one throws CFileError.
-bool ReadJcr(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options);
+bool ReadJcr(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options, CReadReport&);
 // Writes the number values without marks; palette, number colours and cells are lost.
 void WriteJcr(const CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
 

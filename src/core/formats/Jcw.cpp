@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint8_t JCW_FILLED = 2;
 }
 
-bool ReadJcw(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options) {
+bool ReadJcw(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options, CReadReport&) {
     staging.SetMonoPalette(options.m_crMonoColor);
     std::uint8_t head[2];
     file.ReadExact(head, sizeof head);

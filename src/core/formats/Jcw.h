@@ -5,10 +5,11 @@ namespace quenk {
 class CCrossword;
 class CSafeFile;
 struct CFormatOptions;
+struct CReadReport;
 struct CStagingPuzzle;
 
 // Never refuses a file; a short one throws CFileError. The numbers are computed.
-bool ReadJcw(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options);
+bool ReadJcw(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options, CReadReport&);
 // Only cells of colour 1 are kept; numbers, crosses and other colours are lost.
 void WriteJcw(const CCrossword& crossword, CSafeFile& file, const CFormatOptions& options);
 

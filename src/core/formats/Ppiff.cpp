@@ -129,7 +129,7 @@ std::uint8_t CellFromChar(char ch, bool& bValid) {
 
 }  // namespace
 
-bool ReadPpiff(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options) {
+bool ReadPpiff(CStagingPuzzle& staging, CSafeFile& file, const CFormatOptions& options, CReadReport&) {
     staging.SetMonoPalette(options.m_crMonoColor);
     const std::uint64_t nLength = file.GetLength();
     if (nLength > MAX_TEXT_FILE) return false;

@@ -1,7 +1,9 @@
 #pragma once
 // Small pieces the writers share.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "formats/SafeFile.h"
 #include "model/Crossword.h"
@@ -27,5 +29,15 @@ private:
 
 // Every cell is 0: the formats that may leave the picture out do so.
 bool IsBlankPicture(const CCrossword& crossword);
+
+// The puzzle whose numbers a text format writes: crossword itself, or for a picture without
+// numbers (both depths 0) a copy in computed with the numbers of its picture.
+const CCrossword& Numbered(const CCrossword& crossword, std::optional<CCrossword>& computed);
+// The numbers of nLines lines of an area in order, without empty slots and marks; every
+// line empty when the area has no slots.
+std::vector<std::vector<NUMBERCELL>> LineNumbers(const std::vector<std::vector<NUMBERCELL>>& area, int nLines);
+// The cells make exactly the numbers of every row and column, undecided cells and crosses
+// counting as background: the picture is a solution, and the formats write it as the goal.
+bool IsCompletePicture(const CCrossword& crossword);
 
 }  // namespace quenk

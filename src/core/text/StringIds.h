@@ -81,8 +81,34 @@ enum EStringId : unsigned {
     // The search ended because what it keeps reached its memory budget.
     IDS_SEARCH_NO_MEMORY = 186,
 
+    // Why a reader refused a file: the line under the load message.
+    IDS_LOAD_AT_LINE = 187,
+    IDS_LOAD_EXPECTED_NUMBERS = 188,
+    IDS_LOAD_EXPECTED_SIZE = 189,
+    IDS_LOAD_SIZE_LIMIT = 190,
+    IDS_LOAD_NUMBER_LIMIT = 191,
+    IDS_LOAD_DEPTH_LIMIT = 192,
+    IDS_LOAD_COLOR_LIMIT = 193,
+    IDS_LOAD_MISSING = 194,
+    IDS_LOAD_TWICE = 195,
+    IDS_LOAD_LINE_COUNT = 196,
+    IDS_LOAD_CELL_COUNT = 197,
+    IDS_LOAD_BAD_CELL = 198,
+    IDS_LOAD_UNKNOWN_COLOR = 199,
+    IDS_LOAD_BAD_COLOR_VALUE = 200,
+    IDS_LOAD_BACKGROUND_NUMBER = 201,
+    IDS_LOAD_UNSUPPORTED = 202,
+    IDS_LOAD_NO_SUCH_PUZZLE = 203,
+    IDS_LOAD_SET_LIMIT = 204,
+    IDS_LOAD_EXPECTED_KEYWORD = 205,
+    IDS_LOAD_EXPECTED = 206,
+    IDS_LOAD_ENTITY = 207,
+    IDS_LOAD_FILE_LIMIT = 208,
+    IDS_LOAD_EXTRA_LINES = 209,
+    IDS_LOAD_NESTING = 210,
+
     IDS_FIRST = IDS_DOCUMENT_TEMPLATE,  // the string table spans IDS_FIRST..IDS_LAST
-    IDS_LAST = IDS_SEARCH_NO_MEMORY,
+    IDS_LAST = IDS_LOAD_NESTING,
 };
 
 }  // namespace quenk

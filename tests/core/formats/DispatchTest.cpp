@@ -23,6 +23,8 @@ TEST(FormatDispatch, ExtensionAndFormatOfAPath) {
         {"x.PPS", ".PPS", EFormat::PPIFF},     {"puzzle.jcc", ".jcc", EFormat::JCC},
         {"puzzle.txt", ".txt", EFormat::JCC},  {"puzzle", "", EFormat::JCC},
         {"dir/x.pp/puzzle", "", EFormat::JCC}, {"x.jcr.bak", ".bak", EFormat::JCC},
+        {"set.XML", ".XML", EFormat::XML},     {"set.pbn", ".pbn", EFormat::XML},
+        {"a.non", ".non", EFormat::NON},       {"a.Nin", ".Nin", EFormat::NIN},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PathFindExtension(c.path), c.ext) << c.path;
@@ -102,6 +104,42 @@ TEST(FormatDispatch, RefusedFiles) {
     for (const auto& c : cases) EXPECT_EQ(LoadStatus(dir, c.name, c.data), c.status) << c.name;
 }
 
+// JCC -> each format of the puzzle collections -> JCC: one colour through all of them, more
+// only through XML. A picture that solves the puzzle comes back as the goal; .nin keeps
+// only the numbers.
+TEST(FormatDispatch, RoundTripsThroughTheCollectionsFormats) {
+    CTempDir dir;
+    const auto mono = PuzzleFromPicture({"11.1", ".1..", "1111"}, 2, true);
+    const auto colour = PuzzleFromPicture({"12.3", ".3..", "1122"}, 4, true);
+    const struct {
+        const CCrossword& puzzle;
+        const char* name;
+    } cases[] = {{mono, "a.non"}, {mono, "a.nin"}, {mono, "a.xml"}, {colour, "b.pbn"}};
+    for (const auto& c : cases) {
+        SaveCrossword(c.puzzle, dir.File("in.jcc"));
+        SaveCrossword(*LoadCrossword(dir.File("in.jcc")).crossword, dir.File(c.name));
+        const auto back = LoadCrossword(dir.File(c.name)).crossword;
+        ASSERT_TRUE(back) << c.name;
+        SaveCrossword(*back, dir.File("out.jcc"));
+        const bool bPicture = FormatInfo(FormatFromPath(c.name)).bKeepsPicture;
+        EXPECT_EQ(LoadCrossword(dir.File("out.jcc")).crossword, bPicture ? c.puzzle : WithCells(c.puzzle, Grid(12, 0)))
+            << c.name;
+    }
+
+    // Metadata: one record shared by copies, compared by contents, and no part of JCC.
+    CPuzzleMetadata metadata;
+    metadata.strTitle = "Title";
+    auto titled = mono;
+    titled.SetMetadata(metadata);
+    const auto copy = titled;
+    EXPECT_EQ(&copy.Metadata(), &titled.Metadata());
+    EXPECT_NE(titled, mono);
+    titled.SetMetadata({});
+    EXPECT_EQ(titled, mono);
+    titled.SetMetadata(metadata);
+    EXPECT_EQ(Saved(titled, dir, "titled.jcc"), Saved(mono, dir, "plain.jcc"));
+}
+
 TEST(FormatLimits, Decisions) {
     const auto mono = PuzzleFromPicture({"1"});
     const auto colour = PuzzleFromPicture({"12"}, 3);
@@ -120,6 +158,10 @@ TEST(FormatLimits, Decisions) {
         {"a.pps", true, false, LIMIT_REFUSE, IDS_LIMIT_PPIFF_MONO},
         {"a.pp", false, true, LIMIT_PROCEED, 0},
         {"a.jcc", true, true, LIMIT_PROCEED, 0},
+        {"a.non", true, false, LIMIT_REFUSE, IDS_LIMIT_MULTICOLOR},
+        {"a.non", false, true, LIMIT_PROCEED, 0},
+        {"a.nin", false, true, LIMIT_ASK, IDS_LIMIT_NUMBERS_ONLY},
+        {"a.xml", true, true, LIMIT_PROCEED, 0},
         {"dir.jcw/a", true, true, LIMIT_PROCEED, 0},
     };
     for (const auto& c : cases) {
