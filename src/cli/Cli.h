@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/FormatDispatch.h"
 #include "model/Crossword.h"
 
 namespace quenk::cli {
@@ -26,6 +27,10 @@ using Args = std::vector<std::string>;
 
 // Loads a puzzle; on failure prints the load message to stderr and returns nothing.
 std::optional<CCrossword> LoadPuzzle(const std::string& strPath);
+// Which puzzle of a set the loads read (--puzzle N), from 1; the first unless chosen.
+void SelectPuzzle(int nPuzzle);
+// Loads the puzzle chosen; on failure prints the load message and the reader's reason to stderr.
+CLoadResult LoadPuzzleFile(const std::string& strPath);
 // The grid, one line per row: . empty, x cross, 1-9 and A-F colours 1 to 15, ? anything else.
 void PrintGrid(const CCrossword& crossword, std::ostream& out);
 // The text printed by --help.

@@ -12,10 +12,11 @@ const char* UsageText() {
     return "usage: quenk-cli COMMAND [ARGS]\n"
            "\n"
            "Puzzle files: .jcc (own format, also any other extension), .jcr, .jcw, .jcp,\n"
-           ".pp/.ppc/.pps (PPIFF); bitmaps: .bmp.\n"
+           ".pp/.ppc/.pps (PPIFF), .xml/.pbn (webpbn), .non, .nin; bitmaps: .bmp.\n"
+           "Every command that reads a puzzle file takes --puzzle N: puzzle N of a set.\n"
            "\n"
            "commands:\n"
-           "  info FILE                          size, colours and number depths\n"
+           "  info FILE                          title, size, colours, depths; a set's puzzles\n"
            "  grid FILE                          the grid: . empty, x cross, 1-9 A-F colours\n"
            "  convert IN OUT [--yes]             save IN in the format of OUT's extension\n"
            "  import-bmp IN.bmp OUT [--cell P] [--yes]\n"
@@ -95,11 +96,7 @@ bool HasUnknownOption(const Args& args, std::string& strOption) {
     return false;
 }
 
-std::optional<CCrossword> LoadPuzzle(const std::string& strPath) {
-    CLoadResult result = LoadCrossword(strPath);
-    if (!result.crossword) std::cerr << LoadStatusMessage(result.nStatus) << "\n";
-    return std::move(result.crossword);
-}
+std::optional<CCrossword> LoadPuzzle(const std::string& strPath) { return LoadPuzzleFile(strPath).crossword; }
 
 void PrintGrid(const CCrossword& crossword, std::ostream& out) {
     static const char kDigits[] = "0123456789ABCDEF";

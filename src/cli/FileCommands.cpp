@@ -13,6 +13,8 @@ namespace quenk::cli {
 
 namespace {
 
+int g_nPuzzle = 0;  // --puzzle, from 0
+
 // Saves after the format-limit checks; a question counts as No unless bYes.
 int SaveChecked(const CCrossword& crossword, const std::string& strPath, bool bYes) {
     const CLimitDecision decision = CheckFormatLimits(strPath, crossword, true);
@@ -31,6 +33,16 @@ bool TakeCellSize(Args& args, long& nCellSize) {
 }
 
 }  // namespace
+
+void SelectPuzzle(int nPuzzle) { g_nPuzzle = nPuzzle - 1; }
+
+CLoadResult LoadPuzzleFile(const std::string& strPath) {
+    CFormatOptions options;
+    options.m_nPuzzle = g_nPuzzle;
+    CLoadResult result = LoadCrossword(strPath, options);
+    if (!result.crossword) std::cerr << LoadResultMessage(result) << "\n";
+    return result;
+}
 
 int RunConvert(Args args) {
     const bool bYes = TakeFlag(args, "--yes");

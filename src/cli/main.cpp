@@ -2,6 +2,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <utility>
 
 #include "Cli.h"
 
@@ -35,8 +36,16 @@ int main(int argc, char** argv) {
         std::cout << UsageText();
         return EXIT_OK;
     }
+    // Any command that reads a puzzle may read another one of a set.
+    Args args(argv + 2, argv + argc);
+    std::string strPuzzle;
+    long nPuzzle = 1;
+    if (!TakeOption(args, "--puzzle", strPuzzle) ||
+        (!strPuzzle.empty() && !ParseNumber(strPuzzle, 1, 1 << 20, nPuzzle)))
+        return UsageError("--puzzle takes a number from 1");
+    SelectPuzzle(int(nPuzzle));
     for (const CCommand& command : kCommands) {
-        if (strCommand == command.m_szName) return command.m_pfnRun(Args(argv + 2, argv + argc));
+        if (strCommand == command.m_szName) return command.m_pfnRun(std::move(args));
     }
     return UsageError("unknown command '" + strCommand + "'");
 }

@@ -45,4 +45,44 @@ TEST(FileCommands, EachCommandAndExitCode) {
     EXPECT_EQ(ReadText(f("keep.jcw")), "precious");
 }
 
+// A webpbn set: info lists its puzzles, --puzzle N picks one for any command; a refused
+// file is reported with the reader's reason under the load message.
+TEST(FileCommands, PuzzleSetsAndReasons) {
+    const CTempDir dir;
+    const auto f = [&](const char* pszName) { return dir.File(pszName); };
+    const std::string strGrid =
+        "<clues type=\"rows\"><line><count>1</count></line></clues>"
+        "<clues type=\"columns\"><line><count>1</count></line><line/></clues>";
+    WriteText(f("set.xml"), "<puzzleset><puzzle><title>First</title><author>Me</author>" + strGrid +
+                                "</puzzle><puzzle>" + strGrid + "</puzzle></puzzleset>");
+    WriteText(f("bad.non"), "width 2\nheight 1\nrows\nx\n");
+    SaveIn(dir, "colour.jcc", PuzzleFromPicture({"12"}, 3, true));
+    const std::string strBadFormat = LoadStatusMessage(ELoadStatus::STATUS_BAD_FORMAT) + "\n";
+    const std::string strDepths = "width: 2\nheight: 1\ncolors: 2\nleft-depth: 1\ntop-depth: 1\n";
+    const std::string strList = "puzzles: 2\npuzzle 1: First\npuzzle 2:\n";
+    const CCliCase cases[] = {
+        {{"info", f("set.xml")}, 0, strList + "title: First\nauthor: Me\n" + strDepths, ""},
+        {{"info", "--puzzle", "2", f("set.xml")}, 0, strList + strDepths, ""},
+        {{"info", f("set.xml"), "--puzzle", "3"},
+         3,
+         strList,
+         strBadFormat + FormatText(LoadAppString(IDS_LOAD_NO_SUCH_PUZZLE), 3, 2) + "\n"},
+        {{"convert", "--puzzle", "2", f("set.xml"), f("second.non")}, 0, "", ""},
+        {{"info", f("second.non")}, 0, strDepths, ""},
+        {{"info", f("bad.non")},
+         3,
+         "",
+         strBadFormat + "rows: " +
+             FormatText(LoadAppString(IDS_LOAD_AT_LINE), 4, LoadAppString(IDS_LOAD_EXPECTED_NUMBERS).c_str()) + "\n"},
+        {{"convert", f("colour.jcc"), f("colour.non")},
+         4,
+         "",
+         "Формат NON не позволяет сохранять многоцветные кроссворды!\n"},
+        {{"convert", f("colour.jcc"), f("colour.pbn")}, 0, "", ""},
+        {{"grid", f("colour.pbn")}, 0, "12\n"},
+        {{"grid", f("set.xml"), "--puzzle", "0"}, 2, "", "quenk-cli: --puzzle takes a number from 1\n..."},
+    };
+    for (const CCliCase& c : cases) ExpectCli(c);
+}
+
 }  // namespace
