@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "FuzzSolver.h"
 #include "formats/FormatDispatch.h"
@@ -31,9 +33,23 @@ inline bool WriteInput(const std::string& strPath, const std::uint8_t* pData, st
     return std::fclose(f) == 0 && bOk;
 }
 
+// The numbers of every line, each as its value and the value of its colour.
+inline std::vector<std::vector<std::pair<int, COLORREF>>> NumbersByColor(const CCrossword& c) {
+    std::vector<std::vector<std::pair<int, COLORREF>>> lines;
+    for (const auto* pArea : {&c.m_pLeftNumbers, &c.m_pTopNumbers})
+        for (const auto& slots : *pArea) {
+            auto& line = lines.emplace_back();
+            for (const NUMBERCELL& n : slots)
+                if (n.value != 0) line.emplace_back(n.value, c.GetNumberColor(n.color));
+        }
+    return lines;
+}
+
 // bExactRoundTrip: saving and loading again must give the same puzzle (the program's own
-// format keeps everything).
-inline int FuzzPuzzleFile(const std::uint8_t* pData, std::size_t nSize, const char* pszExt, bool bExactRoundTrip) {
+// format keeps everything). bSameNumbers: at least the same numbers, in the same colours,
+// and the same metadata (the text formats of the puzzle collections).
+inline int FuzzPuzzleFile(const std::uint8_t* pData, std::size_t nSize, const char* pszExt, bool bExactRoundTrip,
+                          bool bSameNumbers = false) {
     if (nSize > 200 * 1024) return 0;
     const std::string strIn = TempPath("in", pszExt);
     const std::string strOut = TempPath("out", pszExt);
@@ -66,6 +82,9 @@ inline int FuzzPuzzleFile(const std::uint8_t* pData, std::size_t nSize, const ch
     const CLoadResult again = LoadCrossword(strOut, options);
     if (!again.crossword) __builtin_trap();  // what we write we must read
     if (bExactRoundTrip && !(*again.crossword == crossword)) __builtin_trap();
+    if (bSameNumbers && (NumbersByColor(*again.crossword) != NumbersByColor(crossword) ||
+                         again.crossword->Metadata() != crossword.Metadata()))
+        __builtin_trap();
     return 0;
 }
 
