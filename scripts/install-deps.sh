@@ -9,7 +9,7 @@ packages=(
   cmake make g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   fonts-liberation xvfb xauth xdotool imagemagick
   libexpat1-dev libcadical-dev
   python3-markdown librsvg2-bin

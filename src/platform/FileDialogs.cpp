@@ -1,6 +1,8 @@
 #include "platform/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
 
 #include "platform/UiStrings.h"
 #include "text/AppStrings.h"
@@ -35,6 +37,16 @@ QString DefaultSuffix() {
     return strFirst.startsWith(u'.') ? strFirst.mid(1) : strFirst;
 }
 
+// "Text (*.ext)" -> "ext"; empty when the entry has several patterns or a wildcard one.
+QString SingleSuffixOf(const QString& strFilter) {
+    const qsizetype nOpen = strFilter.lastIndexOf(u'('), nClose = strFilter.lastIndexOf(u')');
+    if (nOpen < 0 || nClose < nOpen) return {};
+    const QString strPattern = strFilter.mid(nOpen + 1, nClose - nOpen - 1).trimmed();
+    if (!strPattern.startsWith(QLatin1String("*.")) || strPattern.contains(u' ')) return {};
+    const QString strSuffix = strPattern.mid(2);
+    return strSuffix.contains(u'*') || strSuffix.contains(u'?') ? QString() : strSuffix;
+}
+
 }  // namespace
 
 CFileDialogRequest MakeFileDialogRequest(bool bOpen, const QString& strProposedName) {
@@ -43,9 +55,20 @@ CFileDialogRequest MakeFileDialogRequest(bool bOpen, const QString& strProposedN
     request.strTitle = LoadUiString(bOpen ? IDS_FW_OPEN_TITLE : IDS_FW_SAVE_TITLE);
     const QString strName = TemplateField(TEMPLATE_FILTER_NAME);
     const QString strExtensions = TemplateField(TEMPLATE_EXTENSIONS);
+    // The formats shared by today's nonogram tools, after the program's own.
+    const struct {
+        const char* pszKey;
+        const char* pszText;
+        const char* pszPatterns;
+    } shared[] = {{"filter.xml", "Формат webpbn XML (*.xml; *.pbn)", "*.xml *.pbn"},
+                  {"filter.non", "Формат NON (*.non)", "*.non"},
+                  {"filter.nin", "Формат NIN (*.nin)", "*.nin"}};
     // Saving has no combined entry: a file is written in one format.
-    if (bOpen && !strName.isEmpty() && !strExtensions.isEmpty())
-        request.filters << Filter(strName, PatternsOf(strExtensions));
+    if (bOpen && !strName.isEmpty() && !strExtensions.isEmpty()) {
+        QString strPatterns = PatternsOf(strExtensions);
+        for (const auto& format : shared) strPatterns += u' ' + QLatin1String(format.pszPatterns);
+        request.filters << Filter(strName, strPatterns);
+    }
     const struct {
         unsigned nId;
         const char* pszPatterns;
@@ -57,6 +80,8 @@ CFileDialogRequest MakeFileDialogRequest(bool bOpen, const QString& strProposedN
     for (const auto& format : formats)
         request.filters << Filter(QString::fromStdString(LoadAppString(format.nId)),
                                   QString::fromLatin1(format.pszPatterns));
+    for (const auto& format : shared)
+        request.filters << Filter(ResourceText(format.pszKey, format.pszText), QString::fromLatin1(format.pszPatterns));
     request.filters << Filter(LoadUiString(IDS_FW_ALL_FILES), QStringLiteral("*"));
     request.nInitialFilter = 0;
     request.strDefaultSuffix = DefaultSuffix();
@@ -84,6 +109,33 @@ CFileDialogRequest MakeBitmapDialogRequest(bool bOpen, const QString& strPropose
     return request;
 }
 
+CFileDialogRequest MakePictureDialogRequest() {
+    CFileDialogRequest request = MakeBitmapDialogRequest(true, QString());
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+    patterns.removeDuplicates();
+    request.filters.insert(0, Filter(ResourceText("filter.pictures", "Рисунки"), patterns.join(u' ')));
+    request.nInitialFilter = 0;
+    return request;
+}
+
+CFileDialogRequest MakeSheetDialogRequest(const QString& strProposedName) {
+    CFileDialogRequest request;
+    request.bOpen = false;
+    request.strTitle = LoadUiString(IDS_FW_SAVE_TITLE);
+    request.filters << Filter(ResourceText("filter.png", "Рисунок PNG"), QStringLiteral("*.png"))
+                    << Filter(ResourceText("filter.svg", "Рисунок SVG"), QStringLiteral("*.svg"))
+                    << Filter(ResourceText("filter.pdf", "Документ PDF"), QStringLiteral("*.pdf"));
+    const QString strSuffix = QFileInfo(strProposedName).suffix().toLower();
+    request.nInitialFilter = strSuffix == u"svg" ? 1 : strSuffix == u"pdf" ? 2 : 0;
+    request.strDefaultSuffix = request.nInitialFilter == 1   ? QStringLiteral("svg")
+                               : request.nInitialFilter == 2 ? QStringLiteral("pdf")
+                                                             : QStringLiteral("png");
+    request.strProposedName = strProposedName;
+    return request;
+}
+
 QString ProposedSaveName(const QString& strTitle) {
     const QString strSuffix = u'.' + DefaultSuffix();
     return strTitle.endsWith(strSuffix, Qt::CaseInsensitive) ? strTitle : strTitle + strSuffix;
@@ -105,6 +157,11 @@ std::optional<QString> PromptFileName(const CFileDialogRequest& request, QWidget
     dialog.selectNameFilter(request.filters.value(request.nInitialFilter));
     dialog.setDefaultSuffix(request.strDefaultSuffix);
     if (!request.strProposedName.isEmpty()) dialog.selectFile(request.strProposedName);
+    if (!request.bOpen)
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& strFilter) {
+            if (const QString strSuffix = SingleSuffixOf(strFilter); !strSuffix.isEmpty())
+                dialog.setDefaultSuffix(strSuffix);
+        });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

@@ -34,7 +34,16 @@ QString ProposedSaveName(const QString& strTitle);
 // string (text and pattern pairs separated by "|"), default extension "bmp".
 CFileDialogRequest MakeBitmapDialogRequest(bool bOpen, const QString& strProposedName);
 
-// Runs the dialog; empty when it was cancelled.
+// The request for a picture to import: the bitmap entries, with the pictures Qt reads
+// (PNG, GIF, JPEG and whatever else its plug-ins take) offered first.
+CFileDialogRequest MakePictureDialogRequest();
+
+// The request for a puzzle sheet to export into: PNG, SVG and PDF, the entry of
+// strProposedName's extension selected.
+CFileDialogRequest MakeSheetDialogRequest(const QString& strProposedName);
+
+// Runs the dialog; empty when it was cancelled. Saving, the default extension follows the
+// entry the user picks when that entry stands for one extension.
 std::optional<QString> PromptFileName(bool bOpen, const QString& strProposedName, QWidget* pParent);
 std::optional<QString> PromptFileName(const CFileDialogRequest& request, QWidget* pParent);
 

@@ -5,6 +5,7 @@
 // follow the interface language.
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <map>
@@ -134,6 +135,17 @@ TEST(LanguageBundle, EnglishHasEveryTextLookedUpAndNothingElse) {
         ASSERT_TRUE(p.Command(ID_FILE_NEW));
         EXPECT_EQ(*pAnswered, 2);
         ShowDialog(p, ID_APP_ABOUT, Reject);
+        // The open dialog; the sheet's choice and file dialog, and the refusal of a name without a sheet's
+        // extension; the picture dialog and the reduction of a picture of many colours.
+        CFileDialogAnswers files;
+        ASSERT_TRUE(p.Command(ID_FILE_OPEN));  // the filters of every format, then cancelled
+        files.Answer(p.File("sheet.txt"));
+        ShowDialog(p, ID_FILE_EXPORT_SHEET, [](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
+        QImage shades(20, 1, QImage::Format_RGB32);
+        for (int x = 0; x < 20; ++x) shades.setPixel(x, 0, qRgb(x * 12, 0, 0));
+        ASSERT_TRUE(shades.save(QString::fromStdString(p.File("shades.png"))));
+        files.Answer(p.File("shades.png"));
+        ShowDialog(p, ID_FILE_IMPORT_BMP, Reject);
     }
     // The tables, whether or not the run above showed a text of theirs.
     for (unsigned nId : BuiltinStringIds()) keys.Add(CLanguageBundle::StringKey(nId), FindBuiltinString(nId));

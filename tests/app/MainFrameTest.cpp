@@ -44,9 +44,10 @@ std::vector<QString> FileMenu(const QString& strRecent = {}) {
     const bool bPuzzle = !strRecent.isEmpty();
     std::vector<QString> items = Texts({"&Файл", "Созд&ать\tCtrl+N", "&Открыть...\tCtrl+O"});
     if (bPuzzle) items.push_back(QString::fromUtf8("Перечитать с диска"));
-    for (const QString& str : Texts({"&Сохранить\tCtrl+S", "Сохранить &как...", "-", "&Импорт из BMP...",
-                                     "&Экспорт в BMP...", "-", "&Печать...\tCtrl+P", "Пред&варительный просмотр",
-                                     "Пара&метры страницы...", "-", "Повторно открыть файл", "-", "В&ыход"}))
+    for (const QString& str :
+         Texts({"&Сохранить\tCtrl+S", "Сохранить &как...", "-", "&Импорт из BMP...", "&Экспорт в BMP...",
+                "Экспорт &листа...", "-", "&Печать...\tCtrl+P", "Пред&варительный просмотр", "Пара&метры страницы...",
+                "-", "Повторно открыть файл", "-", "В&ыход"}))
         items.push_back(str);
     if (bPuzzle) items[items.size() - 3] = QStringLiteral("&1 ") + strRecent;
     return items;
@@ -108,9 +109,10 @@ TEST(MainFrame, EachModeShowsItsMenuAndEnablesItsCommands) {
                          "Найти &все решения\tCtrl+F5", "Проверить решение\tAlt+F5"}),
                   VIEW_MENU, HELP_MENU}));
     const std::vector<unsigned> withPuzzle =
-        Joined(Joined(always, Colors(2)), {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP,
-                                           ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW,
-                                           ID_FILE_MRU_FIRST, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW});
+        Joined(Joined(always, Colors(2)),
+               {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_FILE_EXPORT_SHEET,
+                ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW, ID_FILE_MRU_FIRST,
+                ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW});
     EXPECT_EQ(EnabledCommands(p), Joined(withPuzzle, {ID_EDIT_START_EDIT, ID_SOLVE, ID_FIND_ALL}));
 
     p.Key(Qt::Key_E, Qt::ControlModifier);

@@ -31,6 +31,11 @@ std::vector<CCommandRes> MakeCommands() {
          "Сохранение рисунка кроссворда в точечный рисунок\nЭкспорт в BMP",
          ":/icons/export.xpm",
          {}},
+        {ID_FILE_EXPORT_SHEET,
+         "Экспорт &листа...",
+         "Сохранение листа кроссворда в рисунок PNG или SVG или в документ PDF\nЭкспорт листа",
+         nullptr,
+         {}},
         {ID_FILE_PRINT, "&Печать...", "Печать кроссворда\nПечать", ":/icons/print.xpm", {Qt::CTRL | Qt::Key_P}},
         {ID_FILE_PRINT_PREVIEW,
          "Пред&варительный просмотр",
@@ -145,7 +150,8 @@ std::vector<unsigned> FileItems(bool bPuzzle) {
     std::vector<unsigned> items{ID_FILE_NEW, ID_FILE_OPEN};
     if (bPuzzle) items.push_back(ID_FILE_RELOAD);
     items.insert(items.end(), {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_SEPARATOR, ID_FILE_IMPORT_BMP, ID_FILE_EXPORT_BMP,
-                               ID_SEPARATOR, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PAGE_SETUP, ID_SEPARATOR});
+                               ID_FILE_EXPORT_SHEET, ID_SEPARATOR, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                               ID_FILE_PAGE_SETUP, ID_SEPARATOR});
     for (int k = 0; k < RECENT_FILE_COUNT; ++k) items.push_back(ID_FILE_MRU_FIRST + unsigned(k));
     items.insert(items.end(), {ID_SEPARATOR, ID_APP_EXIT});
     return items;

@@ -9,8 +9,13 @@
 namespace quenk {
 
 void ReportFileError(unsigned nMessageId, const QString& strPath, const CFileError& error) {
+    ReportFileError(nMessageId, strPath,
+                    error.OsError() > 0 ? QString::fromLocal8Bit(std::strerror(error.OsError())) : QString());
+}
+
+void ReportFileError(unsigned nMessageId, const QString& strPath, const QString& strReason) {
     QString strText = LoadUiString(nMessageId).replace(QStringLiteral("%s"), strPath);
-    if (error.OsError() > 0) strText += u'\n' + QString::fromLocal8Bit(std::strerror(error.OsError()));
+    if (!strReason.isEmpty()) strText += u'\n' + strReason;
     AppMessageBox(nMessageId, EMsgButtons::Ok, EMsgIcon::Warning, strText);
 }
 

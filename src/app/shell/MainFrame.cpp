@@ -200,6 +200,7 @@ void CMainFrame::SetHandlers() {
     a.SetHandler(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
     a.SetHandler(ID_FILE_IMPORT_BMP, [this] { OnImportBmp(); });
     a.SetHandler(ID_FILE_EXPORT_BMP, [this] { OnExportBmp(); });
+    a.SetHandler(ID_FILE_EXPORT_SHEET, [this] { OnExportSheet(); });
     for (int k = 0; k < RECENT_FILE_COUNT; ++k)
         a.SetHandler(ID_FILE_MRU_FIRST + unsigned(k), [this, k] { OnOpenRecentFile(k); });
     a.SetHandler(ID_FILE_PRINT, [this] { OnFilePrint(); });
@@ -251,8 +252,8 @@ void CMainFrame::UpdateActions() {
           ID_CONTEXT_HELP, ID_NEXT_PANE, ID_PREV_PANE})
         a.Enable(nId, true);
     for (unsigned nId :
-         {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
-          ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW})
+         {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_FILE_EXPORT_SHEET, ID_FILE_PRINT,
+          ID_FILE_PRINT_PREVIEW, ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW})
         a.Enable(nId, bPuzzle);
     for (unsigned nId : {ID_EDIT_END_EDIT, ID_CALC_NUMBERS, ID_RESIZE}) a.Enable(nId, bEdit);
     for (unsigned nId : {ID_EDIT_START_EDIT, ID_SOLVE, ID_FIND_ALL}) a.Enable(nId, bSolve);

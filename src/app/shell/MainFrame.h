@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "formats/BmpImport.h"
 #include "shell/Actions.h"
 #include "shell/ColorBar.h"
 
@@ -90,8 +91,13 @@ private:
     void OnFileSave();
     void OnFileSaveAs();
     void OnReload();
+    // ---- Pictures (MainFramePictures.cpp) ----
     void OnImportBmp();
     void OnExportBmp();
+    void OnExportSheet();
+    std::optional<CBmpImportResult> ImportBitmapFile(const QString& strPath);
+    std::optional<CBmpImportResult> ImportPictureFile(const QString& strPath);
+    QString ExportProposal(const char* pszExtension) const;
     void OnOpenRecentFile(int nIndex);
     // Opens strPath without asking about the puzzle shown; the messages of a failure.
     bool LoadDocumentFile(const QString& strPath);
@@ -138,6 +144,9 @@ private:
     std::vector<CPopup> m_popups;
     unsigned m_nMenuId = 0;
     std::unique_ptr<QPrinter> m_pPrinter;
+    // The last sheet export's choices, offered again.
+    bool m_bBlankSheet = true;
+    QString m_strSheetSuffix = QStringLiteral(".png");
 };
 
 }  // namespace quenk

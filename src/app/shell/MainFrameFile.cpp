@@ -1,11 +1,9 @@
 // The File menu: new, open, reload, save, the question before a modified puzzle is dropped,
-// the format limits asked about before a file is written, bitmaps and the recent files.
+// the format limits asked about before a file is written and the recent files.
 #include <QFile>
 #include <QFileInfo>
 
 #include "doc/QuenkDoc.h"
-#include "formats/BmpExport.h"
-#include "formats/BmpImport.h"
 #include "formats/FormatLimits.h"
 #include "formats/SafeFile.h"
 #include "platform/FileDialogs.h"
@@ -21,11 +19,6 @@
 namespace quenk {
 
 namespace {
-
-// A title with everything from its first "." replaced by pszExtension (which starts with a dot).
-QString WithExtension(const QString& strTitle, const char* pszExtension) {
-    return strTitle.section(u'.', 0, 0) + QLatin1String(pszExtension);
-}
 
 void ShowFailedToOpen(const QString& strName) {
     AppMessageBox(IDS_FW_FAILED_TO_OPEN, EMsgButtons::Ok, EMsgIcon::Warning,
@@ -70,10 +63,9 @@ bool CMainFrame::LoadDocumentFile(const QString& strPath) {
         }
     }
     const COpenOutcome outcome = m_doc.OnOpenDocument(strPath);
-    const std::string strFailure = LoadStatusText(outcome.nStatus);
-    if (!strFailure.empty()) {
+    if (outcome.nStatus != ELoadStatus::STATUS_OK) {
         // The puzzle shown before stays, with its mode and history.
-        AppMessageBox(IDS_CREATE_ERROR, EMsgButtons::Ok, EMsgIcon::None, QString::fromStdString(strFailure));
+        AppMessageBox(IDS_CREATE_ERROR, EMsgButtons::Ok, EMsgIcon::None, QString::fromStdString(outcome.strFailure));
         return false;
     }
     m_pColorBar->show();
@@ -162,51 +154,6 @@ bool CMainFrame::PassesFormatLimits(const QString& strPath) {
         return AppMessageBox(decision.m_nMessageId, EMsgButtons::YesNo, EMsgIcon::Question, strText) == EMsgAnswer::Yes;
     }
     return false;
-}
-
-void CMainFrame::OnImportBmp() {
-    if (!SaveModified()) return;
-    const std::optional<QString> path = PromptFileName(MakeBitmapDialogRequest(true, QString()), this);
-    if (!path) return;
-    const auto askFix = [] {
-        return AppMessageBox(IDS_BMP_FIX_BLOCKS, EMsgButtons::YesNo, EMsgIcon::Question) == EMsgAnswer::Yes;
-    };
-    // Every refusal comes before anything of the document is touched.
-    CBmpImportResult result;
-    try {
-        result = ImportBmp(path->toStdString(), m_app.Settings().m_nImportCellSize, askFix, m_doc.FormatOptions());
-    } catch (const CFileError& error) {
-        ReportFileError(IDS_FW_FAILED_TO_OPEN, *path, error);
-        return;
-    }
-    if (result.m_nOutcome == EBmpImportOutcome::BMP_REFUSED) {
-        AppMessageBox(result.m_nMessageId, EMsgButtons::Ok, EMsgIcon::None,
-                      QString::fromStdString(BmpImportMessage(result)));
-        return;
-    }
-    if (result.m_nOutcome != EBmpImportOutcome::BMP_IMPORTED || !result.m_crossword) return;
-    // Saved, it goes beside the bitmap as a puzzle file; the name is asked for first, so an
-    // existing file of that name is never overwritten unasked.
-    const QFileInfo bitmap(*path);
-    const QString strTitle = WithExtension(bitmap.fileName(), ".jcc").left(255);
-    m_doc.ImportPuzzle(std::move(*result.m_crossword), strTitle, bitmap.absolutePath() + u'/' + strTitle);
-    m_pColorBar->show();
-    FitWindowToPuzzle();
-}
-
-void CMainFrame::OnExportBmp() {
-    if (!m_doc.HasPuzzle()) return;
-    QString strProposed = WithExtension(m_doc.FileTitle(), ".bmp");
-    const QString strFile = m_doc.PathName().isEmpty() ? m_doc.ProposedPath() : m_doc.PathName();
-    if (!strFile.isEmpty()) strProposed = QFileInfo(strFile).absolutePath() + u'/' + strProposed;
-    const std::optional<QString> path = PromptFileName(MakeBitmapDialogRequest(false, strProposed), this);
-    if (!path) return;
-    try {
-        // Written beside the target and renamed over it only when complete.
-        ExportBmp(*m_doc.Crossword(), path->toStdString(), m_app.Settings().m_nExportCellSize);
-    } catch (const CFileError& error) {
-        ReportFileError(IDS_FW_FAILED_TO_SAVE, *path, error);
-    }
 }
 
 }  // namespace quenk

@@ -11,7 +11,7 @@
 #include "formats/FormatDispatch.h"
 #include "platform/QSettingsStore.h"
 #include "solver/NumberCheck.h"
-#include "view/DrawingPainter.h"
+#include "view/SheetExport.h"
 
 namespace quenk {
 
@@ -26,19 +26,21 @@ struct CRenderArgs {
     std::string strPuzzle;
     std::string strOut;
     std::optional<int> nCellSize;
+    bool bBlank = false;
 };
 
 int UsageError(const std::string& strMessage) {
     std::fprintf(stderr,
                  "quenk: %s\n"
-                 "usage: quenk --render PUZZLE OUT.png [--cell S]\n"
-                 "  draws PUZZLE as the program shows it and writes it as a PNG;\n"
-                 "  S is the cell size in pixels, 10 to 255 (default: the program's setting)\n",
+                 "usage: quenk --render PUZZLE OUT.png|OUT.svg|OUT.pdf [--cell S] [--blank]\n"
+                 "  draws PUZZLE as the program shows it and writes it as a PNG picture, an SVG\n"
+                 "  drawing or a PDF page, by OUT's extension; S is the cell size in pixels,\n"
+                 "  10 to 255 (default: the program's setting); --blank leaves every cell empty\n",
                  strMessage.c_str());
     return EXIT_RENDER_USAGE;
 }
 
-// False with a message for anything but PUZZLE OUT [--cell S] after "--render".
+// False with a message for anything but PUZZLE OUT [--cell S] [--blank] after "--render".
 bool ParseRenderArgs(int argc, char** argv, CRenderArgs& args, std::string& strError) {
     std::vector<std::string> files;
     for (int n = 2; n < argc; ++n) {
@@ -56,6 +58,8 @@ bool ParseRenderArgs(int argc, char** argv, CRenderArgs& args, std::string& strE
                 return false;
             }
             args.nCellSize = nSize;
+        } else if (strArg == "--blank") {
+            args.bBlank = true;
         } else if (strArg.size() > 1 && strArg[0] == '-') {
             strError = "unknown option " + strArg;
             return false;
@@ -64,7 +68,11 @@ bool ParseRenderArgs(int argc, char** argv, CRenderArgs& args, std::string& strE
         }
     }
     if (files.size() != 2) {
-        strError = "expected PUZZLE and OUT.png";
+        strError = "expected PUZZLE and OUT";
+        return false;
+    }
+    if (!SheetFormatOf(QFile::decodeName(files[1].c_str()))) {
+        strError = "OUT must end in .png, .svg or .pdf";
         return false;
     }
     args.strPuzzle = files[0];
@@ -79,7 +87,7 @@ std::unique_ptr<CCrossword> OpenPuzzle(const std::string& strPath, const CSettin
     options.m_crMonoColor = settings.m_crMonoColor;
     CLoadResult result = LoadCrossword(strPath, options);
     if (!result.crossword) {
-        strMessage = LoadStatusMessage(result.nStatus);
+        strMessage = LoadResultMessage(result);
         return nullptr;
     }
     if (CheckNumbers(*result.crossword)) result.crossword->ClearMarks(nullptr, true, true);
@@ -121,13 +129,12 @@ int RunRender(int argc, char** argv, const CSettings& settings) {
     options.nCellSize = args.nCellSize.value_or(settings.m_nCellSize);
     options.bRasterFont = settings.m_bRasterFont;
     options.bThinStrikeLine = settings.m_bThinStrikeLine;
-    const QImage drawing = RenderDrawing(*pCrossword, options);
-    if (drawing.isNull()) {
-        std::fprintf(stderr, "quenk: the picture is too large to draw at cell size %d\n", options.nCellSize);
-        return EXIT_RENDER_WRITE;
-    }
-    if (!drawing.save(QFile::decodeName(args.strOut.c_str()), "PNG")) {
-        std::fprintf(stderr, "quenk: cannot write %s\n", args.strOut.c_str());
+    const QString strOut = QFile::decodeName(args.strOut.c_str());
+    QString strWriteError;
+    if (!ExportSheet(args.bBlank ? BlankSheet(*pCrossword) : *pCrossword, options, *SheetFormatOf(strOut), strOut,
+                     strWriteError)) {
+        std::fprintf(stderr, "quenk: cannot write %s: %s\n", args.strOut.c_str(),
+                     strWriteError.toLocal8Bit().constData());
         return EXIT_RENDER_WRITE;
     }
     return EXIT_RENDER_OK;

@@ -1,6 +1,7 @@
 #include "view/SlotPainter.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
@@ -39,6 +40,8 @@ CSlotPainter::CSlotPainter(QPainter& painter, const CCrossword& puzzle, const CD
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, false);
     m_painter.setPen(QPen(Qt::black, 0));
+    const QPaintEngine* pEngine = m_painter.paintEngine();
+    m_bVectorDevice = pEngine && pEngine->type() != QPaintEngine::Raster;
 }
 
 CSlotPainter::~CSlotPainter() { m_painter.restore(); }
@@ -59,6 +62,15 @@ void CSlotPainter::Pixels(const QColor& color, int x, int y, int dx, int dy, int
     if (nCount <= 0) return;
     QPolygon points(nCount);
     for (int k = 0; k < nCount; ++k) points.setPoint(k, x + k * dx, y + k * dy);
+    DrawPoints(points, color);
+}
+
+void CSlotPainter::DrawPoints(const QPolygon& points, const QColor& color) {
+    if (m_bVectorDevice) {
+        // A point of a hairline pen has no size on paper or in a drawing: one pixel square.
+        for (const QPoint& point : points) m_painter.fillRect(point.x(), point.y(), 1, 1, color);
+        return;
+    }
     m_painter.setPen(QPen(color, 0));
     m_painter.drawPoints(points);
 }
@@ -121,8 +133,7 @@ void CSlotPainter::RasterDigit(int x, int y, int nDigit, bool bWhite) {
     for (int c = 0; c < 3; ++c)
         for (int k = 0; k < 7; ++k)
             if (RASTER_DIGITS[size_t(nDigit)][size_t(c)] & (1u << k)) points << QPoint(x + c, y + 6 - k);
-    m_painter.setPen(QPen(Ink(bWhite), 0));
-    m_painter.drawPoints(points);
+    DrawPoints(points, Ink(bWhite));
 }
 
 void CSlotPainter::RasterNumber(int x, int y, int n, bool bWhite) {

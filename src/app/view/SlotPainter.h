@@ -13,6 +13,7 @@
 #include "view/ViewGeometry.h"
 
 class QPainter;
+class QPolygon;
 
 namespace quenk {
 
@@ -46,12 +47,14 @@ public:
 
 private:
     void Pixels(const QColor& color, int x, int y, int dx, int dy, int nCount);
+    void DrawPoints(const QPolygon& points, const QColor& color);
     void SystemFontDigits(int x0, int y0, int n, const QColor& ink);
 
     QPainter& m_painter;
     const CCrossword& m_puzzle;
     CDrawOptions m_options;
-    std::optional<QFont> m_font;  // made on first use, for this painter's resolution
+    std::optional<QFont> m_font;   // made on first use, for this painter's resolution
+    bool m_bVectorDevice = false;  // an SVG or PDF drawing rather than pixels
 };
 
 }  // namespace quenk

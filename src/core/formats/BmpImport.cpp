@@ -22,36 +22,22 @@ CBmpImportResult Refuse(const CBmpHeader& header, unsigned nMessageId, int nArgu
     return result;
 }
 
-// One pass over the stored rows: the colour of every cell (row by row, top first) and
-// whether every cell is made of uniform pixel rows.
-struct CCellScan {
-    std::vector<COLORREF> m_crCells;
-    bool m_bBlocksUniform = true;
-};
-
-CCellScan ScanCells(CBmpReader& reader, std::uint32_t nWidth, std::uint32_t nHeight, std::uint32_t p) {
-    const std::uint32_t nColumns = nWidth / p, nRows = nHeight / p;
-    const std::uint64_t nRowBytes = reader.RowBytes();
-    CCellScan scan;
-    scan.m_crCells.resize(std::size_t(nColumns) * nRows);
-    std::vector<std::uint8_t> band(std::size_t(nRowBytes * p));  // p stored rows
-    std::vector<COLORREF> crCell(std::size_t(p) * p);
-    CCellTally tally;
-    // The file stores the bottom row first, so the cell rows arrive bottom to top.
-    for (std::uint32_t k = nRows; k-- > 0;) {
-        reader.ReadRows(band.data(), p);
-        for (std::uint32_t c = 0; c < nColumns; ++c) {
-            for (std::uint32_t i = 0; i < p; ++i) {  // i: pixel row inside the cell, top first
-                const std::uint8_t* pRow = band.data() + std::size_t(p - 1 - i) * nRowBytes;
-                COLORREF* pOut = crCell.data() + std::size_t(i) * p;
-                reader.DecodeSpan(pRow, c * p, p, pOut);
-                if (scan.m_bBlocksUniform && !IsUniformSpan(pOut, int(p))) scan.m_bBlocksUniform = false;
-            }
-            scan.m_crCells[std::size_t(k) * nColumns + c] = tally.Majority(crCell.data(), crCell.size());
-        }
+// The stored rows of a bitmap, read p at a time: the bottom cell row comes first.
+class CBmpBands final : public IPixelBands {
+public:
+    CBmpBands(CBmpReader& reader, std::uint32_t p)
+        : m_reader(reader), m_p(p), m_nRowBytes(reader.RowBytes()), m_band(std::size_t(m_nRowBytes * p)) {}
+    void LoadBand(std::uint32_t) override { m_reader.ReadRows(m_band.data(), m_p); }
+    void DecodeSpan(std::uint32_t i, std::uint32_t x, std::uint32_t n, COLORREF* pOut) override {
+        m_reader.DecodeSpan(m_band.data() + std::size_t(m_p - 1 - i) * m_nRowBytes, x, n, pOut);
     }
-    return scan;
-}
+
+private:
+    CBmpReader& m_reader;
+    std::uint32_t m_p;
+    std::uint64_t m_nRowBytes;
+    std::vector<std::uint8_t> m_band;  // p stored rows
+};
 
 }  // namespace
 
@@ -72,34 +58,10 @@ CBmpImportResult ImportBmp(const std::string& strPath, int nCellSize, const BmpF
     if (const unsigned nId = CheckBmpLayout(header, nLength); nId != 0) return Refuse(header, nId);
 
     CBmpReader reader(file, header);
-    const CCellScan scan = ScanCells(reader, header.m_nWidth, header.m_nHeight, p);
-    const COLORREF crBackground = reader.Background();
-
-    if (!scan.m_bBlocksUniform && !(askFix && askFix())) {
-        CBmpImportResult result;
-        result.m_nOutcome = EBmpImportOutcome::BMP_DECLINED;
-        result.m_header = header;
-        return result;
-    }
-    CBmpPalette palette = BuildBmpPalette(scan.m_crCells, crBackground);
-    if (palette.m_nColors == 0) return Refuse(header, IDS_BMP_TOO_MANY_COLORS);
-    if (palette.m_nColors == 1) {
-        // A puzzle needs a colour besides the background to be edited.
-        COLORREF cr = options.m_crMonoColor;
-        if (cr == crBackground) cr = crBackground == 0 ? COLOR_WHITE : 0;
-        palette.m_crTable[1] = cr;
-        palette.m_nColors = 2;
-    }
-
-    const int nColumns = int(header.m_nWidth / p), nRows = int(header.m_nHeight / p);
-    CCrossword crossword(nColumns, nRows, 0, 0, palette.m_nColors, palette.m_crTable.data());
-    const auto cells = crossword.Cells();
-    for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = PaletteIndex(palette, scan.m_crCells[i]);
-    crossword.ComputeNumbers();
-
-    CBmpImportResult result;
-    result.m_nOutcome = EBmpImportOutcome::BMP_IMPORTED;
-    result.m_crossword = std::move(crossword);
+    CBmpBands bands(reader, p);
+    const std::uint32_t nColumns = header.m_nWidth / p, nRows = header.m_nHeight / p;
+    const CCellScan scan = ScanCells(bands, nColumns, nRows, p);
+    CBmpImportResult result = PuzzleFromCells(scan, int(nColumns), int(nRows), reader.Background(), askFix, options);
     result.m_header = header;
     return result;
 }

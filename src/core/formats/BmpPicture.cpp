@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "text/AppStrings.h"
+
 namespace quenk {
 
 bool IsUniformSpan(const COLORREF* pPixels, int p) {
@@ -73,6 +75,54 @@ std::uint8_t PaletteIndex(const CBmpPalette& palette, COLORREF cr) {
     for (int i = 0; i < palette.m_nColors; ++i)
         if (palette.m_crTable[std::size_t(i)] == cr) return std::uint8_t(i);
     return 0;
+}
+
+CCellScan ScanCells(IPixelBands& bands, std::uint32_t nColumns, std::uint32_t nRows, std::uint32_t p) {
+    CCellScan scan;
+    scan.m_crCells.resize(std::size_t(nColumns) * nRows);
+    std::vector<COLORREF> crCell(std::size_t(p) * p);
+    CCellTally tally;
+    for (std::uint32_t k = nRows; k-- > 0;) {
+        bands.LoadBand(k);
+        for (std::uint32_t c = 0; c < nColumns; ++c) {
+            for (std::uint32_t i = 0; i < p; ++i) {  // i: pixel row inside the cell, top first
+                COLORREF* pOut = crCell.data() + std::size_t(i) * p;
+                bands.DecodeSpan(i, c * p, p, pOut);
+                if (scan.m_bBlocksUniform && !IsUniformSpan(pOut, int(p))) scan.m_bBlocksUniform = false;
+            }
+            scan.m_crCells[std::size_t(k) * nColumns + c] = tally.Majority(crCell.data(), crCell.size());
+        }
+    }
+    return scan;
+}
+
+CBmpImportResult PuzzleFromCells(const CCellScan& scan, int nColumns, int nRows, COLORREF crBackground,
+                                 const BmpFixQuestion& askFix, const CFormatOptions& options) {
+    CBmpImportResult result;
+    if (!scan.m_bBlocksUniform && !(askFix && askFix())) {
+        result.m_nOutcome = EBmpImportOutcome::BMP_DECLINED;
+        return result;
+    }
+    CBmpPalette palette = BuildBmpPalette(scan.m_crCells, crBackground);
+    if (palette.m_nColors == 0) {
+        result.m_nMessageId = IDS_BMP_TOO_MANY_COLORS;
+        return result;
+    }
+    if (palette.m_nColors == 1) {
+        // A puzzle needs a colour besides the background to be edited.
+        COLORREF cr = options.m_crMonoColor;
+        if (cr == crBackground) cr = crBackground == 0 ? COLOR_WHITE : 0;
+        palette.m_crTable[1] = cr;
+        palette.m_nColors = 2;
+    }
+
+    CCrossword crossword(nColumns, nRows, 0, 0, palette.m_nColors, palette.m_crTable.data());
+    const auto cells = crossword.Cells();
+    for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = PaletteIndex(palette, scan.m_crCells[i]);
+    crossword.ComputeNumbers();
+    result.m_nOutcome = EBmpImportOutcome::BMP_IMPORTED;
+    result.m_crossword = std::move(crossword);
+    return result;
 }
 
 }  // namespace quenk

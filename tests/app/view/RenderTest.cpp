@@ -2,12 +2,16 @@
 #include <sys/wait.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QSettings>
+#include <QSvgRenderer>
 #include <cstdlib>
 
 #include "app/view/ViewTestSupport.h"
 #include "formats/FormatDispatch.h"
 #include "support/TempDir.h"
+#include "view/DrawingPainter.h"
+#include "view/SheetExport.h"
 #include "view/ViewGeometry.h"
 
 using namespace quenk;
@@ -60,5 +64,32 @@ TEST(Render, WritesTheDrawingAndEachFailureHasItsExitCode) {
     EXPECT_NE(strErr.find(LoadStatusMessage(ELoadStatus::STATUS_FILE_ERROR)), std::string::npos) << strErr;
     for (const std::string strArgs : {"", "--cell 9", "--cell 256", "--cell 12x", "extra", "--zoom 2"})
         EXPECT_EQ(Render(dir, strIn + (strArgs.empty() ? "" : " " + strOut + " " + strArgs)), 2) << strArgs;
+    EXPECT_EQ(Render(dir, strIn + " " + Quoted(dir.File("p.gif"))), 2);
     EXPECT_EQ(Render(dir, strIn + " " + Quoted(dir.File("no/such/dir/q.png"))), 4);
+}
+
+// The same drawing as an SVG (read back by Qt's renderer) and as a one-page PDF, with the
+// cells or blank.
+TEST(Render, WritesSvgAndPdfByTheExtension) {
+    const CTempDir dir;
+    auto p = MakePuzzle(3, 2, 1, 1);
+    p->SetCell(0, 0, 1);
+    p->SetCell(1, 2, CELL_CROSS);
+    p->m_pLeftNumbers[0][0] = p->m_pTopNumbers[0][0] = {1, 1};
+    SaveCrossword(*p, dir.File("p.jcc"));
+    CDrawOptions options;
+    options.nCellSize = 16;
+    for (bool bBlank : {false, true}) {
+        const std::string strArgs = Quoted(dir.File("p.jcc")) + " --cell 16" + (bBlank ? " --blank " : " ");
+        ASSERT_EQ(Render(dir, strArgs + Quoted(dir.File("p.svg"))), 0);
+        ASSERT_EQ(Render(dir, strArgs + Quoted(dir.File("p.pdf"))), 0);
+        const QImage expected = RenderDrawing(bBlank ? BlankSheet(*p) : *p, options);
+        QSvgRenderer svg(QString::fromStdString(dir.File("p.svg")));
+        QImage drawn(expected.size(), QImage::Format_RGB32);
+        QPainter painter(&drawn);
+        svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(expected.size())));
+        painter.end();
+        EXPECT_EQ(drawn, expected) << bBlank;
+        EXPECT_EQ(ReadText(dir.File("p.pdf")).rfind("%PDF-", 0), 0u);
+    }
 }

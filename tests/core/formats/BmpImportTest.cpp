@@ -5,6 +5,7 @@
 
 #include "BmpTestSupport.h"
 #include "formats/BmpPicture.h"
+#include "formats/PictureImport.h"
 #include "formats/SafeFile.h"
 #include "support/Puzzles.h"
 #include "text/AppStrings.h"
@@ -190,6 +191,16 @@ TEST(BmpImport, StreamingMatchesWholePictureImport) {
         const bool bFix = rng() % 4 != 0;
         const auto result = ImportBytes(dir, bmp.Bytes(), p, bFix, &nAsked);
         SCOPED_TRACE(testing::Message() << "case " << nCase << " p " << p << " bits " << nBits);
+        // A picture decoded elsewhere goes the same way as the bitmap.
+        int nPictureAsked = 0;
+        const auto picture = ImportPicture(
+            {std::uint32_t(w), std::uint32_t(h)},
+            [&](std::uint32_t y, COLORREF* pOut) { std::copy(pic[y].begin(), pic[y].end(), pOut); },
+            nBits == 8 ? bmp.table.back() : W, p, [&] { return ++nPictureAsked, bFix; });
+        EXPECT_EQ(nPictureAsked, nAsked);
+        EXPECT_EQ(picture.m_nOutcome, result.m_nOutcome);
+        EXPECT_EQ(picture.m_nMessageId, result.m_nMessageId);
+        EXPECT_EQ(picture.m_crossword, result.m_crossword);
         // The question comes before the colour count; No ends the import.
         EXPECT_EQ(nAsked, ref.bBlocksUniform ? 0 : 1);
         nAskedFirst += nAsked && ref.nColors == 0;
