@@ -15,7 +15,8 @@ set(QUENK_LINUX_APP_ICON resources/linux/icons/quenk.svg)        # icon name que
 # resources/linux/icons/application-x-quenk-<name>.svg (icon name application-x-quenk-<name>).
 set(QUENK_MIME_TYPES
   application/x-quenk-jcc application/x-quenk-jcr application/x-quenk-jcw
-  application/x-quenk-jcp application/x-quenk-ppiff)
+  application/x-quenk-jcp application/x-quenk-ppiff
+  application/x-quenk-non application/x-quenk-nin application/x-quenk-webpbn)
 set(QUENK_LINUX_MIME_ICONS)
 foreach(type ${QUENK_MIME_TYPES})
   string(REPLACE "/" "-" icon "${type}")

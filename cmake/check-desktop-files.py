@@ -31,6 +31,9 @@ EXPECTED_GLOBS = {
     "pp": "application/x-quenk-ppiff",
     "ppc": "application/x-quenk-ppiff",
     "pps": "application/x-quenk-ppiff",
+    "non": "application/x-quenk-non",
+    "nin": "application/x-quenk-nin",
+    "pbn": "application/x-quenk-webpbn",
 }
 EXPECTED_LABELS = {
     "application/x-quenk-jcc": "JCC",
@@ -38,6 +41,9 @@ EXPECTED_LABELS = {
     "application/x-quenk-jcw": "JCW",
     "application/x-quenk-jcp": "JCP",
     "application/x-quenk-ppiff": "PP",
+    "application/x-quenk-non": "NON",
+    "application/x-quenk-nin": "NIN",
+    "application/x-quenk-webpbn": "XML",
 }
 
 failures = []
@@ -107,6 +113,10 @@ def check_mime_database(root, samples):
             fail("the compiled magic has no rule QUENK at offset 0 for application/x-quenk-jcc")
         if magic.count(b"[") != 1:
             fail("magic rules for more than one type")
+        # A webpbn document is known by its root element whatever its name.
+        with open(os.path.join(tmp, "XMLnamespaces"), encoding="utf-8") as f:
+            if " puzzleset application/x-quenk-webpbn" not in f.read():
+                fail("no root-XML rule puzzleset for application/x-quenk-webpbn")
     for sample in samples:
         with open(sample, "rb") as f:
             if f.read(5) != b"QUENK":

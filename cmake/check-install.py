@@ -12,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-MIME_ICONS = ["application-x-quenk-" + t for t in ("jcc", "jcr", "jcw", "jcp", "ppiff")]
+MIME_ICONS = ["application-x-quenk-" + t for t in ("jcc", "jcr", "jcw", "jcp", "ppiff", "non", "nin", "webpbn")]
 
 
 def expected_files(root, sizes):

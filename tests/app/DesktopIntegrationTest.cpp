@@ -52,7 +52,8 @@ TEST(FileTypes, RegisteringTwiceLeavesTheSameFiles) {
     QStringList files;
     for (const char* pszIcon : {"apps/quenk", "mimetypes/application-x-quenk-jcc", "mimetypes/application-x-quenk-jcr",
                                 "mimetypes/application-x-quenk-jcw", "mimetypes/application-x-quenk-jcp",
-                                "mimetypes/application-x-quenk-ppiff"})
+                                "mimetypes/application-x-quenk-ppiff", "mimetypes/application-x-quenk-non",
+                                "mimetypes/application-x-quenk-nin", "mimetypes/application-x-quenk-webpbn"})
         files << home.filePath(QStringLiteral("icons/hicolor/scalable/%1.svg").arg(QLatin1String(pszIcon)));
     files << strDesktop << home.filePath(QStringLiteral("mime/packages/quenk.xml"));
     QList<QDateTime> written;

@@ -37,9 +37,10 @@ TEST(EndToEnd, CreateSaveReopen) {
         const CFileDialogRequest &save = files.Requests()[0], &open = files.Requests()[1];
         EXPECT_EQ(save.strProposedName, QString::fromUtf8("Безымянный.jcc"));
         EXPECT_EQ(save.strDefaultSuffix, "jcc");
-        EXPECT_EQ(save.filters.size(), 6);
+        EXPECT_EQ(save.filters.size(), 9);
         EXPECT_EQ(save.filters[0], QString::fromUtf8("Формат JCC (*.jcc) (*.jcc)"));
-        EXPECT_TRUE(open.filters[0].endsWith("(*.jcc *.jcr *.jcw *.jcp *.pp *.ppc *.pps)"));
+        EXPECT_EQ(save.filters[5], QString::fromUtf8("Формат webpbn XML (*.xml; *.pbn) (*.xml *.pbn)"));
+        EXPECT_TRUE(open.filters[0].endsWith("(*.jcc *.jcr *.jcw *.jcp *.pp *.ppc *.pps *.xml *.pbn *.non *.nin)"));
         EXPECT_EQ(open.filters.mid(1), save.filters);
     }
     CProgram again({}, {QString::fromStdString(strPath)});

@@ -8,11 +8,10 @@ CLoadOutcome LoadPuzzle(const std::string& strPath, const CFormatOptions& option
     CLoadResult result = LoadCrossword(strPath, options);
     CLoadOutcome outcome;
     outcome.nStatus = result.nStatus;
+    outcome.strMessage = LoadResultMessage(result);
     if (result.crossword) outcome.pCrossword = std::make_unique<CCrossword>(std::move(*result.crossword));
     return outcome;
 }
-
-std::string LoadStatusText(LoadStatus nStatus) { return LoadStatusMessage(nStatus); }
 
 std::unique_ptr<CCrossword> CreatePuzzle(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors,
                                          const COLORREF* pColors) {

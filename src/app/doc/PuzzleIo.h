@@ -16,11 +16,12 @@ using LoadStatus = ELoadStatus;
 struct CLoadOutcome {
     LoadStatus nStatus = ELoadStatus::STATUS_OK;
     std::unique_ptr<CCrossword> pCrossword;  // set exactly when nStatus is STATUS_OK
+    // The load message, with the reader's reason (what and where) on a line of its own when
+    // it gives one; empty for STATUS_OK.
+    std::string strMessage;
 };
 
 CLoadOutcome LoadPuzzle(const std::string& strPath, const CFormatOptions& options);
-// The message for a load status; empty for STATUS_OK.
-std::string LoadStatusText(LoadStatus nStatus);
 
 // A blank puzzle; null when exactly one depth is zero.
 std::unique_ptr<CCrossword> CreatePuzzle(int nWidth, int nHeight, int nLeftDepth, int nTopDepth, int nColors,

@@ -62,7 +62,8 @@ void CQuenkDoc::NewPuzzle(CCrossword puzzle) {
 
 COpenOutcome CQuenkDoc::OnOpenDocument(const QString& strPath) {
     CLoadOutcome loaded = LoadPuzzle(strPath.toStdString(), FormatOptions());
-    if (loaded.nStatus != ELoadStatus::STATUS_OK || !loaded.pCrossword) return {loaded.nStatus, std::nullopt};
+    if (loaded.nStatus != ELoadStatus::STATUS_OK || !loaded.pCrossword)
+        return {loaded.nStatus, std::move(loaded.strMessage), std::nullopt};
     COpenOutcome outcome;
     outcome.fault = CheckPuzzleNumbers(*loaded.pCrossword);
     // Faulty numbers open for editing, without the traces of solving.

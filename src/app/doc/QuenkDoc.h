@@ -35,6 +35,7 @@ enum EDocMode : std::uint32_t {
 // What opening a file came to.
 struct COpenOutcome {
     LoadStatus nStatus = ELoadStatus::STATUS_OK;  // not OK: nothing changed
+    std::string strFailure;                       // the load message when not OK
     // The clue check's fault; such a puzzle opened for editing without its crosses and marks.
     std::optional<CNumberFault> fault;
 };

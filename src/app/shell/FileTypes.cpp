@@ -11,7 +11,7 @@ namespace quenk {
 
 namespace {
 
-constexpr const char* MIME_TYPES[] = {"jcc", "jcr", "jcw", "jcp", "ppiff"};
+constexpr const char* MIME_TYPES[] = {"jcc", "jcr", "jcw", "jcp", "ppiff", "non", "nin", "webpbn"};
 
 QByteArray Resource(const QString& strPath) {
     QFile file(QStringLiteral(":/linux/") + strPath);

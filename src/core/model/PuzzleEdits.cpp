@@ -48,6 +48,8 @@ std::optional<CCrossword> ResizePuzzle(const CCrossword& puzzle, int nWidth, int
         CopyAttachedNumbers(puzzle.m_pTopNumbers, resized.m_pTopNumbers, w);
     if (!puzzle.m_pLeftNumbers.empty() && !resized.m_pLeftNumbers.empty())
         CopyAttachedNumbers(puzzle.m_pLeftNumbers, resized.m_pLeftNumbers, h);
+    // A new shape is still the same puzzle: its title and author stay.
+    resized.SetMetadata(puzzle.Metadata());
     return resized;
 }
 

@@ -65,10 +65,16 @@ TEST(PuzzleEdits, ResizeAgreesWithSlotsCountedFromTheGrid) {
             }
         if (HasFailure()) FAIL() << "case " << n;
     }
-    // Marks travel with their numbers; shapes out of range make nothing.
+    // Marks travel with their numbers, the title and author with the puzzle; shapes out of
+    // range make nothing.
     CCrossword marked = Numbered(2, 2, 1, 1);
     marked.m_pLeftNumbers[1][0].value |= NUMBER_MARK;
+    CPuzzleMetadata metadata;
+    metadata.strTitle = "Кот";
+    metadata.strAuthor = "A. Author";
+    marked.SetMetadata(metadata);
     EXPECT_EQ(ResizePuzzle(marked, 3, 3, 2, 2)->m_pLeftNumbers[1][1], marked.m_pLeftNumbers[1][0]);
+    EXPECT_EQ(ResizePuzzle(marked, 1, 1, 0, 0)->Metadata(), metadata);
     for (auto [w, h, nLeft] : {std::tuple{0, 3, 1}, {3, 256, 1}, {3, 3, -1}})
         EXPECT_FALSE(ResizePuzzle(marked, w, h, nLeft, 1)) << w << " " << h << " " << nLeft;
 }
