@@ -21,6 +21,7 @@ enum {
     EXIT_CONTRADICTION = 5,  // solve: a line admits no arrangement
     EXIT_REJECTED = 6,       // solve, solutions: the numbers failed the check
     EXIT_WRITE_FAILED = 7,
+    EXIT_STOPPED = 8,  // solutions: SIGINT, SIGTERM or the memory budget ended the search
 };
 
 using Args = std::vector<std::string>;

@@ -30,7 +30,7 @@ const char* UsageText() {
            "\n"
            "exit codes: 0 success, 1 check/verify failed or solving stalled, 2 usage,\n"
            "3 file could not be loaded, 4 refused, 5 contradiction, 6 numbers rejected,\n"
-           "7 file could not be written\n";
+           "7 file could not be written, 8 search stopped by SIGINT/SIGTERM or the memory budget\n";
 }
 
 int UsageError(const std::string& strMessage) {

@@ -1,5 +1,7 @@
 // check, solve, solutions and verify: the solver from the command line.
+#include <atomic>
 #include <climits>
+#include <csignal>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -18,6 +20,22 @@
 namespace quenk::cli {
 namespace {
 
+// Set by SIGINT or SIGTERM during a search; the search polls it.
+std::atomic<bool> g_bSignalled{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
+extern "C" void OnStopSignal(int) { g_bSignalled.store(true, std::memory_order_relaxed); }
+
+// SIGINT and SIGTERM stop the search as Stop does; a second one ends the program as usual.
+void CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
 // Prints solutions as they come and, with --save, keeps them for the end.
 class CPrintingObserver : public ISearchObserver {
 public:
@@ -32,7 +50,7 @@ public:
         }
         return nReply;
     }
-    bool ShouldStop(std::int64_t) override { return false; }
+    bool ShouldStop(std::int64_t) override { return g_bSignalled.load(std::memory_order_relaxed); }
 
 private:
     CSearchCollector m_collector;
@@ -102,11 +120,14 @@ int RunSolutions(Args args) {
         return EXIT_REJECTED;
     }
     // Solutions are kept only when they are to be saved; the names need their count first.
+    // They and the search share one memory budget.
+    CMemoryBudget budget;
     std::unique_ptr<CSolutionList> pList;
-    if (!strSave.empty()) pList = std::make_unique<CSolutionList>(*crossword);
+    if (!strSave.empty()) pList = std::make_unique<CSolutionList>(*crossword, budget);
     CPrintingObserver observer(pList.get(), nMax, bQuiet);
     CSearchEngine engine(*crossword);
-    const SearchOutcome outcome = engine.Run(observer);
+    CatchStopSignals();
+    const SearchOutcome outcome = engine.Run(observer, budget);
 
     std::cout << "solutions: " << outcome.nSolutions << '\n';
     if (outcome.code == ESearchCode::SEARCH_STOPPED) std::cout << "stopped\n";
@@ -120,11 +141,14 @@ int RunSolutions(Args args) {
                   << "depth: " << stats.nMaxDepth << '\n'
                   << "time: " << stats.dSeconds << " s\n";
     }
+    // A count limit is what was asked for; a signal or the budget is not.
+    const bool bSignalled = outcome.reason == ESearchStop::SEARCH_STOP_REQUEST && g_bSignalled.load();
+    if (bSignalled) std::cerr << "quenk-cli: search interrupted by a signal\n";
     if (outcome.reason == ESearchStop::SEARCH_STOP_BUDGET)
-        std::cerr << "quenk-cli: no memory left to keep more solutions\n";
+        std::cerr << "quenk-cli: search stopped: its memory budget is spent\n";
     std::cout.flush();
     if (pList && !SaveOrReport([&] { pList->SaveAll(strSave); })) return EXIT_WRITE_FAILED;
-    return EXIT_OK;
+    return bSignalled || outcome.reason == ESearchStop::SEARCH_STOP_BUDGET ? EXIT_STOPPED : EXIT_OK;
 }
 
 int RunVerify(Args args) {

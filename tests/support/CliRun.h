@@ -1,7 +1,11 @@
 #pragma once
 // Runs shell commands, and the command-line tool as a user would, capturing what they print.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -44,6 +48,68 @@ inline CCliResult RunCli(const std::vector<std::string>& args) {
     result.strErr = ReadText(dir.File("err"));
     return result;
 }
+
+// The tool as a child process, signalled while it runs. Its output comes through a pipe of
+// one page, which the test reads only when it wants to: the tool then waits at its next
+// write, so how far it gets meanwhile is bounded.
+class CCliChild {
+public:
+    explicit CCliChild(const std::vector<std::string>& args) {
+        std::vector<std::string> argv = {QUENK_CLI_PATH};
+        argv.insert(argv.end(), args.begin(), args.end());
+        std::vector<char*> pointers;
+        for (std::string& arg : argv) pointers.push_back(arg.data());
+        pointers.push_back(nullptr);
+        int aPipe[2];
+        if (::pipe2(aPipe, O_CLOEXEC) != 0) return;
+        ::fcntl(aPipe[1], F_SETPIPE_SZ, 4096);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, aPipe[1], 1);
+        posix_spawn_file_actions_addopen(&actions, 2, m_dir.File("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (::posix_spawn(&m_pid, pointers[0], &actions, nullptr, pointers.data(), environ) != 0) m_pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(aPipe[1]);
+        m_fd = aPipe[0];
+    }
+    ~CCliChild() {
+        if (m_fd >= 0) ::close(m_fd);
+        if (m_pid > 0 && m_nExit < 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    // Reads until strWanted has been printed; false when the output ended first.
+    bool ReadUntil(const std::string& strWanted) {
+        while (m_strOut.find(strWanted) == std::string::npos)
+            if (!ReadSome()) return false;
+        return true;
+    }
+    void Signal(int nSignal) { ::kill(m_pid, nSignal); }
+    // Reads the rest and waits for the end; the exit code, -1 when killed by a signal.
+    int Finish() {
+        while (ReadSome()) {
+        }
+        int nStatus = 0;
+        if (m_pid > 0 && ::waitpid(m_pid, &nStatus, 0) == m_pid)
+            m_nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+        m_strErr = ReadText(m_dir.File("err"));
+        return m_nExit;
+    }
+    std::string m_strOut, m_strErr;
+
+private:
+    bool ReadSome() {
+        char buffer[4096];
+        const ssize_t n = m_fd >= 0 ? ::read(m_fd, buffer, sizeof buffer) : 0;
+        if (n > 0) m_strOut.append(buffer, size_t(n));
+        return n > 0;
+    }
+    const CTempDir m_dir;
+    pid_t m_pid = -1;
+    int m_fd = -1;
+    int m_nExit = -1;
+};
 
 // Saves the puzzle under strName in dir and returns its path.
 inline std::string SaveIn(const CTempDir& dir, const std::string& strName, const CCrossword& puzzle) {

@@ -41,7 +41,8 @@ void CSearchWorker::Start() {
         setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), std::min(19, getpriority(PRIO_PROCESS, 0) + 5));
         CObserver observer(*this);
         CSearchEngine engine(m_puzzle);
-        m_outcome = engine.Run(observer);
+        // One budget for the solutions kept and for what the search holds.
+        m_outcome = engine.Run(observer, m_solutions.GetBudget());
         m_bEnded.store(true, std::memory_order_release);
     });
 }

@@ -16,7 +16,8 @@ namespace quenk {
 
 class CSearchWorker {
 public:
-    // puzzle: the cells decided so far and the numbers; nBudgetBytes bounds what is kept.
+    // puzzle: the cells decided so far and the numbers; nBudgetBytes bounds what is kept and
+    // what the search holds, together.
     explicit CSearchWorker(const CCrossword& puzzle, std::size_t nBudgetBytes = CSolutionList::DEFAULT_BUDGET);
     // Stops the search and waits for its thread.
     ~CSearchWorker();

@@ -22,13 +22,29 @@ SGridClues MakeGridClues(int nWidth, int nHeight, int nColors,
     return clues;
 }
 
-CDeductiveSearch::CDeductiveSearch(const SGridClues& clues, const SSearchTuning& tuning)
-    : m_tuning(tuning), m_grid(clues), m_prober(m_grid), m_aSolution(size_t(m_grid.GetCellCount()), 0) {
+CDeductiveSearch::CDeductiveSearch(const SGridClues& clues, const SSearchTuning& tuning, CMemoryBudget* pBudget)
+    : m_tuning(tuning),
+      m_grid(clues),
+      m_prober(m_grid),
+      m_charge(pBudget),
+      m_sat(pBudget),
+      m_aSolution(size_t(m_grid.GetCellCount()), 0) {
     // Every guess on a path takes a different cell.
     m_aFrames.resize(size_t(m_grid.GetCellCount()) + 1);
     m_aFreeFrames.resize(size_t(m_grid.GetCellCount()) + 1);
     m_aWitness.assign(size_t(m_grid.GetCellCount()), 0);
     m_aRootMask.assign(size_t(m_grid.GetCellCount()), 0);
+    m_grid.SetStopPoll(this);
+}
+
+std::size_t CDeductiveSearch::GetMemoryBytes() const {
+    return m_grid.GetMemoryBytes() + m_prober.GetMemoryBytes() + BytesOf(m_aFrames) + BytesOf(m_aFreeFrames) +
+           BytesOf(m_aWitness) + BytesOf(m_aRootMask) + BytesOf(m_aSolution);
+}
+
+bool CDeductiveSearch::ShouldStop() {
+    if (!m_bStopped && m_pObserver->ShouldStop(NodeCount())) m_bStopped = true;
+    return m_bStopped;
 }
 
 bool CDeductiveSearch::WitnessFits() const {
@@ -52,12 +68,16 @@ int CDeductiveSearch::FreeBranchCell() const {
     return nBest;
 }
 
-CDeductiveSearch::EFound CDeductiveSearch::FindAny(int nBudget, IGridSearchObserver& observer) {
+CDeductiveSearch::EFound CDeductiveSearch::FindAny(int nBudget) {
     const int nEntry = m_grid.GetTrailSize();
     int nDepth = 0;
     int nSpent = 0;
     bool bOk = true;  // the entry state is deduced already
     for (;;) {
+        if (m_bStopped) {
+            m_grid.UndoTo(nEntry);
+            return EFound::Stopped;
+        }
         if (bOk && m_grid.GetUndecidedCount() == 0) {
             for (int c = 0; c < m_grid.GetCellCount(); ++c) m_aWitness[size_t(c)] = m_grid.GetMask(c);
             m_grid.UndoTo(nEntry);
@@ -69,10 +89,7 @@ CDeductiveSearch::EFound CDeductiveSearch::FindAny(int nBudget, IGridSearchObser
         }
         if (bOk) {
             ++m_stats.nOracleNodes;
-            if (observer.ShouldStop(m_stats.nNodes + m_stats.nOracleNodes)) {
-                m_grid.UndoTo(nEntry);
-                return EFound::Stopped;
-            }
+            if (ShouldStop()) continue;
             const int nCell = FreeBranchCell();
             const CellMask nValues = m_grid.GetMask(nCell);
             const CellMask nFirst = CellMask(nValues & -nValues);
@@ -125,29 +142,16 @@ int CDeductiveSearch::LastUndecided(int nLimit) const {
     return -1;
 }
 
-namespace {
-// The owner's stop request, asked while the SAT solver works.
-class CSatStop : public ISatStopPoll {
-public:
-    CSatStop(IGridSearchObserver& observer, std::int64_t nNodes) : m_observer(observer), m_nNodes(nNodes) {}
-    bool ShouldStop() override { return m_observer.ShouldStop(m_nNodes); }
-
-private:
-    IGridSearchObserver& m_observer;
-    std::int64_t m_nNodes;
-};
-}  // namespace
-
-CDeductiveSearch::EFound CDeductiveSearch::AskSat(int nDepth, IGridSearchObserver& observer) {
+CDeductiveSearch::EFound CDeductiveSearch::AskSat(int nDepth) {
     // The guesses alone define the subtree: deduction only adds what they imply.
     for (int d = 0; d < nDepth; ++d) {
         const int nCell = m_aFrames[size_t(d)].nCell;
         m_sat.Assume(nCell, std::countr_zero(unsigned(m_grid.GetMask(nCell))));
     }
     ++m_stats.nSatCalls;
-    CSatStop stop(observer, m_stats.nNodes + m_stats.nOracleNodes);
-    const CSatOracle::EAnswer answer = m_sat.Solve(&stop);
-    if (answer == CSatOracle::EAnswer::STOPPED) return EFound::Stopped;
+    const CSatOracle::EAnswer answer = m_sat.Solve(this);
+    if (answer == CSatOracle::EAnswer::NO_MEMORY) m_bOutOfMemory = m_bStopped = true;
+    if (answer == CSatOracle::EAnswer::STOPPED || answer == CSatOracle::EAnswer::NO_MEMORY) return EFound::Stopped;
     if (answer == CSatOracle::EAnswer::SATISFIABLE) {
         for (int c = 0; c < m_grid.GetCellCount(); ++c) m_aWitness[size_t(c)] = ColorBit(m_sat.ModelValue(c));
         return EFound::Yes;
@@ -170,16 +174,18 @@ bool CDeductiveSearch::OracleDue() const {
     return m_nDeadEnds >= m_tuning.nOracleAfterDeadEnds;
 }
 
-bool CDeductiveSearch::EnterChild(int nDepth, IGridSearchObserver& observer) {
+bool CDeductiveSearch::EnterChild(int nDepth) {
     // Built once, when first due, from the root's grid: nothing below the root can leave it.
+    // A formula past the budget's room is not built; a failed allocation ends the search.
     if (!m_bSatBuilt && m_tuning.bSat && m_nDeadEnds >= m_tuning.nSatAfterDeadEnds && CSatOracle::IsAvailable()) {
         m_bSatBuilt = true;
-        m_sat.Build(m_grid.GetClues(), m_aRootMask.data());
+        m_sat.Build(m_grid.GetClues(), m_aRootMask.data(), this);
+        if (m_sat.IsOutOfMemory()) m_bOutOfMemory = m_bStopped = true;
     }
-    if (!Deduce()) return false;
+    if (m_bStopped || !Deduce() || m_bStopped) return false;
     if (!OracleDue() || m_grid.GetUndecidedCount() == 0 || WitnessFits()) return true;
-    EFound found = FindAny(m_sat.IsReady() ? m_tuning.nSatFreeBudget : m_tuning.nOracleBudget, observer);
-    if (found == EFound::Unknown && m_sat.IsReady()) found = AskSat(nDepth, observer);
+    EFound found = FindAny(m_sat.IsReady() ? m_tuning.nSatFreeBudget : m_tuning.nOracleBudget);
+    if (found == EFound::Unknown && m_sat.IsReady()) found = AskSat(nDepth);
     if (found == EFound::Stopped) m_bStopped = true;
     return found == EFound::Yes || found == EFound::Unknown;
 }
@@ -187,12 +193,17 @@ bool CDeductiveSearch::EnterChild(int nDepth, IGridSearchObserver& observer) {
 bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& observer) {
     const auto start = std::chrono::steady_clock::now();
     m_stats = SSearchStats{};
+    m_pObserver = &observer;
+    m_bStopped = m_bOutOfMemory = false;
+    if (!m_charge.Set(GetMemoryBytes())) {
+        m_bOutOfMemory = m_bStopped = true;
+        return false;
+    }
     m_grid.Reset(pCells);
     m_prober.Reset();
     m_nProbeInterval = 0;
     m_nProbeWait = 0;
     m_nDeadEnds = 0;
-    m_bStopped = false;
     m_bSatBuilt = false;
     m_sat.Clear();
     m_nJumpDepth = -1;
@@ -220,10 +231,7 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
                 break;
             }
         } else if (bOk) {
-            if (observer.ShouldStop(m_stats.nNodes)) {
-                m_bStopped = true;
-                break;
-            }
+            if (ShouldStop()) break;
             // Cells after the parent's guess are decided in its whole subtree.
             const int nLimit = nDepth > 0 ? m_aFrames[size_t(nDepth - 1)].nCell : m_grid.GetCellCount();
             const int nGuess = LastUndecided(nLimit);
@@ -232,7 +240,7 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
             m_aFrames[size_t(nDepth++)] = CFrame{nGuess, CellMask(nValues & ~nFirst), m_grid.GetTrailSize()};
             if (nDepth > m_stats.nMaxDepth) m_stats.nMaxDepth = nDepth;
             m_grid.Narrow(nGuess, nFirst);
-            bOk = EnterChild(nDepth, observer);
+            bOk = EnterChild(nDepth);
             continue;
         }
 
@@ -245,7 +253,7 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
                 const CellMask nNext = CellMask(frame.nLeft & -frame.nLeft);
                 frame.nLeft = CellMask(frame.nLeft & ~nNext);
                 m_grid.Narrow(frame.nCell, nNext);
-                bOk = EnterChild(nDepth, observer);
+                bOk = EnterChild(nDepth);
                 bNext = true;
                 break;
             }
@@ -253,6 +261,7 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
         }
         if (!bNext) break;
     }
+    m_pObserver = nullptr;
     m_stats.nProbes = m_prober.GetProbeCount() - nProbesBefore;
     m_stats.nLineAnalyses = m_grid.GetLineAnalyses() - nAnalysesBefore;
     m_stats.dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

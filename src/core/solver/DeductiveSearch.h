@@ -17,8 +17,10 @@
 #include <vector>
 
 #include "solver/GridPropagator.h"
+#include "solver/MemoryBudget.h"
 #include "solver/Prober.h"
 #include "solver/SatOracle.h"
+#include "solver/StopPoll.h"
 
 namespace quenk {
 
@@ -28,7 +30,8 @@ public:
     // A solution as row-major cell bytes (crosses and colours), valid during the call.
     // False ends the search at once.
     virtual bool OnGridSolution(const std::uint8_t* pCells) = 0;
-    // Asked at every node about to guess, after its deduction; true ends the search.
+    // Asked where ISearchObserver::ShouldStop says; true ends the search. nNodes counts the
+    // ordered and the free search's nodes together.
     virtual bool ShouldStop(std::int64_t nNodes) = 0;
 };
 
@@ -61,18 +64,28 @@ struct SSearchTuning {
     int nSatFreeBudget = 20;
 };
 
-class CDeductiveSearch {
+class CDeductiveSearch final : private IStopPoll {
 public:
-    explicit CDeductiveSearch(const SGridClues& clues, const SSearchTuning& tuning = {});
+    // pBudget: what its arrays, the SAT formula and the solver are charged to (none: no limit).
+    explicit CDeductiveSearch(const SGridClues& clues, const SSearchTuning& tuning = {},
+                              CMemoryBudget* pBudget = nullptr);
 
     // Walks every solution that agrees with pCells (row-major bytes; undecided, cross or
     // colour). Returns true when the tree was walked to its end, false when the observer
-    // ended it. Sized once here; nothing is allocated while it runs.
+    // ended it or the budget had no room (IsOutOfMemory). Sized once here; nothing is
+    // allocated while it runs but the SAT formula and what the SAT solver learns. The SAT
+    // solver stays until the search is destroyed: freeing a large one takes a tenth of a
+    // second, which a stop should not wait for.
     bool Run(const std::uint8_t* pCells, IGridSearchObserver& observer);
 
     const SSearchStats& GetStats() const { return m_stats; }
+    bool IsOutOfMemory() const { return m_bOutOfMemory; }
 
 private:
+    // The observer's stop request, told the node count; a yes is kept in m_bStopped.
+    bool ShouldStop() override;
+    std::int64_t NodeCount() const { return m_stats.nNodes + m_stats.nOracleNodes; }
+    std::size_t GetMemoryBytes() const;
     struct CFrame {
         std::int32_t nCell;  // guessed cell
         CellMask nLeft;      // values still to try
@@ -82,16 +95,16 @@ private:
     bool Deduce();
     // Entering a child whose guess is in place: deduction, then the oracles when they are
     // due. False when the child holds no solution; the stop request sets m_bStopped.
-    bool EnterChild(int nDepth, IGridSearchObserver& observer);
+    bool EnterChild(int nDepth);
     bool OracleDue() const;
     enum class EFound { Yes, No, Unknown, Stopped };
     // From a deduced grid: is there a solution? With Yes it is in m_aWitness; Unknown when
     // nBudget nodes ran out. The grid is as it was on entry afterwards.
-    EFound FindAny(int nBudget, IGridSearchObserver& observer);
+    EFound FindAny(int nBudget);
     // The SAT solver's answer for the subtree of the first nDepth guesses. With No,
     // m_nJumpDepth is the deepest guess the proof needed: the guesses below it need not try
     // their other values.
-    EFound AskSat(int nDepth, IGridSearchObserver& observer);
+    EFound AskSat(int nDepth);
     bool WitnessFits() const;
     int FreeBranchCell() const;
     // The last undecided cell before nLimit, or -1.
@@ -104,10 +117,13 @@ private:
     std::vector<CFrame> m_aFreeFrames;
     std::vector<CellMask> m_aWitness;   // one value bit per cell; empty mask while there is none
     std::vector<CellMask> m_aRootMask;  // the root's deduced grid, which the SAT formula encodes
+    CBudgetCharge m_charge;             // the arrays
     CSatOracle m_sat;
+    IGridSearchObserver* m_pObserver = nullptr;  // while Run runs
     bool m_bSatBuilt = false;
     int m_nJumpDepth = 0;
-    bool m_bStopped = false;
+    bool m_bStopped = false;  // by the observer or the budget
+    bool m_bOutOfMemory = false;
     std::int64_t m_nDeadEnds = 0;
     std::vector<std::uint8_t> m_aSolution;
     SSearchStats m_stats;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <new>
 
 #include "solver/GridClues.h"
 #include "text/StringIds.h"
@@ -10,8 +11,9 @@ namespace quenk {
 
 namespace {
 
-// Hands the deductive search's solutions to the owner as puzzles and keeps count.
-class CSolutionRelay : public IGridSearchObserver {
+// Hands the deductive search's solutions to the owner as puzzles and keeps count; its stop
+// requests too, the root's line pass (before any node) among them.
+class CSolutionRelay : public IGridSearchObserver, public IStopPoll {
 public:
     CSolutionRelay(CCrossword& puzzle, ISearchObserver& observer, SearchOutcome& outcome)
         : m_puzzle(puzzle), m_observer(observer), m_outcome(outcome) {}
@@ -22,10 +24,11 @@ public:
         return Report();
     }
     bool ShouldStop(std::int64_t nNodes) override {
-        if (!m_observer.ShouldStop(nNodes)) return false;
+        if (m_bStopped || !m_observer.ShouldStop(nNodes)) return m_bStopped;
         m_outcome.reason = ESearchStop::SEARCH_STOP_REQUEST;
-        return true;
+        return m_bStopped = true;
     }
+    bool ShouldStop() override { return ShouldStop(std::int64_t(0)); }
     // The puzzle holds a solution: pass it on. False when the search is to end.
     bool Report() {
         const ESolutionReply nReply = m_observer.OnSolution(m_puzzle, m_outcome.nSolutions + 1);
@@ -40,23 +43,31 @@ private:
     CCrossword& m_puzzle;
     ISearchObserver& m_observer;
     SearchOutcome& m_outcome;
+    bool m_bStopped = false;
 };
 
 }  // namespace
 
 SearchOutcome RunDeductiveSearch(CCrossword& puzzle, CLineSet& lines, ISearchObserver& observer, SSearchStats& stats,
-                                 const SSearchTuning& tuning) {
+                                 const SSearchTuning& tuning, CMemoryBudget* pBudget,
+                                 std::unique_ptr<CDeductiveSearch>& pSearch) {
     const auto start = std::chrono::steady_clock::now();
     SearchOutcome outcome;
     stats = SSearchStats{};
-    const SolveResult root = lines.Sweep();
     CSolutionRelay relay(puzzle, observer, outcome);
-    bool bFinished = true;
-    if (root.code == ESolveCode::SOLVE_STALLED) {
-        CDeductiveSearch search(GridCluesOf(puzzle), tuning);
-        bFinished = search.Run(puzzle.Cells().data(), relay);
-        stats = search.GetStats();
-    } else {
+    const SolveResult root = lines.Sweep(&relay);
+    bool bFinished = outcome.reason == ESearchStop::SEARCH_STOP_NONE;
+    if (bFinished && root.code == ESolveCode::SOLVE_STALLED) {
+        try {
+            pSearch = std::make_unique<CDeductiveSearch>(GridCluesOf(puzzle), tuning, pBudget);
+            bFinished = pSearch->Run(puzzle.Cells().data(), relay);
+            stats = pSearch->GetStats();
+            if (pSearch->IsOutOfMemory()) outcome.reason = ESearchStop::SEARCH_STOP_BUDGET;
+        } catch (const std::bad_alloc&) {
+            bFinished = false;
+            outcome.reason = ESearchStop::SEARCH_STOP_BUDGET;
+        }
+    } else if (bFinished) {
         stats.nNodes = 1;
         if (root.code == ESolveCode::SOLVE_SOLVED) bFinished = relay.Report();
     }

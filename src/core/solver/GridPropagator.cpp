@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "model/Types.h"
+#include "solver/MemoryBudget.h"
 
 namespace quenk {
 
@@ -47,7 +48,15 @@ CGridPropagator::CGridPropagator(const SGridClues& clues)
     if (bAnyWords) m_aCache.assign(size_t(1) << m_nCacheBits, CCacheEntry{});
 }
 
+std::size_t CGridPropagator::GetMemoryBytes() const {
+    return BytesOf(m_clues.aValue) + BytesOf(m_clues.aColor) + BytesOf(m_clues.aFirst) + BytesOf(m_aMask) +
+           BytesOf(m_aTrail) + BytesOf(m_aQueue) + BytesOf(m_aQueued) + m_analyzer.GetMemoryBytes() +
+           BytesOf(m_aLineStamp) + BytesOf(m_aLineDecided) + BytesOf(m_aWordColour) + BytesOf(m_aCache);
+}
+
 void CGridPropagator::Reset(const std::uint8_t* pCells) {
+    m_bStopped = false;
+    m_nStopLeft = STOP_EVERY;
     m_nTrail = 0;
     m_nUndecided = m_nCells;
     std::fill(m_aLineDecided.begin(), m_aLineDecided.end(), 0);
@@ -194,6 +203,14 @@ bool CGridPropagator::AnalyzeLine(int nLine) {
 
 bool CGridPropagator::Propagate() {
     while (m_nQueued > 0) {
+        if (m_pStop && --m_nStopLeft <= 0) {
+            m_nStopLeft = STOP_EVERY;
+            m_bStopped = m_bStopped || m_pStop->ShouldStop();
+        }
+        if (m_bStopped) {
+            ClearQueue();
+            return false;
+        }
         const int nLine = m_aQueue[size_t(m_nHead)];
         if (++m_nHead == int(m_aQueue.size())) m_nHead = 0;
         --m_nQueued;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "solver/LineAnalysis.h"
+#include "solver/StopPoll.h"
 
 namespace quenk {
 
@@ -47,6 +48,11 @@ public:
     // Analyses queued lines until none is left. False on a line with no arrangement; the
     // queue is then empty and the grid stays as the failing line found it.
     bool Propagate();
+    // Asked every 64 line analyses (one may take a tenth of a millisecond on long lines of
+    // many colours, and propagation from a blank grid of 255 x 255 runs for seconds). Once it
+    // has said stop, Propagate fails at once until Reset; the caller tells that from a
+    // contradiction by its poll.
+    void SetStopPoll(IStopPoll* pStop) { m_pStop = pStop; }
 
     int GetTrailSize() const { return m_nTrail; }
     // Takes back every narrowing made after the trail had nMark entries.
@@ -72,6 +78,7 @@ public:
     void WriteCells(std::uint8_t* pCells) const;
 
     std::int64_t GetLineAnalyses() const { return m_nAnalyses; }
+    std::size_t GetMemoryBytes() const;
 
     // A clock that ticks at every change of a cell made or taken back while stamping is on,
     // and per line the tick of its last change: the prober skips cells whose lines are as
@@ -118,6 +125,10 @@ private:
     std::vector<std::int32_t> m_aLineDecided;  // per line: its decided cells
     std::int64_t m_nClock = 1;
     bool m_bStamping = true;
+    static constexpr int STOP_EVERY = 64;
+    IStopPoll* m_pStop = nullptr;
+    int m_nStopLeft = STOP_EVERY;  // analyses until the poll is asked
+    bool m_bStopped = false;
 
     // Answers of the bit-parallel analysis by line and cell words. A contradiction is
     // stored as an answer with no cell allowed anything.

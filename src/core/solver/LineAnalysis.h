@@ -1,6 +1,7 @@
 #pragma once
 // Complete analysis of one line: which values every cell can still take in some arrangement
 // of the line's numbers. Cells are given as value masks: bit 0 background, bit c colour c.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -35,6 +36,10 @@ public:
     // tells whether cell i may be background / the colour; the answer comes back the same way.
     static bool AnalyzeOneColourWords(const std::uint8_t* pValue, int nCount, int nLength, std::uint64_t nBackground,
                                       std::uint64_t nColour, std::uint64_t& nOutBackground, std::uint64_t& nOutColour);
+    std::size_t GetMemoryBytes() const {
+        return m_aRun.capacity() + m_aHeadGap.capacity() + m_aHeadBlock.capacity() + m_aTailGap.capacity() +
+               m_aTailBlock.capacity();
+    }
     static constexpr int MAX_WORD_LENGTH = 63;
     static constexpr int MAX_BITS_LENGTH = 255;
 

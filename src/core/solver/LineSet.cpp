@@ -18,7 +18,7 @@ CLineSet::CLineSet(CCrossword& puzzle) : m_pPuzzle(&puzzle), m_aLines(MakeLines(
     m_aSettled.assign(m_aLines.size(), 0);
 }
 
-SolveResult CLineSet::Sweep() {
+SolveResult CLineSet::Sweep(IStopPoll* pStop) {
     const int nLines = GetCount();
     const int nHeight = m_pPuzzle->m_nHeight;
     // A pass depends only on the line's numbers and cells. A line whose last pass changed
@@ -31,10 +31,12 @@ SolveResult CLineSet::Sweep() {
     // undo each other's cells: the bound ends that as a stall.
     std::size_t nPassesLeft = m_pPuzzle->Cells().size() + 1;
     bool bChanged = true;
+    CStopCountdown stop(pStop, 32);
     while (bChanged && nPassesLeft-- > 0) {
         bChanged = false;
         for (int i = 0; i < nLines; ++i) {
             if (m_aSettled[size_t(i)]) continue;
+            if (stop.Step()) return SolveResult{ESolveCode::SOLVE_STALLED, 0};
             bool bLineChanged = false;
             if (!SolveLine(i, bLineChanged)) return SolveResult{ESolveCode::SOLVE_CONTRADICTION, i};
             if (!bLineChanged) {

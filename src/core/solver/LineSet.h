@@ -9,6 +9,7 @@
 #include "model/Crossword.h"
 #include "solver/Line.h"
 #include "solver/SolveTypes.h"
+#include "solver/StopPoll.h"
 
 namespace quenk {
 
@@ -31,7 +32,9 @@ public:
     // Line deduction to a fixed point from the cells as they stand: rows top to bottom, then
     // columns left to right, until a sweep changes nothing; the first contradictory line in
     // that order ends it. Changes cells without an undo step: the caller records one first.
-    SolveResult Sweep();
+    // pStop is asked every few lines; a stop ends the sweeps as SOLVE_STALLED, which the
+    // caller tells from a stall by its poll.
+    SolveResult Sweep(IStopPoll* pStop = nullptr);
 
 private:
     CCrossword* m_pPuzzle;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "solver/MemoryBudget.h"
+
 namespace quenk {
 
 CProber::CProber(CGridPropagator& grid)
@@ -69,6 +71,11 @@ bool CProber::ProbeCell(int nCell, bool& bLearned) {
     }
     // What every outcome agrees on cannot fail on its own, but a sound check costs little.
     return bOk && m_grid.Propagate();
+}
+
+std::size_t CProber::GetMemoryBytes() const {
+    return BytesOf(m_aUnion) + BytesOf(m_aCount) + BytesOf(m_aStamp) + BytesOf(m_aTouched) + BytesOf(m_aProbedAt) +
+           BytesOf(m_aScore);
 }
 
 bool CProber::Run(bool& bLearnedAny, int nQuietLimit) {

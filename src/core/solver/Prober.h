@@ -1,6 +1,7 @@
 #pragma once
 // Probing: try each value a cell may take, propagate, and keep what every outcome that
 // does not fail agrees on. A value that fails is struck off; when all fail, so does the grid.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -18,7 +19,8 @@ public:
     // Cells whose row and column hold nothing decided, or have not changed since the cell's
     // last probe, are passed over: they rarely teach anything new. With nQuietLimit above 0
     // the round also ends after that many probes in a row taught nothing. bLearned tells
-    // whether it narrowed any cell.
+    // whether it narrowed any cell. A stop request heard by the grid's propagation fails
+    // every probe, and so the rounds at once.
     bool Run(bool& bLearned, int nQuietLimit = 0);
 
     // How much the last probe of a cell decided: the product over its values of one plus
@@ -29,6 +31,7 @@ public:
     std::int64_t GetProbeCount() const { return m_nProbes; }
     // Forgets what was probed before: call after the grid was reset.
     void Reset();
+    std::size_t GetMemoryBytes() const;
 
 private:
     // Probes one cell; bLearned tells whether any cell narrowed.

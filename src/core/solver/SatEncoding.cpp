@@ -9,8 +9,8 @@ namespace {
 
 class CEncoder {
 public:
-    CEncoder(const SGridClues& clues, const CellMask* pMasks, SCnf& cnf, std::int64_t nMaxLiterals)
-        : m_clues(clues), m_pMasks(pMasks), m_cnf(cnf), m_nMaxLiterals(nMaxLiterals) {}
+    CEncoder(const SGridClues& clues, const CellMask* pMasks, SCnf& cnf, std::int64_t nMaxLiterals, IStopPoll* pStop)
+        : m_clues(clues), m_pMasks(pMasks), m_cnf(cnf), m_nMaxLiterals(nMaxLiterals), m_pStop(pStop) {}
 
     EEncodeResult Encode() {
         m_cnf = SCnf{};
@@ -21,6 +21,7 @@ public:
         for (int nLine = 0; nLine < nLines; ++nLine) {
             if (!EncodeLine(nLine)) return EEncodeResult::NO_SOLUTION;
             if (std::int64_t(m_cnf.aClauses.size()) > m_nMaxLiterals) return EEncodeResult::TOO_LARGE;
+            if (m_pStop && m_pStop->ShouldStop()) return EEncodeResult::STOPPED;
         }
         return m_bEmptyClause ? EEncodeResult::NO_SOLUTION : EEncodeResult::OK;
     }
@@ -40,6 +41,7 @@ private:
         }
         m_bEmptyClause |= m_cnf.aClauses.size() == nStart;
         m_cnf.aClauses.push_back(0);
+        ++m_cnf.nClauses;
     }
 
     // One variable for a cell with two values left, one per value (exactly one true) with more.
@@ -198,6 +200,7 @@ private:
     const CellMask* m_pMasks;
     SCnf& m_cnf;
     const std::int64_t m_nMaxLiterals;
+    IStopPoll* m_pStop;
     bool m_bEmptyClause = false;
     std::vector<int> m_aClause, m_aLink;
     std::vector<int> m_aGap;           // per number (and the trailing gap): its gap state
@@ -211,8 +214,9 @@ private:
 
 }  // namespace
 
-EEncodeResult EncodeGrid(const SGridClues& clues, const CellMask* pMasks, SCnf& cnf, std::int64_t nMaxLiterals) {
-    return CEncoder(clues, pMasks, cnf, nMaxLiterals).Encode();
+EEncodeResult EncodeGrid(const SGridClues& clues, const CellMask* pMasks, SCnf& cnf, std::int64_t nMaxLiterals,
+                         IStopPoll* pStop) {
+    return CEncoder(clues, pMasks, cnf, nMaxLiterals, pStop).Encode();
 }
 
 }  // namespace quenk

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "solver/GridPropagator.h"
+#include "solver/StopPoll.h"
 
 namespace quenk {
 
@@ -21,6 +22,7 @@ struct SCnf {
 
     int nVars = 1;
     std::vector<int> aClauses;  // each clause's literals followed by 0
+    std::int64_t nClauses = 0;
     int nColors = 2;
     // Per cell and value (cell * nColors + value): the literal that says the cell takes it.
     std::vector<int> aCellLit;
@@ -32,11 +34,13 @@ enum class EEncodeResult {
     OK,
     NO_SOLUTION,  // some line has no arrangement within the given cell sets
     TOO_LARGE,    // the formula would pass nMaxLiterals
+    STOPPED,      // pStop asked to stop
 };
 
 // Encodes the puzzle with every cell restricted to pMasks (row-major value sets: the grid
-// every solution of the search agrees with). Work space is allocated here, once.
+// every solution of the search agrees with). Work space is allocated here, once. nMaxLiterals
+// counts the entries of aClauses, the zeros included; pStop is asked after every line.
 EEncodeResult EncodeGrid(const SGridClues& clues, const CellMask* pMasks, SCnf& cnf,
-                         std::int64_t nMaxLiterals = 16'000'000);
+                         std::int64_t nMaxLiterals = 16'000'000, IStopPoll* pStop = nullptr);
 
 }  // namespace quenk

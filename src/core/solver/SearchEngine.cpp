@@ -1,6 +1,7 @@
 #include "solver/SearchEngine.h"
 
 #include <algorithm>
+#include <new>
 
 #include "solver/DeductiveSearchRun.h"
 #include "text/StringIds.h"
@@ -39,13 +40,48 @@ void CSearchEngine::UndoTo(int nMark) {
     }
 }
 
-SearchOutcome CSearchEngine::Run(ISearchObserver& observer) {
+std::size_t CSearchEngine::GetMemoryBytes() const {
+    std::size_t nSlots = 0;
+    for (const auto* pArea : {&m_copy.m_pLeftNumbers, &m_copy.m_pTopNumbers})
+        for (const auto& line : *pArea) nSlots += line.size();
+    const std::size_t nCells = m_copy.Cells().size();
+    return nCells * (2 + sizeof(std::int32_t) + sizeof(CFrame)) + nSlots * 2 * sizeof(NUMBERCELL) +
+           std::size_t(m_lines.GetCount()) * (sizeof(CLine) + 8);
+}
+
+SearchOutcome CSearchEngine::Run(ISearchObserver& observer, CMemoryBudget& budget) {
     if (m_bRan) return SearchOutcome{};
     m_bRan = true;
+    CBudgetCharge charge(&budget);
+    if (!charge.Set(GetMemoryBytes())) {
+        SearchOutcome outcome;
+        outcome.code = ESearchCode::SEARCH_STOPPED;
+        outcome.reason = ESearchStop::SEARCH_STOP_BUDGET;
+        outcome.nStatusId = IDS_SEARCH_INTERRUPTED;
+        return outcome;
+    }
     if (m_eDeduction == ESearchDeduction::DEDUCTIVE)
-        return RunDeductiveSearch(m_copy, m_lines, observer, m_stats, m_tuning);
+        return RunDeductiveSearch(m_copy, m_lines, observer, m_stats, m_tuning, &budget, m_pDeductive);
     return RunLinePass(observer);
 }
+
+namespace {
+// The observer's stop request for the line pass, told the nodes so far; a yes is kept.
+class CNodeStop : public IStopPoll {
+public:
+    CNodeStop(ISearchObserver& observer, const std::int64_t& nNodes) : m_observer(observer), m_nNodes(nNodes) {}
+    bool ShouldStop() override {
+        if (!m_bStopped) m_bStopped = m_observer.ShouldStop(m_nNodes);
+        return m_bStopped;
+    }
+    bool IsStopped() const { return m_bStopped; }
+
+private:
+    ISearchObserver& m_observer;
+    const std::int64_t& m_nNodes;
+    bool m_bStopped = false;
+};
+}  // namespace
 
 SearchOutcome CSearchEngine::RunLinePass(ISearchObserver& observer) {
     SearchOutcome outcome;
@@ -55,23 +91,32 @@ SearchOutcome CSearchEngine::RunLinePass(ISearchObserver& observer) {
 
     // Sized once: each cell enters the trail at most once per path, and each guess on a
     // path takes a different cell that was undecided at the start.
-    m_aOpen.assign(size_t(nCells), 0);
-    m_aTrail.assign(size_t(nCells), 0);
-    int nUndecided = 0;
+    try {
+        m_aOpen.assign(size_t(nCells), 0);
+        m_aTrail.assign(size_t(nCells), 0);
+        m_aFrames.assign(size_t(nCells), CFrame{});
+    } catch (const std::bad_alloc&) {
+        outcome.code = ESearchCode::SEARCH_STOPPED;
+        outcome.reason = ESearchStop::SEARCH_STOP_BUDGET;
+        outcome.nStatusId = IDS_SEARCH_INTERRUPTED;
+        return outcome;
+    }
     for (int nCell = 0; nCell < nCells; ++nCell)
-        if (CellAt(nCell) == CELL_EMPTY) {
-            m_aOpen[size_t(nCell)] = 1;
-            ++nUndecided;
-        }
-    m_aFrames.assign(size_t(nUndecided), CFrame{});
+        if (CellAt(nCell) == CELL_EMPTY) m_aOpen[size_t(nCell)] = 1;
     m_nTrail = 0;
+    CNodeStop stop(observer, outcome.nNodes);
 
     int nDepth = 0;
     int nLimit = nCells;
     bool bStop = false;
     for (;;) {
         // Enter a node: the parent's guess (if any) is in place.
-        const SolveResult result = m_lines.Sweep();
+        const SolveResult result = m_lines.Sweep(&stop);
+        if (stop.IsStopped()) {
+            outcome.reason = ESearchStop::SEARCH_STOP_REQUEST;
+            bStop = true;
+            break;
+        }
         ++outcome.nNodes;
         const int nGuess = RecordDecided(nLimit);
 
@@ -85,7 +130,7 @@ SearchOutcome CSearchEngine::RunLinePass(ISearchObserver& observer) {
                 bStop = true;
             }
         } else if (result.code == ESolveCode::SOLVE_STALLED && nGuess >= 0) {
-            if (observer.ShouldStop(outcome.nNodes)) {
+            if (stop.ShouldStop()) {
                 outcome.reason = ESearchStop::SEARCH_STOP_REQUEST;
                 bStop = true;
             } else {

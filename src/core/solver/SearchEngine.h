@@ -1,11 +1,13 @@
 #pragma once
 // The all-solutions search: depth-first over guesses, deduction at every node.
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "model/Crossword.h"
 #include "solver/DeductiveSearch.h"
 #include "solver/LineSet.h"
+#include "solver/MemoryBudget.h"
 
 namespace quenk {
 
@@ -24,7 +26,7 @@ enum class ESearchCode {
 enum class ESearchStop {
     SEARCH_STOP_NONE = 0,
     SEARCH_STOP_REQUEST = 1,  // ShouldStop or SOLUTION_KEPT_STOP
-    SEARCH_STOP_BUDGET = 2,   // SOLUTION_NOT_KEPT
+    SEARCH_STOP_BUDGET = 2,   // SOLUTION_NOT_KEPT, or no room in the memory budget for the search
 };
 
 // What the search tells its owner. Both calls come from the thread that runs the search.
@@ -34,9 +36,15 @@ public:
     // A solution; nIndex counts the kept ones from 1 in the order found. The puzzle is the
     // search's working copy, valid only during the call.
     virtual ESolutionReply OnSolution(const CCrossword& solution, std::int64_t nIndex) = 0;
-    // Asked at every node that is about to guess, after its deduction; true ends the search.
-    // nNodes counts the nodes visited so far, for a progress display: the observer keeps
-    // what it needs, so no other thread ever reads the engine's counters.
+    // Asked at every node that is about to guess, after its deduction, at every node of the
+    // free search, and every few steps of any longer piece of work: the line pass (every 32
+    // lines), propagation (every 64 line analyses, probing's included), building the SAT
+    // formula (every line, every 65536 literals handed to the solver) and inside the SAT
+    // solver (every time it looks), so that a stop is noticed within milliseconds. True ends the search; once it
+    // has said so it is not asked again. nNodes counts the nodes visited so far, the free
+    // search's included, and never goes back (0 during the root's line pass), for a progress
+    // display: the observer keeps what it needs, so no other thread ever reads the engine's
+    // counters.
     virtual bool ShouldStop(std::int64_t nNodes) = 0;
 };
 
@@ -76,7 +84,14 @@ public:
     CSearchEngine(const CSearchEngine&) = delete;
     CSearchEngine& operator=(const CSearchEngine&) = delete;
 
-    SearchOutcome Run(ISearchObserver& observer);
+    // Everything the search holds (its arrays, the SAT formula and what the SAT solver
+    // learns) is charged to budget, which a CSolutionList may share: when the budget has no
+    // room for more, the search stops with SEARCH_STOP_BUDGET and the solutions found stand.
+    // The SAT solver's share goes back when the engine is destroyed (freeing it is slow), so
+    // the budget must outlive the engine. Without a budget the engine uses one of
+    // CMemoryBudget::DEFAULT_BYTES of its own.
+    SearchOutcome Run(ISearchObserver& observer, CMemoryBudget& budget);
+    SearchOutcome Run(ISearchObserver& observer) { return Run(observer, m_ownBudget); }
 
     // The working copy: after a search that ended at the root (solved or contradictory by
     // deduction alone) it shows what deduction reached. Read it only once Run has returned.
@@ -99,8 +114,11 @@ private:
     void SetCellAt(int nCell, std::uint8_t nValue);
     // The line pass at every node.
     SearchOutcome RunLinePass(ISearchObserver& observer);
+    // The copy, its lines and the line pass's arrays, roughly.
+    std::size_t GetMemoryBytes() const;
     std::uint8_t CellAt(int nCell) const;
 
+    CMemoryBudget m_ownBudget;  // before what is charged to it
     CCrossword m_copy;
     CLineSet m_lines;                    // of m_copy, for the whole run
     std::vector<std::uint8_t> m_aOpen;   // 1 while a cell is undecided on the current path
@@ -111,6 +129,7 @@ private:
     ESearchDeduction m_eDeduction;
     SSearchTuning m_tuning;
     SSearchStats m_stats;
+    std::unique_ptr<CDeductiveSearch> m_pDeductive;  // kept after Run, with its SAT solver
 };
 
 }  // namespace quenk

@@ -1,32 +1,67 @@
 #include "solver/SolutionList.h"
 
 #include <algorithm>
+#include <cstring>
+#include <new>
 #include <stdexcept>
 
 #include "formats/FormatDispatch.h"
 
 namespace quenk {
 
-CSolutionList::CSolutionList(const CCrossword& puzzle, std::size_t nBudgetBytes)
-    : m_template(puzzle), m_nCellBytes(puzzle.Cells().size()), m_nBudget(nBudgetBytes) {}
+namespace {
+// Solutions per chunk: a chunk of CHUNK_BYTES, or less when the whole budget is smaller.
+std::size_t PerChunk(std::size_t nCellBytes, std::size_t nBudget) {
+    const std::size_t nMost = std::min(CSolutionList::CHUNK_BYTES, nBudget) / nCellBytes;
+    return std::max<std::size_t>(1, nMost);
+}
+}  // namespace
 
-CSolutionList::~CSolutionList() = default;
+CSolutionList::CSolutionList(const CCrossword& puzzle, std::size_t nBudgetBytes)
+    : m_template(puzzle),
+      m_nCellBytes(puzzle.Cells().size()),
+      m_pOwnBudget(std::make_unique<CMemoryBudget>(nBudgetBytes)),
+      m_budget(*m_pOwnBudget),
+      m_nPerChunk(PerChunk(m_nCellBytes, nBudgetBytes)) {}
+
+CSolutionList::CSolutionList(const CCrossword& puzzle, CMemoryBudget& budget)
+    : m_template(puzzle),
+      m_nCellBytes(puzzle.Cells().size()),
+      m_budget(budget),
+      m_nPerChunk(PerChunk(m_nCellBytes, budget.GetLimit())) {}
+
+CSolutionList::~CSolutionList() { FreeChunks(0); }
+
+std::uint8_t* CSolutionList::At(std::size_t i) const {
+    return m_aChunks[i / m_nPerChunk].get() + (i % m_nPerChunk) * m_nCellBytes;
+}
+
+void CSolutionList::FreeChunks(std::size_t nKeep) {
+    while (m_aChunks.size() > nKeep) {
+        m_aChunks.pop_back();
+        m_budget.Give(m_nPerChunk * m_nCellBytes);
+    }
+}
 
 bool CSolutionList::Add(const CCrossword& solution) {
     if (solution.m_nWidth != m_template.m_nWidth || solution.m_nHeight != m_template.m_nHeight) return false;
     std::lock_guard<std::mutex> guard(m_lock);
-    const std::size_t nUsed = m_nCount * m_nCellBytes;
-    if (m_nCellBytes > m_nBudget - std::min(m_nBudget, nUsed)) {
-        m_bFull = true;
-        return false;
-    }
-    const std::size_t nNeeded = nUsed + m_nCellBytes;
-    if (nNeeded > m_aArena.capacity()) {
-        // Doubling, but never past the budget, so the arena stays within it.
-        m_aArena.reserve(std::min(std::max(nNeeded, 2 * m_aArena.capacity()), m_nBudget));
+    if (m_nCount == m_aChunks.size() * m_nPerChunk) {
+        const std::size_t nChunkBytes = m_nPerChunk * m_nCellBytes;
+        if (!m_budget.Take(nChunkBytes)) {
+            m_bFull = true;
+            return false;
+        }
+        try {
+            m_aChunks.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(nChunkBytes));
+        } catch (const std::bad_alloc&) {
+            m_budget.Give(nChunkBytes);
+            m_bFull = true;
+            return false;
+        }
     }
     const std::uint8_t* pCells = solution.Cells().data();
-    m_aArena.insert(m_aArena.end(), pCells, pCells + m_nCellBytes);
+    std::copy(pCells, pCells + m_nCellBytes, At(m_nCount));
     ++m_nCount;
     return true;
 }
@@ -43,15 +78,15 @@ bool CSolutionList::IsFull() const {
 
 std::size_t CSolutionList::GetBytesUsed() const {
     std::lock_guard<std::mutex> guard(m_lock);
-    return m_aArena.capacity();
+    return m_aChunks.size() * m_nPerChunk * m_nCellBytes;
 }
 
 void CSolutionList::CopyCells(std::size_t i, CCrossword& target) const {
     if (i >= m_nCount) throw std::out_of_range("no such solution");
     if (target.m_nWidth != m_template.m_nWidth || target.m_nHeight != m_template.m_nHeight)
         throw std::invalid_argument("solution of another size");
-    const auto first = m_aArena.begin() + std::ptrdiff_t(i * m_nCellBytes);
-    std::copy(first, first + std::ptrdiff_t(m_nCellBytes), target.Cells().begin());
+    const std::uint8_t* pCells = At(i);
+    std::copy(pCells, pCells + m_nCellBytes, target.Cells().begin());
 }
 
 CCrossword CSolutionList::GetSolution(std::size_t i) const {
@@ -78,15 +113,27 @@ void CSolutionList::SaveAll(const std::string& strChosen, const CFormatOptions& 
 void CSolutionList::Remove(std::size_t i) {
     std::lock_guard<std::mutex> guard(m_lock);
     if (i >= m_nCount) return;
-    const auto first = m_aArena.begin() + std::ptrdiff_t(i * m_nCellBytes);
-    m_aArena.erase(first, first + std::ptrdiff_t(m_nCellBytes));
+    // The later solutions move up one place: within a chunk in one move, and the first of
+    // the next chunk into the last place of this one.
+    for (std::size_t j = i; j + 1 < m_nCount;) {
+        const std::size_t nChunkEnd = std::min(m_nCount, (j / m_nPerChunk + 1) * m_nPerChunk);
+        std::uint8_t* pTo = At(j);
+        if (j + 1 < nChunkEnd) {
+            std::memmove(pTo, pTo + m_nCellBytes, (nChunkEnd - j - 1) * m_nCellBytes);
+            j = nChunkEnd - 1;
+        }
+        if (j + 1 < m_nCount) std::memcpy(At(j), At(j + 1), m_nCellBytes);
+        ++j;
+    }
     --m_nCount;
+    FreeChunks((m_nCount + m_nPerChunk - 1) / m_nPerChunk);
     m_bFull = false;
 }
 
 void CSolutionList::Clear() {
     std::lock_guard<std::mutex> guard(m_lock);
-    std::vector<std::uint8_t>().swap(m_aArena);
+    FreeChunks(0);
+    std::vector<std::unique_ptr<std::uint8_t[]>>().swap(m_aChunks);
     m_nCount = 0;
     m_bFull = false;
 }

@@ -12,12 +12,18 @@
 #include "solver/LineSet.h"
 #include "solver/SearchEngine.h"
 
+#if defined(QUENK_TEST_ASAN)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 std::atomic<bool> g_bArmed{false};
 std::atomic<long> g_nAllocations{0};
+std::atomic<long> g_nFailAt{0};  // while armed: the allocation that fails, counted from 1 (0: none)
 
 void* CountedAlloc(std::size_t n) {
-    if (g_bArmed.load(std::memory_order_relaxed)) g_nAllocations.fetch_add(1);
+    if (g_bArmed.load(std::memory_order_relaxed) && g_nAllocations.fetch_add(1) + 1 == g_nFailAt.load())
+        throw std::bad_alloc();
     if (void* p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
@@ -29,6 +35,17 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+// The SAT solver's sorts take their buffers with these: they must come from malloc too.
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
+    try {
+        return CountedAlloc(n);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t n, const std::nothrow_t& tag) noexcept { return operator new(n, tag); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 using namespace quenk;
 using namespace quenk::test;
@@ -90,4 +107,46 @@ TEST(NoAllocation, SearchNodes) {
     g_bArmed = false;
     EXPECT_EQ(outcome.nSolutions, 720);
     EXPECT_EQ(g_nAllocations.load(), 0);
+}
+
+// An allocation that fails anywhere in a run (the search's arrays, the SAT formula, inside the
+// SAT solver, the observer keeping a solution) ends it as the budget would: Run returns, the
+// solutions found before stand. A solver an allocation failed in is left undestroyed, on
+// purpose: the leak checker is told not to count it.
+TEST(NoAllocation, AFailedAllocationEndsTheSearchAsTheBudget) {
+    const CCrossword puzzle = PermutationPuzzle(9);
+    constexpr SSearchTuning kSatAtOnce{.nOracleAfterDeadEnds = 0, .nSatAfterDeadEnds = 0, .nSatFreeBudget = 0};
+    CRecordingObserver all;
+    all.m_nKeep = 40;
+    g_nAllocations = 0;
+    g_bArmed = true;
+    CSearchEngine(puzzle, ESearchDeduction::DEDUCTIVE, kSatAtOnce).Run(all);
+    g_bArmed = false;
+    const long nAllocations = g_nAllocations.load();
+    ASSERT_GT(nAllocations, 100);
+    int nBudget = 0;
+    for (long nFail = 1; nFail < nAllocations; nFail += 1 + nFail / 8) {
+        SCOPED_TRACE(nFail);
+        CSearchEngine engine(puzzle, ESearchDeduction::DEDUCTIVE, kSatAtOnce);
+        CRecordingObserver observer;
+        observer.m_nKeep = 40;
+        observer.m_aGrids.reserve(40);
+        g_nAllocations = 0;
+        g_nFailAt = nFail;
+        g_bArmed = true;
+#if defined(QUENK_TEST_ASAN)
+        __lsan_disable();
+#endif
+        const SearchOutcome outcome = engine.Run(observer);
+#if defined(QUENK_TEST_ASAN)
+        __lsan_enable();
+#endif
+        g_bArmed = false;
+        g_nFailAt = 0;
+        EXPECT_EQ(outcome.code, ESearchCode::SEARCH_STOPPED);
+        EXPECT_NE(outcome.reason, ESearchStop::SEARCH_STOP_NONE);
+        EXPECT_TRUE(std::equal(observer.m_aGrids.begin(), observer.m_aGrids.end(), all.m_aGrids.begin()));
+        nBudget += outcome.reason == ESearchStop::SEARCH_STOP_BUDGET;
+    }
+    EXPECT_GT(nBudget, 10);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/solver/SearchTestSupport.h"
+#include "solver/DeductiveSearch.h"
 #include "solver/GridClues.h"
 #include "solver/SatOracle.h"
 #include "solver/SolutionCheck.h"
@@ -82,13 +83,57 @@ TEST(SatOracle, AnswersAgreeWithTheExhaustiveEnumeration) {
     EXPECT_GT(nColours, nCases * 2);
 }
 
-// A formula past the size limit is refused, not built.
-TEST(SatOracle, RefusesFormulasPastTheLimit) {
+// A formula past the size limit, or past the room its budget leaves, is refused, not built;
+// one that is built is charged to the budget until it is dropped.
+TEST(SatOracle, RefusesFormulasPastTheLimitOrTheBudget) {
     const CCrossword puzzle = test::PermutationPuzzle(12);
     const std::vector<CellMask> masks = MasksOf(puzzle, 2);
     SCnf cnf;
     EXPECT_EQ(EncodeGrid(GridCluesOf(puzzle), masks.data(), cnf, 1000), EEncodeResult::TOO_LARGE);
     EXPECT_EQ(EncodeGrid(GridCluesOf(puzzle), masks.data(), cnf), EEncodeResult::OK);
+    if (!CSatOracle::IsAvailable()) GTEST_SKIP() << "built without a SAT solver";
+    CMemoryBudget small(std::size_t(64) << 10), large(std::size_t(64) << 20);
+    CSatOracle refused(&small), built(&large);
+    EXPECT_FALSE(refused.Build(GridCluesOf(puzzle), masks.data()));
+    EXPECT_FALSE(refused.IsOutOfMemory());
+    EXPECT_EQ(small.GetUsed(), 0u);
+    ASSERT_TRUE(built.Build(GridCluesOf(puzzle), masks.data()));
+    EXPECT_EQ(built.Solve(nullptr), CSatOracle::EAnswer::SATISFIABLE);
+    EXPECT_GT(large.GetUsed(), std::size_t(cnf.nVars) * 100);
+    EXPECT_EQ(large.GetUsed(), built.GetMemoryBytes());
+    built.Clear();
+    EXPECT_EQ(large.GetUsed(), 0u);
+}
+
+// A stop request is heard inside the solver, which answers later questions as before. Numbers
+// whose lines fit one by one but not together give a formula without a model: "no solution",
+// and not a word printed (the solver reports such a formula unless kept quiet).
+TEST(SatOracle, StopsWhenAskedAndSaysNothing) {
+    if (!CSatOracle::IsAvailable()) GTEST_SKIP() << "built without a SAT solver";
+    struct CStopAtOnce : IStopPoll {
+        bool ShouldStop() override { return ++nAsked > 0; }
+        int nAsked = 0;
+    } stop;
+    const CCrossword puzzle = test::PermutationPuzzle(60);  // smaller ones are solved before it asks
+    const std::vector<CellMask> masks = MasksOf(puzzle, 2);
+    CSatOracle oracle;
+    ASSERT_TRUE(oracle.Build(GridCluesOf(puzzle), masks.data()));
+    EXPECT_EQ(oracle.Solve(&stop), CSatOracle::EAnswer::STOPPED);
+    EXPECT_EQ(stop.nAsked, 1);
+    EXPECT_EQ(oracle.Solve(nullptr), CSatOracle::EAnswer::SATISFIABLE);
+
+    // Row 2 empty, both columns one cell: row 1 cannot give them two.
+    const SGridClues clues = MakeGridClues(2, 2, 2, {{{1, 1}}, {}, {{1, 1}}, {{1, 1}}});
+    const std::vector<CellMask> open(4, CellMask(3));
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    CSatOracle none;
+    const bool bBuilt = none.Build(clues, open.data());
+    const CSatOracle::EAnswer answer = bBuilt ? none.Solve(nullptr) : CSatOracle::EAnswer::UNSATISFIABLE;
+    const std::string strPrinted = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(bBuilt || none.IsEmpty());
+    EXPECT_EQ(answer, CSatOracle::EAnswer::UNSATISFIABLE);
+    EXPECT_EQ(strPrinted, "");
 }
 
 }  // namespace

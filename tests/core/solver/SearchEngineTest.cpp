@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <numeric>
 #include <thread>
 
@@ -10,6 +11,7 @@
 #include "solver/SearchCollector.h"
 #include "solver/SearchEngine.h"
 #include "solver/SolutionList.h"
+#include "support/Nono.h"
 #include "text/StringIds.h"
 
 namespace quenk {
@@ -18,6 +20,9 @@ namespace {
 using test::CRecordingObserver;
 using enum ESearchCode;
 using enum ESearchStop;
+
+// A tournament puzzle open past 20 s, where the SAT solver works most of the time.
+constexpr const char* kHardPuzzle = "sets/taai2011/taai2011-0510.nono";
 
 SearchOutcome RunSearch(const CCrossword& puzzle, ISearchObserver& observer) {
     return CSearchEngine(puzzle).Run(observer);
@@ -102,16 +107,86 @@ TEST(SearchEngine, BudgetStopsTheSearchAndKeepsWhatFits) {
     EXPECT_LE(list.GetBytesUsed(), size_t(36 * 3 + 20));
 }
 
+// One budget for the list and what the search holds: the search stops with the budget's
+// reason, every solution found before stays, in order, and the search's share goes back.
+// The permutation puzzle fills it with solutions, a tournament puzzle with what the SAT
+// solver learns; a budget too small for the search's own arrays stops it at once.
+TEST(SearchEngine, OneBudgetForTheSolutionsAndTheSearch) {
+    const auto pTournament = test::ReadNono(std::filesystem::path(QUENK_SHARED_DATA_DIR) / kHardPuzzle);
+    const CCrossword permutations = test::PermutationPuzzle(10);
+    const struct {
+        const char* name;
+        const CCrossword* pPuzzle;  // null: not in the shared data
+        std::size_t nBudget;
+        std::int64_t nAtLeast;  // solutions kept
+        bool bSat;              // only the SAT solver's clauses can fill it
+    } cases[] = {
+        {"permutations", &permutations, std::size_t(2) << 20, 10000, false},
+        {"no room for the search", &permutations, 1000, 0, false},
+        {kHardPuzzle, pTournament ? &*pTournament->crossword : nullptr, std::size_t(8) << 20, 0, true},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.name);
+        if (!tc.pPuzzle || (tc.bSat && !CSatOracle::IsAvailable())) continue;
+        const CCrossword& puzzle = *tc.pPuzzle;
+        CMemoryBudget budget(tc.nBudget);
+        CSolutionList list(puzzle, budget);
+        // A budget the formula no longer fits would let the search run for minutes: fail instead.
+        class CCollectorWithDeadline : public CSearchCollector {
+        public:
+            using CSearchCollector::CSearchCollector;
+            bool ShouldStop(std::int64_t n) override {
+                return CSearchCollector::ShouldStop(n) || std::chrono::steady_clock::now() > m_deadline;
+            }
+            const std::chrono::steady_clock::time_point m_deadline =
+                std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        } collector(&list);
+        SearchOutcome outcome;
+        {
+            CSearchEngine engine(puzzle);
+            outcome = engine.Run(collector, budget);
+            EXPECT_LE(budget.GetUsed(), tc.nBudget);
+        }
+        EXPECT_EQ(outcome.code, SEARCH_STOPPED);
+        EXPECT_EQ(outcome.reason, SEARCH_STOP_BUDGET);
+        EXPECT_GE(outcome.nSolutions, tc.nAtLeast);
+        ASSERT_EQ(std::int64_t(list.GetCount()), outcome.nSolutions);
+        EXPECT_EQ(budget.GetUsed(), list.GetBytesUsed());
+        CRecordingObserver first;
+        first.m_nKeep = outcome.nSolutions;
+        if (outcome.nSolutions > 0) RunSearch(puzzle, first);
+        for (std::size_t i = 0; i < list.GetCount(); ++i)
+            ASSERT_EQ(test::CellsOf(list.GetSolution(i)), first.m_aGrids[i]) << "solution " << i;
+    }
+}
+
+// A stop asked from another thread at any moment ends Run soon: within a second here, which
+// leaves room for slow machines (bench_stop measures it, a few milliseconds at most on most
+// puzzles).
 TEST(SearchEngine, StopFromAnotherThread) {
-    const auto puzzle = test::PermutationPuzzle(10);  // 3 628 800 solutions: far too many to wait for
-    CSearchCollector collector(nullptr);
-    SearchOutcome outcome;
-    std::thread worker([&] { outcome = RunSearch(puzzle, collector); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    collector.RequestStop();
-    worker.join();
-    EXPECT_EQ(outcome.code, SEARCH_STOPPED);
-    EXPECT_EQ(outcome.reason, SEARCH_STOP_REQUEST);
+    const auto pTournament = test::ReadNono(std::filesystem::path(QUENK_SHARED_DATA_DIR) / kHardPuzzle);
+    std::vector<CCrossword> puzzles;
+    puzzles.reserve(2);
+    puzzles.push_back(test::PermutationPuzzle(10));  // 3 628 800 solutions
+    if (pTournament) puzzles.push_back(*pTournament->crossword);
+    for (const CCrossword& puzzle : puzzles)
+        for (const int nMilliseconds : {1, 30, 300}) {
+            SCOPED_TRACE(testing::Message() << puzzle.m_nWidth << " wide, stop after " << nMilliseconds << " ms");
+            CSearchCollector collector(nullptr);
+            SearchOutcome outcome;
+            std::chrono::steady_clock::time_point ended;
+            std::thread worker([&] {
+                outcome = RunSearch(puzzle, collector);
+                ended = std::chrono::steady_clock::now();
+            });
+            std::this_thread::sleep_for(std::chrono::milliseconds(nMilliseconds));
+            const auto asked = std::chrono::steady_clock::now();
+            collector.RequestStop();
+            worker.join();
+            EXPECT_LT(ended - asked, std::chrono::seconds(1));
+            EXPECT_EQ(outcome.code, SEARCH_STOPPED);
+            EXPECT_EQ(outcome.reason, SEARCH_STOP_REQUEST);
+        }
 }
 
 // A 70 x 70 permutation puzzle reaches its first solution only after about 70 * 70 / 2

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <numeric>
+#include <random>
 #include <thread>
 
 #include "core/solver/SearchTestSupport.h"
@@ -49,7 +50,7 @@ TEST(SearchSolutionList, HandsOutRemovesAndSavesWholePuzzles) {
     for (const Grid& grid : grids) ASSERT_TRUE(list.Add(withCells(grid)));
     ASSERT_EQ(list.GetCount(), 24u);
     for (size_t i = 0; i < 24; ++i) EXPECT_EQ(list.GetSolution(i), withCells(grids[i]));
-    EXPECT_LE(list.GetBytesUsed(), 2 * 24 * 16u);
+    EXPECT_EQ(list.GetBytesUsed(), CSolutionList::CHUNK_BYTES);  // one chunk holds them
     EXPECT_THROW(list.GetSolution(24), std::out_of_range);
     CCrossword shown = puzzle;
     list.CopyCellsTo(5, shown);
@@ -81,6 +82,49 @@ TEST(SearchSolutionList, HandsOutRemovesAndSavesWholePuzzles) {
     EXPECT_EQ(test::CellsOf(small.GetSolution(1)), grids[2]);
     small.Clear();
     EXPECT_EQ(small.GetCount(), 0u);
+}
+
+// Against a plain vector under random appends, removals and clears. Three solutions of
+// 21 000 cells fill a chunk, so removals move cells within a chunk and across chunks; the
+// budget holds eight chunks, so appends are refused now and then; an emptied chunk goes back.
+TEST(SearchSolutionList, ChunksKeepOrderAndContentsLikeAVector) {
+    const CCrossword shape = test::BlankPuzzle(150, 140, 0, 0);
+    constexpr std::size_t kChunk = 3 * 150 * 140;
+    CMemoryBudget budget(8 * CSolutionList::CHUNK_BYTES);
+    CSolutionList list(shape, budget);
+    std::vector<CCrossword> reference;
+    std::mt19937 rng(4242);
+    int nRefused = 0, nAcross = 0;
+    for (int nOp = 0; nOp < 1000; ++nOp) {
+        const unsigned nKind = rng() % 16;
+        if (nKind < 9) {
+            CCrossword solution = shape;
+            const std::uint8_t nFirst = std::uint8_t(rng());
+            for (std::size_t k = 0; k < solution.Cells().size(); ++k)
+                solution.Cells()[k] = std::uint8_t(nFirst + k * 7);  // rarely alike, cheap to draw
+            const bool bRoom = reference.size() < 24;
+            ASSERT_EQ(list.Add(solution), bRoom);
+            ASSERT_EQ(list.IsFull(), !bRoom);
+            if (bRoom) reference.push_back(solution);
+            nRefused += !bRoom;
+        } else if (nKind < 15 && !reference.empty()) {
+            const std::size_t i = rng() % reference.size();
+            nAcross += i / 3 + 1 < (reference.size() + 2) / 3;  // later chunks move up
+            list.Remove(i);
+            reference.erase(reference.begin() + std::ptrdiff_t(i));
+            ASSERT_FALSE(list.IsFull());
+        } else if (nKind == 15 && rng() % 4 == 0) {
+            list.Clear();
+            reference.clear();
+        }
+        ASSERT_EQ(list.GetCount(), reference.size());
+        ASSERT_EQ(list.GetBytesUsed(), (reference.size() + 2) / 3 * kChunk);
+        ASSERT_EQ(budget.GetUsed(), list.GetBytesUsed());
+        for (std::size_t i = 0; nOp % 8 == 0 && i < reference.size(); ++i)
+            ASSERT_EQ(list.GetSolution(i), reference[i]) << i;
+    }
+    EXPECT_GT(nRefused, 10);
+    EXPECT_GT(nAcross, 100);
 }
 
 // The search thread appends while the interface thread browses and deletes, under a budget

@@ -16,9 +16,18 @@
 
 namespace quenk::test {
 
+// Built with AddressSanitizer: GCC says so by a macro, clang (before 15) only by a feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define QUENK_TEST_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUENK_TEST_ASAN 1
+#endif
+#endif
+
 // Randomised tests run a share of their cases under the sanitizers, whose unoptimised build is
 // about ten times slower: divide a case count by this.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(QUENK_TEST_ASAN)
 inline constexpr int kCaseDivisor = 4;
 #else
 inline constexpr int kCaseDivisor = 1;
@@ -80,7 +89,8 @@ inline CCrossword PermutationPuzzle(int n) {
 }
 
 // Records every solution reported; stops after m_nKeep of them through the reply, or
-// asks to stop after m_nStopAfter of them through ShouldStop (0: neither).
+// asks to stop after m_nStopAfter of them through ShouldStop (0: neither). Checks the
+// poll's contract on the way: the node count never goes back, and after a yes no more polls.
 class CRecordingObserver : public ISearchObserver {
 public:
     ESolutionReply OnSolution(const CCrossword& solution, std::int64_t nIndex) override {
@@ -90,8 +100,10 @@ public:
     }
     bool ShouldStop(std::int64_t nNodes) override {
         ++m_nStopTests;
+        m_bContractKept = m_bContractKept && nNodes >= m_nLastNodes && !m_bSaidStop;
         m_nLastNodes = nNodes;
-        return m_nStopAfter > 0 && std::int64_t(m_aGrids.size()) >= m_nStopAfter;
+        m_bSaidStop = m_nStopAfter > 0 && std::int64_t(m_aGrids.size()) >= m_nStopAfter;
+        return m_bSaidStop;
     }
     std::vector<Grid> m_aGrids;
     std::vector<std::int64_t> m_aIndices;
@@ -99,6 +111,8 @@ public:
     std::int64_t m_nStopAfter = 0;
     int m_nStopTests = 0;
     std::int64_t m_nLastNodes = 0;  // as the last stop poll was told
+    bool m_bSaidStop = false;
+    bool m_bContractKept = true;
 };
 
 // Runs of a line as (length, colour); background is 0 or CELL_CROSS.
