@@ -209,6 +209,7 @@ bool CGridPropagator::Propagate() {
         }
         if (m_bStopped) {
             ClearQueue();
+            m_nFailedLine = -1;
             return false;
         }
         const int nLine = m_aQueue[size_t(m_nHead)];
@@ -217,6 +218,7 @@ bool CGridPropagator::Propagate() {
         m_aQueued[size_t(nLine)] = 0;
         if (!AnalyzeLine(nLine)) {
             ClearQueue();
+            m_nFailedLine = nLine;
             return false;
         }
     }

@@ -48,6 +48,9 @@ public:
     // Analyses queued lines until none is left. False on a line with no arrangement; the
     // queue is then empty and the grid stays as the failing line found it.
     bool Propagate();
+    // After Propagate failed on a contradiction: the line with no arrangement (rows first,
+    // then columns); -1 after a stop or before any failure.
+    int GetFailedLine() const { return m_nFailedLine; }
     // Asked every 64 line analyses (one may take a tenth of a millisecond on long lines of
     // many colours, and propagation from a blank grid of 255 x 255 runs for seconds). Once it
     // has said stop, Propagate fails at once until Reset; the caller tells that from a
@@ -129,6 +132,7 @@ private:
     IStopPoll* m_pStop = nullptr;
     int m_nStopLeft = STOP_EVERY;  // analyses until the poll is asked
     bool m_bStopped = false;
+    int m_nFailedLine = -1;
 
     // Answers of the bit-parallel analysis by line and cell words. A contradiction is
     // stored as an answer with no cell allowed anything.
