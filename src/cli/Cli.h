@@ -21,7 +21,13 @@ enum {
     EXIT_CONTRADICTION = 5,  // solve: a line admits no arrangement
     EXIT_REJECTED = 6,       // solve, solutions: the numbers failed the check
     EXIT_WRITE_FAILED = 7,
-    EXIT_STOPPED = 8,  // solutions: SIGINT, SIGTERM or the memory budget ended the search
+    EXIT_STOPPED = 8,  // solutions, grade: SIGINT, SIGTERM or the memory budget ended the search
+    // grade: one code per class of the verdict
+    EXIT_GRADE_LINE_LOGIC = 10,
+    EXIT_GRADE_LOOKAHEAD = 11,
+    EXIT_GRADE_GUESSING = 12,
+    EXIT_GRADE_SEVERAL = 13,
+    EXIT_GRADE_NO_SOLUTION = 14,
 };
 
 using Args = std::vector<std::string>;
@@ -50,6 +56,10 @@ bool ParseNumber(const std::string& str, long nMin, long nMax, long& nValue);
 bool TakeFile(Args& args, const char* szCommand, std::string& strFile, int& nExit);
 // Runs a save; a failed write is reported and the old file, if any, stays as it was.
 bool SaveOrReport(const std::function<void()>& save);
+// SIGINT and SIGTERM stop a search as Stop does (the handler only sets a flag the search
+// polls through WasSignalled); a second one ends the program as usual.
+void CatchStopSignals();
+bool WasSignalled();
 // Any argument still starting with "--" is an unknown option.
 bool HasUnknownOption(const Args& args, std::string& strOption);
 
@@ -63,5 +73,6 @@ int RunCheck(Args args);
 int RunSolve(Args args);
 int RunSolutions(Args args);
 int RunVerify(Args args);
+int RunGrade(Args args);
 
 }  // namespace quenk::cli

@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <atomic>
 #include <charconv>
+#include <csignal>
 #include <iostream>
 
 #include "Cli.h"
@@ -7,6 +9,25 @@
 #include "formats/SafeFile.h"
 
 namespace quenk::cli {
+
+namespace {
+// Set by SIGINT or SIGTERM during a search; the search polls it.
+std::atomic<bool> g_bSignalled{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
+extern "C" void OnStopSignal(int) { g_bSignalled.store(true, std::memory_order_relaxed); }
+}  // namespace
+
+void CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool WasSignalled() { return g_bSignalled.load(std::memory_order_relaxed); }
 
 const char* UsageText() {
     return "usage: quenk-cli COMMAND [ARGS]\n"
@@ -27,10 +48,13 @@ const char* UsageText() {
            "  solutions FILE [--max N] [--save NAME] [--quiet] [--stats]\n"
            "                                     search every solution\n"
            "  verify FILE                        does the grid satisfy every number?\n"
+           "  grade FILE                         one solution? how hard? (numbers only)\n"
            "\n"
            "exit codes: 0 success, 1 check/verify failed or solving stalled, 2 usage,\n"
            "3 file could not be loaded, 4 refused, 5 contradiction, 6 numbers rejected,\n"
-           "7 file could not be written, 8 search stopped by SIGINT/SIGTERM or the memory budget\n";
+           "7 file could not be written, 8 search stopped by SIGINT/SIGTERM or the memory budget;\n"
+           "grade: 10 unique by line logic, 11 unique with look-ahead, 12 unique with guessing,\n"
+           "13 several solutions, 14 no solution\n";
 }
 
 int UsageError(const std::string& strMessage) {

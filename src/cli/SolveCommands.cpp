@@ -1,7 +1,6 @@
 // check, solve, solutions and verify: the solver from the command line.
 #include <atomic>
 #include <climits>
-#include <csignal>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -20,22 +19,6 @@
 namespace quenk::cli {
 namespace {
 
-// Set by SIGINT or SIGTERM during a search; the search polls it.
-std::atomic<bool> g_bSignalled{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
-
-extern "C" void OnStopSignal(int) { g_bSignalled.store(true, std::memory_order_relaxed); }
-
-// SIGINT and SIGTERM stop the search as Stop does; a second one ends the program as usual.
-void CatchStopSignals() {
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
 // Prints solutions as they come and, with --save, keeps them for the end.
 class CPrintingObserver : public ISearchObserver {
 public:
@@ -50,7 +33,7 @@ public:
         }
         return nReply;
     }
-    bool ShouldStop(std::int64_t) override { return g_bSignalled.load(std::memory_order_relaxed); }
+    bool ShouldStop(std::int64_t) override { return WasSignalled(); }
 
 private:
     CSearchCollector m_collector;
@@ -142,7 +125,7 @@ int RunSolutions(Args args) {
                   << "time: " << stats.dSeconds << " s\n";
     }
     // A count limit is what was asked for; a signal or the budget is not.
-    const bool bSignalled = outcome.reason == ESearchStop::SEARCH_STOP_REQUEST && g_bSignalled.load();
+    const bool bSignalled = outcome.reason == ESearchStop::SEARCH_STOP_REQUEST && WasSignalled();
     if (bSignalled) std::cerr << "quenk-cli: search interrupted by a signal\n";
     if (outcome.reason == ESearchStop::SEARCH_STOP_BUDGET)
         std::cerr << "quenk-cli: search stopped: its memory budget is spent\n";

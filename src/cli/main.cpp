@@ -25,6 +25,7 @@ const CCommand kCommands[] = {
     {"solve", RunSolve},
     {"solutions", RunSolutions},
     {"verify", RunVerify},
+    {"grade", RunGrade},
 };
 
 }  // namespace
