@@ -28,8 +28,9 @@ struct SLookAheadStep {
 
 // From a grid at its line-logic fixed point, looks at the undecided cells in row-major order
 // from nFrom, wrapping round, for the first one a look-ahead decides. The grid is left as it
-// came (nothing is narrowed; the caller applies the step). Stops through the grid's own stop
-// poll (CGridPropagator::SetStopPoll), which it also asks between cells. Allocates nothing.
+// came (nothing is narrowed; the caller applies the step). Every supposition propagates, so
+// the grid's own stop poll (CGridPropagator::SetStopPoll) is asked at least every 32 of them.
+// Allocates nothing.
 ELookAhead FindLookAhead(CGridPropagator& grid, int nFrom, SLookAheadStep& step);
 
 }  // namespace quenk
