@@ -53,8 +53,9 @@ std::vector<QString> FileMenu(const QString& strRecent = {}) {
     return items;
 }
 
-const std::vector<QString> VIEW_MENU = Texts({"&Вид", "&Настройки...\tAlt+O", "Панель &инструментов", "Панель &цветов",
-                                              "&Строка состояния", "Просмотр &рисунка\tAlt+P"});
+const std::vector<QString> VIEW_MENU =
+    Texts({"&Вид", "&Настройки...\tAlt+O", "Панель &инструментов", "Панель &цветов", "&Строка состояния",
+           "Просмотр &рисунка\tAlt+P", "Неоднозначные &клетки"});
 const std::vector<QString> HELP_MENU = Texts({"&?", "&Вызов справки\tF1", "&О программе..."});
 
 // The enabled commands among all those the tables know, in id order.
@@ -106,14 +107,14 @@ TEST(MainFrame, EachModeShowsItsMenuAndEnablesItsCommands) {
                   FileMenu(strRecent),
                   Texts({"&Правка", "&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-", "Начать &редактирование\tCtrl+E",
                          "Очистить &кроссворд\tCtrl+Del", "&Настроить палитру...", "-", "Р&ешить кроссворд\tF5",
-                         "Найти &все решения\tCtrl+F5", "Проверить решение\tAlt+F5"}),
+                         "Следующий &шаг\tF4", "Найти &все решения\tCtrl+F5", "Проверить решение\tAlt+F5"}),
                   VIEW_MENU, HELP_MENU}));
     const std::vector<unsigned> withPuzzle =
         Joined(Joined(always, Colors(2)),
                {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_FILE_EXPORT_SHEET,
                 ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW, ID_FILE_MRU_FIRST,
-                ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW});
-    EXPECT_EQ(EnabledCommands(p), Joined(withPuzzle, {ID_EDIT_START_EDIT, ID_SOLVE, ID_FIND_ALL}));
+                ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_VIEW_AMBIGUITY});
+    EXPECT_EQ(EnabledCommands(p), Joined(withPuzzle, {ID_EDIT_START_EDIT, ID_SOLVE, ID_NEXT_STEP, ID_FIND_ALL}));
 
     p.Key(Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(p.Doc().Mode(), MODE_EDIT);
@@ -135,9 +136,26 @@ TEST(MainFrame, ToolbarButtonsAndPrompts) {
     std::vector<QString> buttons;
     for (const QAction* pButton : p.Frame().ToolBar().actions())
         buttons.push_back(pButton->isSeparator() ? QStringLiteral("-") : pButton->toolTip());
-    EXPECT_EQ(buttons, Texts({"Создать", "Открыть", "Сохранить", "Импорт из BMP", "Экспорт в BMP", "-", "Отменить",
-                              "Повторить", "-", "Решить кроссворд", "Найти все решения", "-", "Настройки",
-                              "Просмотр рисунка", "Печать", "-", "О программе", "Контекстная справка"}));
+    EXPECT_EQ(buttons, Texts({"Создать",
+                              "Открыть",
+                              "Сохранить",
+                              "Импорт из BMP",
+                              "Экспорт в BMP",
+                              "-",
+                              "Отменить",
+                              "Повторить",
+                              "-",
+                              "Решить кроссворд",
+                              "Следующий шаг",
+                              "Найти все решения",
+                              "-",
+                              "Настройки",
+                              "Просмотр рисунка",
+                              "Неоднозначные клетки",
+                              "Печать",
+                              "-",
+                              "О программе",
+                              "Контекстная справка"}));
     EXPECT_EQ(p.Frame().Action(ID_CALC_NUMBERS)->statusTip(), QString::fromUtf8("Расчёт чисел по рисунку"));
     EXPECT_EQ(p.Frame().Action(ID_COLOR_FIRST + 10)->toolTip(), QString("Alt+A"));
 }

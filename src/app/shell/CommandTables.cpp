@@ -96,6 +96,11 @@ std::vector<CCommandRes> MakeCommands() {
          "Поиск всех решений кроссворда\nНайти все решения",
          ":/icons/findall.xpm",
          {Qt::CTRL | Qt::Key_F5}},
+        {ID_NEXT_STEP,
+         "Следующий &шаг",
+         "Подсказка: клетка, которую определяют числа; второе нажатие ставит её\nСледующий шаг",
+         ":/icons/nextstep.xpm",
+         {QKeyCombination(Qt::Key_F4)}},
         {ID_OPTIONS,
          "&Настройки...",
          "Настройка параметров программы\nНастройки",
@@ -113,6 +118,11 @@ std::vector<CCommandRes> MakeCommands() {
          "Показ или скрытие окна просмотра рисунка\nПросмотр рисунка",
          ":/icons/preview.xpm",
          {Qt::ALT | Qt::Key_P}},
+        {ID_VIEW_AMBIGUITY,
+         "Неоднозначные &клетки",
+         "Показ клеток, которые различаются в разных решениях\nНеоднозначные клетки",
+         ":/icons/ambiguity.xpm",
+         {}},
         // Under X these arrive at the view, which zooms the preview itself (see its keys).
         {ID_PREVIEW_ZOOM_IN, nullptr, "", nullptr, {}},
         {ID_PREVIEW_ZOOM_OUT, nullptr, "", nullptr, {}},
@@ -182,15 +192,19 @@ const std::vector<CMenuRes>& MenuResource() {
            EDIT_TEXT,
            {ID_EDIT_UNDO, ID_EDIT_REDO, ID_SEPARATOR, ID_EDIT_END_EDIT, ID_EDIT_CLEAR_PUZZLE, ID_CALC_NUMBERS,
             ID_CHECK_SOLUTION, ID_RESIZE, ID_EDIT_PALETTE}},
-          {"view", VIEW_TEXT, {ID_OPTIONS, ID_VIEW_TOOLBAR, ID_VIEW_COLOR_BAR, ID_VIEW_STATUS_BAR, ID_VIEW_PREVIEW}},
+          {"view",
+           VIEW_TEXT,
+           {ID_OPTIONS, ID_VIEW_TOOLBAR, ID_VIEW_COLOR_BAR, ID_VIEW_STATUS_BAR, ID_VIEW_PREVIEW, ID_VIEW_AMBIGUITY}},
           {"help", HELP_TEXT, {ID_HELP_FINDER, ID_APP_ABOUT}}}},
         {IDR_MENU_SOLVE,
          {{"file", FILE_TEXT, FileItems(true)},
           {"edit",
            EDIT_TEXT,
            {ID_EDIT_UNDO, ID_EDIT_REDO, ID_SEPARATOR, ID_EDIT_START_EDIT, ID_EDIT_CLEAR_PUZZLE, ID_EDIT_PALETTE,
-            ID_SEPARATOR, ID_SOLVE, ID_FIND_ALL, ID_CHECK_SOLUTION}},
-          {"view", VIEW_TEXT, {ID_OPTIONS, ID_VIEW_TOOLBAR, ID_VIEW_COLOR_BAR, ID_VIEW_STATUS_BAR, ID_VIEW_PREVIEW}},
+            ID_SEPARATOR, ID_SOLVE, ID_NEXT_STEP, ID_FIND_ALL, ID_CHECK_SOLUTION}},
+          {"view",
+           VIEW_TEXT,
+           {ID_OPTIONS, ID_VIEW_TOOLBAR, ID_VIEW_COLOR_BAR, ID_VIEW_STATUS_BAR, ID_VIEW_PREVIEW, ID_VIEW_AMBIGUITY}},
           {"help", HELP_TEXT, {ID_HELP_FINDER, ID_APP_ABOUT}}}},
     };
     return menus;
@@ -204,9 +218,10 @@ const CMenuRes* FindMenuResource(unsigned nMenuId) {
 
 const std::vector<unsigned>& MainToolBarResource() {
     static const std::vector<unsigned> buttons = {
-        ID_FILE_NEW,  ID_FILE_OPEN,    ID_FILE_SAVE,  ID_FILE_IMPORT_BMP, ID_FILE_EXPORT_BMP, ID_SEPARATOR,
-        ID_EDIT_UNDO, ID_EDIT_REDO,    ID_SEPARATOR,  ID_SOLVE,           ID_FIND_ALL,        ID_SEPARATOR,
-        ID_OPTIONS,   ID_VIEW_PREVIEW, ID_FILE_PRINT, ID_SEPARATOR,       ID_APP_ABOUT,       ID_CONTEXT_HELP,
+        ID_FILE_NEW,       ID_FILE_OPEN,  ID_FILE_SAVE, ID_FILE_IMPORT_BMP, ID_FILE_EXPORT_BMP,
+        ID_SEPARATOR,      ID_EDIT_UNDO,  ID_EDIT_REDO, ID_SEPARATOR,       ID_SOLVE,
+        ID_NEXT_STEP,      ID_FIND_ALL,   ID_SEPARATOR, ID_OPTIONS,         ID_VIEW_PREVIEW,
+        ID_VIEW_AMBIGUITY, ID_FILE_PRINT, ID_SEPARATOR, ID_APP_ABOUT,       ID_CONTEXT_HELP,
     };
     return buttons;
 }

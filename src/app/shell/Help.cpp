@@ -34,6 +34,7 @@ constexpr CSection SECTIONS[] = {
     {ID_FILE_SAVE, ID_FILE_SAVE_AS, "save-ctrls-and-save-as"},
     {ID_FILE_IMPORT_BMP, ID_FILE_EXPORT_BMP, "bitmaps"},
     {ID_FILE_EXPORT_SHEET, ID_FILE_EXPORT_SHEET, "puzzle-sheets-as-png-svg-and-pdf"},
+    {ID_NEXT_STEP, ID_VIEW_AMBIGUITY, "designing-puzzles-and-hints-f4"},
     {ID_FILE_PAGE_SETUP, ID_FILE_PRINT_PREVIEW, "printing-ctrlp"},
     {ID_EDIT_UNDO, ID_EDIT_REDO, "undo-and-redo-ctrlz-or-altbackspace-ctrly"},
     {ID_EDIT_START_EDIT, ID_EDIT_END_EDIT, "editing-and-solving"},

@@ -18,6 +18,7 @@
 #include "shell/AboutDlg.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTables.h"
+#include "shell/DesignAssistant.h"
 #include "shell/Help.h"
 #include "shell/QuenkApp.h"
 #include "view/QuenkView.h"
@@ -48,6 +49,7 @@ CMainFrame::CMainFrame(CQuenkApp& app, CQuenkDoc& doc) : m_app(app), m_doc(doc),
     m_pView = new CQuenkView(
         doc, app.Settings(), [&app] { app.SaveSettings(); }, this);
     setCentralWidget(m_pView);
+    m_pDesign = new CDesignAssistant(doc, *m_pView, app.Settings(), this);
     m_pHelpMode = new CHelpMode(*this);
     CreateToolBars();
     CreateMenus();
@@ -146,6 +148,13 @@ void CMainFrame::CreateStatusBar() {
             pPane->setText(LoadUiString(IDS_IDLE_MESSAGE));
             pBar->addWidget(pPane, 1);
         } else {
+            if (nId == ID_INDICATOR_SIZE) {
+                // The designer's verdict, before the indicators; empty while there is none.
+                m_pVerdictPane = new QLabel(pBar);
+                m_pVerdictPane->setObjectName(QStringLiteral("verdictPane"));
+                m_pVerdictPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                pBar->addPermanentWidget(m_pVerdictPane);
+            }
             // The pane's string only sizes it.
             pPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             pPane->setAlignment(Qt::AlignCenter);
@@ -188,6 +197,15 @@ void CMainFrame::ConnectDocument() {
     connect(&m_doc, &CQuenkDoc::TitleChanged, this, [this] { setWindowTitle(m_doc.Caption()); });
     connect(m_pView, &CQuenkView::PreviewVisibilityChanged, this, &CMainFrame::UpdateActions);
     connect(&m_app, &CQuenkApp::RecentFilesChanged, this, &CMainFrame::UpdateActions);
+    connect(m_pDesign, &CDesignAssistant::VerdictChanged, this, [this](const QString& strText) {
+        // A narrow window cuts the pane short: the whole text is its tip.
+        m_pVerdictPane->setText(strText);
+        m_pVerdictPane->setToolTip(strText);
+    });
+    connect(m_pDesign, &CDesignAssistant::HintMessage, this, [this](const QString& strText) {
+        m_panes.front()->setText(strText.isEmpty() ? LoadUiString(IDS_IDLE_MESSAGE) : strText);
+    });
+    connect(m_pDesign, &CDesignAssistant::ContradictionFound, this, &CMainFrame::OnContradiction);
 }
 
 void CMainFrame::SetHandlers() {
@@ -223,6 +241,7 @@ void CMainFrame::SetHandlers() {
     a.SetHandler(ID_SOLVE, [this] { OnSolve(); });
     a.SetHandler(ID_FIND_ALL, [this] { OnFindAllSolutions(); });
     a.SetHandler(ID_CHECK_SOLUTION, [this] { OnCheckSolution(); });
+    a.SetHandler(ID_NEXT_STEP, [this] { m_pDesign->NextStep(); });
     for (int k = 0; k < MAX_COLORS; ++k)
         a.SetHandler(ID_COLOR_FIRST + unsigned(k), [this, k] { m_doc.SelectColor(k); });
     // View
@@ -237,6 +256,10 @@ void CMainFrame::SetHandlers() {
         about.exec();
     });
     a.SetHandler(ID_VIEW_PREVIEW, [this] { m_pView->TogglePreview(); });
+    a.SetHandler(ID_VIEW_AMBIGUITY, [this] {
+        m_pDesign->SetAmbiguityShown(!m_pDesign->IsAmbiguityShown());
+        UpdateActions();
+    });
     a.SetHandler(ID_PREVIEW_ZOOM_IN, [this] { m_pView->ZoomPreview(+1); });
     a.SetHandler(ID_PREVIEW_ZOOM_OUT, [this] { m_pView->ZoomPreview(-1); });
 }
@@ -251,12 +274,12 @@ void CMainFrame::UpdateActions() {
           ID_VIEW_COLOR_BAR, ID_VIEW_STATUS_BAR, ID_PREVIEW_ZOOM_IN, ID_PREVIEW_ZOOM_OUT, ID_HELP_FINDER, ID_APP_ABOUT,
           ID_CONTEXT_HELP, ID_NEXT_PANE, ID_PREV_PANE})
         a.Enable(nId, true);
-    for (unsigned nId :
-         {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_FILE_EXPORT_SHEET, ID_FILE_PRINT,
-          ID_FILE_PRINT_PREVIEW, ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE, ID_VIEW_PREVIEW})
+    for (unsigned nId : {ID_FILE_RELOAD, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT_BMP, ID_FILE_EXPORT_SHEET,
+                         ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_EDIT_CLEAR_PUZZLE, ID_CHECK_SOLUTION, ID_EDIT_PALETTE,
+                         ID_VIEW_PREVIEW, ID_VIEW_AMBIGUITY})
         a.Enable(nId, bPuzzle);
     for (unsigned nId : {ID_EDIT_END_EDIT, ID_CALC_NUMBERS, ID_RESIZE}) a.Enable(nId, bEdit);
-    for (unsigned nId : {ID_EDIT_START_EDIT, ID_SOLVE, ID_FIND_ALL}) a.Enable(nId, bSolve);
+    for (unsigned nId : {ID_EDIT_START_EDIT, ID_SOLVE, ID_NEXT_STEP, ID_FIND_ALL}) a.Enable(nId, bSolve);
     a.Enable(ID_EDIT_UNDO, bPuzzle && m_doc.CanUndo());
     a.Enable(ID_EDIT_REDO, bPuzzle && m_doc.CanRedo());
 
@@ -270,6 +293,7 @@ void CMainFrame::UpdateActions() {
     a.Check(ID_VIEW_COLOR_BAR, !m_pColorBar->isHidden());
     a.Check(ID_VIEW_STATUS_BAR, !statusBar()->isHidden());
     a.Check(ID_VIEW_PREVIEW, m_pView->Preview().isVisible());
+    a.Check(ID_VIEW_AMBIGUITY, m_pDesign->IsAmbiguityShown());
 
     // The recent files take the place of their first item, which stands alone, disabled,
     // while the list is empty.

@@ -20,6 +20,7 @@ class QPrinter;
 
 namespace quenk {
 
+class CDesignAssistant;
 class CHelpMode;
 class CQuenkApp;
 class CQuenkDoc;
@@ -64,8 +65,12 @@ public:
     // The puzzle's page on printer; false (after the message) when nothing could be printed.
     bool PrintTo(QPrinter& printer);
     CHelpMode& HelpMode() const { return *m_pHelpMode; }
+    CDesignAssistant& Design() const { return *m_pDesign; }
+    // The pane with the designer's verdict (left of the indicators).
+    QLabel& VerdictPane() const { return *m_pVerdictPane; }
     // Status-bar panes, left to right (the prompt pane first).
     int PaneCount() const { return int(m_panes.size()); }
+    QLabel& Pane(int nIndex) const { return *m_panes[std::size_t(nIndex)]; }
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
@@ -121,6 +126,7 @@ private:
     void OnFindAllSolutions();
     void OnCheckSolution();
     void ShowNumberFault(const CNumberFault& fault);
+    void OnContradiction(const QString& strQuestion);
 
     // ---- View (MainFrameView.cpp) ----
     void ToggleBar(QWidget& bar);
@@ -131,6 +137,8 @@ private:
     CActions m_actions;
     CQuenkView* m_pView;
     CHelpMode* m_pHelpMode = nullptr;
+    CDesignAssistant* m_pDesign = nullptr;
+    QLabel* m_pVerdictPane = nullptr;
     QToolBar* m_pToolBar = nullptr;
     CColorBar* m_pColorBar = nullptr;
     std::vector<QLabel*> m_panes;

@@ -3,6 +3,7 @@
 #include "doc/QuenkDoc.h"
 #include "platform/MessageBox.h"
 #include "shell/CreateJC.h"
+#include "shell/DesignAssistant.h"
 #include "shell/MainFrame.h"
 #include "shell/PaletteDlg.h"
 #include "shell/QuenkApp.h"
@@ -77,6 +78,12 @@ void CMainFrame::OnFindAllSolutions() {
     dialog.exec();
     // The solution shown when the dialog closed becomes the puzzle's cells.
     if (dialog.Result()) m_doc.EndSearch(&*dialog.Result());
+}
+
+void CMainFrame::OnContradiction(const QString& strQuestion) {
+    if (AppMessageBox(IDS_HINT_CONTRADICTION, EMsgButtons::YesNo, EMsgIcon::Question, strQuestion) != EMsgAnswer::Yes)
+        return;
+    if (!m_pDesign->GoBackToConsistentState()) AppMessageBox(IDS_HINT_NO_CONSISTENT_STATE);
 }
 
 void CMainFrame::OnCheckSolution() {

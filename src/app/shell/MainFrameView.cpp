@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "doc/QuenkDoc.h"
+#include "shell/DesignAssistant.h"
 #include "shell/MainFrame.h"
 #include "shell/OptionsSheet.h"
 #include "shell/QuenkApp.h"
@@ -30,6 +31,7 @@ void CMainFrame::OnOptions() {
 
 void CMainFrame::SettingsChanged() {
     m_pView->SettingsChanged();
+    m_pDesign->SettingsChanged();
     m_pView->Preview().FitToPuzzle();
     FitWindowToPuzzle();
 }

@@ -280,6 +280,8 @@ CPropPage3::CPropPage3(const CSettings& settings, std::vector<std::string> langu
     m_pWarnOnOpen->setChecked(settings.m_bWarnOnOpen);
     m_pWarnLimits = Check("warnLimits", this);
     m_pWarnLimits->setChecked(settings.m_bWarnFormatLimits);
+    m_pDesignCheck = Check("designCheck", this);
+    m_pDesignCheck->setChecked(settings.m_bDesignCheck);
     m_pUndoLabel = new QLabel(this);
     m_pUndoSize = new CNumberEdit(0, 255, this);
     m_pUndoSize->setObjectName(QStringLiteral("undoSize"));
@@ -299,7 +301,8 @@ CPropPage3::CPropPage3(const CSettings& settings, std::vector<std::string> langu
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(m_pDrawGroup);
     pLayout->addWidget(m_pPlaceGroup);
-    for (QWidget* pCheck : {m_pAskToSave, m_pExitOnEsc, m_pWarnOnOpen, m_pWarnLimits}) pLayout->addWidget(pCheck);
+    for (QWidget* pCheck : {m_pAskToSave, m_pExitOnEsc, m_pWarnOnOpen, m_pWarnLimits, m_pDesignCheck})
+        pLayout->addWidget(pCheck);
     pLayout->addLayout(pFields);
     pLayout->addStretch();
 
@@ -307,8 +310,8 @@ CPropPage3::CPropPage3(const CSettings& settings, std::vector<std::string> langu
         m_pFillImmediately->setEnabled(!m_pDrawLines->isChecked());
         MarkModified();
     });
-    for (QCheckBox* pCheck :
-         {m_pFillImmediately, m_pFitWindow, m_pCenter, m_pAskToSave, m_pExitOnEsc, m_pWarnOnOpen, m_pWarnLimits})
+    for (QCheckBox* pCheck : {m_pFillImmediately, m_pFitWindow, m_pCenter, m_pAskToSave, m_pExitOnEsc, m_pWarnOnOpen,
+                              m_pWarnLimits, m_pDesignCheck})
         connect(pCheck, &QCheckBox::clicked, this, [this] { MarkModified(); });
     connect(m_pUndoSize, &CNumberEdit::TextChanged, this, [this] { MarkModified(); });
     connect(m_pLanguage, &QComboBox::currentIndexChanged, this, [this] {
@@ -332,6 +335,10 @@ CPropPage3::CPropPage3(const CSettings& settings, std::vector<std::string> langu
           "help.107.warnOnOpen"},
          {m_pWarnLimits, "Показ предупреждений о некритических ограничениях сохраняемого формата кроссворда",
           "help.107.warnLimits"},
+         {m_pDesignCheck,
+          "При редактировании после каждого изменения рисунка проверяет в фоне, единственно ли решение "
+          "кроссворда и как трудно его решить; ответ показывается в строке состояния",
+          "help.107.designCheck"},
          {m_pUndoSize, "Укажите количество действий, доступных для отмены", "help.107.undoSize"},
          {m_pLanguage, "Выберите основной язык интерфейса программы", "help.107.language"}});
     Retranslate();
@@ -361,6 +368,7 @@ bool CPropPage3::Apply(CSettings& settings) {
     settings.m_bExitOnEsc = m_pExitOnEsc->isChecked();
     settings.m_bWarnOnOpen = m_pWarnOnOpen->isChecked();
     settings.m_bWarnFormatLimits = m_pWarnLimits->isChecked();
+    settings.m_bDesignCheck = m_pDesignCheck->isChecked();
     settings.m_nUndoSize = Byte(*nUndo);
     settings.m_strLanguage = ChosenLanguage();
     m_strInForce = settings.m_strLanguage;
@@ -376,6 +384,7 @@ void CPropPage3::Restore(CSettings& settings) const {
     settings.m_bExitOnEsc = m_saved.m_bExitOnEsc;
     settings.m_bWarnOnOpen = m_saved.m_bWarnOnOpen;
     settings.m_bWarnFormatLimits = m_saved.m_bWarnFormatLimits;
+    settings.m_bDesignCheck = m_saved.m_bDesignCheck;
     settings.m_nUndoSize = m_saved.m_nUndoSize;
     settings.m_strLanguage = m_saved.m_strLanguage;
 }
@@ -391,6 +400,7 @@ void CPropPage3::Retranslate() {
     m_pExitOnEsc->setText(Text("exitOnEsc", "Выходить из программы по Esc"));
     m_pWarnOnOpen->setText(Text("warnOnOpen", "Показывать предупреждения при открытии файла"));
     m_pWarnLimits->setText(Text("warnLimits", "Предупреждать об ограничениях форматов"));
+    m_pDesignCheck->setText(Text("designCheck", "Проверять кроссворд при рисовании"));
     m_pUndoLabel->setText(Text("undoSize", "Размер буфера отмены:"));
     m_pLanguageLabel->setText(Text("language", "Язык интерфейса:"));
 }

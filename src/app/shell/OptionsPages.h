@@ -125,6 +125,7 @@ private:
     QCheckBox* m_pExitOnEsc;
     QCheckBox* m_pWarnOnOpen;
     QCheckBox* m_pWarnLimits;
+    QCheckBox* m_pDesignCheck;
     QLabel* m_pUndoLabel;
     CNumberEdit* m_pUndoSize;
     QLabel* m_pLanguageLabel;

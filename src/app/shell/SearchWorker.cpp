@@ -1,5 +1,7 @@
 #include "shell/SearchWorker.h"
 
+#include "shell/BackgroundCheck.h"
+
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -37,14 +39,17 @@ CSearchWorker::~CSearchWorker() {
 void CSearchWorker::Start() {
     if (m_thread.joinable() || HasEnded()) return;
     m_thread = std::thread([this] {
-        // Below the interface: the window stays quick while the search takes what is left.
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), std::min(19, getpriority(PRIO_PROCESS, 0) + 5));
+        LowerThreadPriority();
         CObserver observer(*this);
         CSearchEngine engine(m_puzzle);
         // One budget for the solutions kept and for what the search holds.
         m_outcome = engine.Run(observer, m_solutions.GetBudget());
         m_bEnded.store(true, std::memory_order_release);
     });
+}
+
+void LowerThreadPriority() {
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), std::min(19, getpriority(PRIO_PROCESS, 0) + 5));
 }
 
 void CSearchWorker::Join() {

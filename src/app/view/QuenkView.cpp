@@ -62,6 +62,8 @@ CDrawOptions CQuenkView::DrawOptions() const {
 void CQuenkView::OnPuzzleReplaced() {
     // A stroke begun on the old puzzle must not land on the new one.
     CancelStroke();
+    m_ambiguous.clear();
+    m_hintCell.reset();
     m_pPreview->SetPuzzle(Puzzle());
     SettingsChanged();
 }
@@ -164,6 +166,7 @@ void CQuenkView::paintEvent(QPaintEvent* pEvent) {
     const QRect area = dirty.translated(scroll.x - offset.x, scroll.y - offset.y);
     PaintDrawing(painter, *pPuzzle, DrawOptions(), area);
     PaintFeedback(painter, area);
+    PaintMarks(painter, area);
     if (m_feedbackOutline) PaintOutline(painter, *m_feedbackOutline);
     if (m_shownCaret) PaintCaret(painter);
 }
@@ -177,6 +180,43 @@ void CQuenkView::PaintFeedback(QPainter& painter, const QRect& dirty) const {
         int x0 = 0, y0 = 0;
         if (GetCellOrigin(puzzle, s, AREA_GRID, x, y, x0, y0) && dirty.intersects(QRect(x0, y0, s + 1, s + 1)))
             squares.Cell(x0, y0, m_nFeedbackValue);
+    }
+}
+
+void CQuenkView::SetAmbiguousCells(std::vector<std::uint8_t> ambiguous) {
+    if (ambiguous == m_ambiguous) return;
+    m_ambiguous = std::move(ambiguous);
+    viewport()->update();
+}
+
+void CQuenkView::SetHintCell(std::optional<QPoint> cell) {
+    if (cell == m_hintCell) return;
+    m_hintCell = cell;
+    viewport()->update();
+}
+
+void CQuenkView::PaintMarks(QPainter& painter, const QRect& dirty) const {
+    const CCrossword& puzzle = *Puzzle();
+    const int w = puzzle.m_nWidth, h = puzzle.m_nHeight;
+    const int s = CellSize();
+    if (m_ambiguous.size() == std::size_t(w) * std::size_t(h)) {
+        // Diagonal hatching in a colour that shows on light and dark cells alike.
+        const QBrush hatch(QColor(230, 0, 120), Qt::BDiagPattern);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                int x0 = 0, y0 = 0;
+                if (!m_ambiguous[std::size_t(y) * std::size_t(w) + std::size_t(x)] ||
+                    !GetCellOrigin(puzzle, s, AREA_GRID, x, y, x0, y0))
+                    continue;
+                const QRect cell(x0 + 1, y0 + 1, s - 1, s - 1);
+                if (dirty.intersects(cell)) painter.fillRect(cell, hatch);
+            }
+    }
+    int x0 = 0, y0 = 0;
+    if (m_hintCell && GetCellOrigin(puzzle, s, AREA_GRID, m_hintCell->x(), m_hintCell->y(), x0, y0)) {
+        painter.setPen(QPen(QColor(0, 160, 0), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(x0 + 1, y0 + 1, s - 2, s - 2));
     }
 }
 

@@ -49,6 +49,14 @@ public:
     // document's own puzzle, until called with null. Nothing is edited meanwhile.
     void ShowPuzzle(const CCrossword* pShown);
 
+    // Marks over the grid that change nothing: the cells whose value differs between
+    // solutions, hatched (one flag per cell, row by row; empty: none), and the cell a hint
+    // proposes, framed. Both go when the puzzle is replaced.
+    void SetAmbiguousCells(std::vector<std::uint8_t> ambiguous);
+    const std::vector<std::uint8_t>& AmbiguousCells() const { return m_ambiguous; }
+    void SetHintCell(std::optional<QPoint> cell);
+    std::optional<QPoint> HintCell() const { return m_hintCell; }
+
     // The slot the caret is shown on; nothing while it is hidden.
     std::optional<CSlotPos> ShownCaret() const { return m_shownCaret; }
     bool IsStrokeInProgress() const { return m_bLeftStroke || m_bRightStroke; }
@@ -97,6 +105,7 @@ private:
     void PaintFeedback(QPainter& painter, const QRect& dirty) const;
     void PaintOutline(QPainter& painter, const CStrokeRect& rect) const;
     void PaintCaret(QPainter& painter) const;
+    void PaintMarks(QPainter& painter, const QRect& dirty) const;
 
     // ---- mouse (ViewMouse.cpp) ----
     bool HitTest(QPoint client, CSlotPos& slot) const;
@@ -153,6 +162,8 @@ private:
 
     // Stroke feedback, shown in the window over the drawing.
     std::vector<std::pair<int, int>> m_feedbackCells;
+    std::vector<std::uint8_t> m_ambiguous;
+    std::optional<QPoint> m_hintCell;
     std::uint8_t m_nFeedbackValue = 0;
     std::optional<CStrokeRect> m_feedbackOutline;
 

@@ -61,6 +61,7 @@ void CSettings::LoadSettings(ISettingsStore& store) {
         // folder is dropped.
         if (IsValidLanguageName(strName)) m_strLanguage = std::move(strName);
     }
+    if (key.QueryExact(SETTINGS_DESIGN_CHECK, 1, b)) m_bDesignCheck = Flag(b[0]);
 }
 
 ByteArray CSettings::Options1() const {
@@ -94,7 +95,8 @@ bool CSettings::SaveSettings(ISettingsStore& store) const {
            store.SetValue(SETTINGS_OPTIONS2, EValueType::Binary, Options2()) &&
            store.SetValue(SETTINGS_OPTIONS3, EValueType::Binary, Options3()) &&
            store.SetValue(SETTINGS_OPTIONS4, EValueType::Binary, Options4()) &&
-           SetStringValue(store, SETTINGS_LANGUAGE, m_strLanguage);
+           SetStringValue(store, SETTINGS_LANGUAGE, m_strLanguage) &&
+           store.SetValue(SETTINGS_DESIGN_CHECK, EValueType::Binary, {std::uint8_t(m_bDesignCheck)});
 }
 
 }  // namespace quenk

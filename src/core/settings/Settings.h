@@ -14,6 +14,8 @@ inline constexpr const char* SETTINGS_OPTIONS2 = "Options2";
 inline constexpr const char* SETTINGS_OPTIONS3 = "Options3";
 inline constexpr const char* SETTINGS_OPTIONS4 = "Options4";
 inline constexpr const char* SETTINGS_LANGUAGE = "Language";
+// Not one of the four blocks: a value of its own, one byte, so that the blocks keep their layout.
+inline constexpr const char* SETTINGS_DESIGN_CHECK = "DesignCheck";
 inline constexpr std::size_t SETTINGS_OPTIONS1_SIZE = 9;
 inline constexpr std::size_t SETTINGS_OPTIONS2_SIZE = 4;
 inline constexpr std::size_t SETTINGS_OPTIONS3_SIZE = 9;
@@ -52,13 +54,16 @@ struct CSettings {
     // Block 4 ("Options4").
     bool m_bRegisterFileTypes = true;
 
+    // Editing: the verdict on the numbers recomputed in the background after every change.
+    bool m_bDesignCheck = true;
+
     // Interface language; empty means the built-in one.
     std::string m_strLanguage;
 
     // Fills every field from the store; a block whose value is missing or has the wrong size
     // takes its defaults, and stored values out of range are clamped.
     void LoadSettings(ISettingsStore& store);
-    // Writes the four blocks and the language in that order; stops at the first refused
+    // Writes the four blocks, the language and the design check in that order; stops at the first refused
     // write. False when the container cannot be opened or a write was refused.
     bool SaveSettings(ISettingsStore& store) const;
 

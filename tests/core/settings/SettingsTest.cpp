@@ -13,7 +13,7 @@ ByteArray Text(const std::string& str) { return ByteArray(str.begin(), str.end()
 const std::map<std::string, ByteArray> CHANGED = {
     {"Options1", {1, 0, 0, 30, 7, 8, 9, 11, 0}},       {"Options2", {1, 2, 3, 0}},
     {"Options3", {1, 0, 0, 0, 0, 0, 0, 0, 0}},         {"Options4", {0}},
-    {"Language", Text(std::string("English") + '\0')},
+    {"Language", Text(std::string("English") + '\0')}, {"DesignCheck", {0}},
 };
 
 CSettings Load(CMemorySettingsStore& store) {
@@ -41,6 +41,7 @@ TEST(Settings, SaveWritesWhatWasLoaded) {
     EXPECT_EQ(s.m_crMonoColor, MakeRGB(1, 2, 3));
     EXPECT_TRUE(s.m_bDrawLines);
     EXPECT_EQ(s.m_nUndoSize, 0);
+    EXPECT_FALSE(s.m_bDesignCheck);
 
     CMemorySettingsStore store;
     ASSERT_TRUE(s.SaveSettings(store));
@@ -67,7 +68,15 @@ TEST(Settings, WrongSizeRevertsOnlyItsOwnBlock) {
             expected[nBlock] = defaults[nBlock];
             EXPECT_EQ(Blocks(s), expected);
             EXPECT_EQ(s.m_strLanguage, "English");
+            EXPECT_FALSE(s.m_bDesignCheck);
         }
+    }
+    // The design check is a value of its own: a wrong size keeps its default (on).
+    for (const ByteArray& wrong : {ByteArray{}, ByteArray{0, 0}}) {
+        CMemorySettingsStore store;
+        for (const auto& [strName, data] : CHANGED) store.Put(strName, data);
+        store.Put("DesignCheck", wrong);
+        EXPECT_TRUE(Load(store).m_bDesignCheck) << wrong.size() << " bytes";
     }
 }
 
@@ -101,7 +110,7 @@ TEST(Settings, OutOfRangeValuesAreClamped) {
 }
 
 TEST(Settings, SaveStopsAtTheFirstRefusedWrite) {
-    const std::vector<std::string> order = {"Options1", "Options2", "Options3", "Options4", "Language"};
+    const std::vector<std::string> order = {"Options1", "Options2", "Options3", "Options4", "Language", "DesignCheck"};
     for (std::size_t nFail = 0; nFail <= order.size(); ++nFail) {
         CMemorySettingsStore store;
         store.FailWritesFrom(nFail);
