@@ -65,6 +65,12 @@ void CSettleEngine::KeepModel() {
     ++m_nFound;
 }
 
+std::int64_t CSettleEngine::ForGrid(std::int64_t nNodes) const {
+    // A node of a larger grid probes more cells along longer lines.
+    if (m_nCells <= TUNED_CELLS) return nNodes;
+    return std::max<std::int64_t>(1, nNodes * TUNED_CELLS / m_nCells);
+}
+
 CSettleEngine::EEnd CSettleEngine::SettleBySat() {
     if (!m_sat.IsReady()) {
         m_sat.Build(m_grid.GetClues(), m_aRootMask.data(), this, true);
@@ -96,7 +102,8 @@ CSettleEngine::EEnd CSettleEngine::FindFirst() {
     std::int64_t nSpent = 0;
     for (std::int64_t nRun = 1;; ++nRun) {
         std::int64_t nNodes = m_tuning.nRestartNodes * Luby(nRun);
-        if (SatUsable()) nNodes = std::min(nNodes, std::max<std::int64_t>(1, m_tuning.nFirstNodesBeforeSat - nSpent));
+        if (SatUsable())
+            nNodes = std::min(nNodes, std::max<std::int64_t>(1, ForGrid(m_tuning.nFirstNodesBeforeSat) - nSpent));
         m_free.Begin(true, SFreeOrder{nullptr, std::uint32_t(nRun)});
         const CFreeSearch::EStep step = m_free.Next(nNodes, this);
         if (step == CFreeSearch::EStep::SOLUTION) Keep();
@@ -109,7 +116,7 @@ CSettleEngine::EEnd CSettleEngine::FindFirst() {
         }
         nSpent += nNodes;
         ++m_nRestarts;
-        if (SatUsable() && nSpent >= m_tuning.nFirstNodesBeforeSat) {
+        if (SatUsable() && nSpent >= ForGrid(m_tuning.nFirstNodesBeforeSat)) {
             const EEnd end = SettleBySat();
             if (end != EEnd::FREE) return end;
         }
@@ -120,7 +127,7 @@ CSettleEngine::EEnd CSettleEngine::CountRest() {
     // One walk over every completion: each solution comes once, the first among them. Its
     // values are tried last, so another solution, if any, tends to come early.
     m_free.Begin(true, SFreeOrder{m_aFirstMask.data(), 1});
-    std::int64_t nLeft = SatUsable() ? m_tuning.nCountNodesBeforeSat : UNLIMITED;
+    std::int64_t nLeft = SatUsable() ? ForGrid(m_tuning.nCountNodesBeforeSat) : UNLIMITED;
     EEnd end = EEnd::ALL;
     for (;;) {
         const std::int64_t nBefore = m_free.GetNodes();

@@ -38,6 +38,9 @@ private:
     EEnd CountRest();
     // What the SAT solver settles, with every solution found so far blocked.
     EEnd SettleBySat();
+    // A node budget tuned on 25 x 25 grids, for this grid: smaller in proportion to its cells.
+    std::int64_t ForGrid(std::int64_t nNodes) const;
+    static constexpr std::int64_t TUNED_CELLS = 25 * 25;
     bool SatUsable() const { return m_tuning.bSat && CSatOracle::IsAvailable() && !m_bSatFailed; }
     // Keeps the grid's solution unless found already; true when it was new.
     bool Keep();

@@ -46,8 +46,9 @@ struct SSettleOutcome {
 // build has it and bSat is on). The free search looks for a first solution in runs of
 // nRestartNodes times the Luby sequence (1 1 2 1 1 2 4 ...) nodes, each run branching
 // differently, then counts the rest in one walk that tries the first solution's values last.
-// Measured on the tournament sets: most puzzles settle within a few hundred free nodes, and
-// the SAT solver answers the rest in a fraction of a second each.
+// Measured on the tournament sets (25 x 25): most puzzles settle within a few hundred free
+// nodes, and the SAT solver answers the rest in seconds at most. On larger grids, whose nodes
+// cost more, the budgets before the SAT solver shrink in proportion to the cells.
 struct SSettleTuning {
     std::int64_t nRestartNodes = 32;
     bool bSat = true;
