@@ -21,13 +21,17 @@ enum {
     EXIT_CONTRADICTION = 5,  // solve: a line admits no arrangement
     EXIT_REJECTED = 6,       // solve, solutions: the numbers failed the check
     EXIT_WRITE_FAILED = 7,
-    EXIT_STOPPED = 8,  // solutions, grade: SIGINT, SIGTERM or the memory budget ended the search
+    EXIT_STOPPED = 8,  // solutions, grade, settle, solve --search: SIGINT, SIGTERM or the memory budget ended it
     // grade: one code per class of the verdict
     EXIT_GRADE_LINE_LOGIC = 10,
     EXIT_GRADE_LOOKAHEAD = 11,
     EXIT_GRADE_GUESSING = 12,
     EXIT_GRADE_SEVERAL = 13,
     EXIT_GRADE_NO_SOLUTION = 14,
+    // settle: the answer; solve --search: no solution
+    EXIT_UNIQUE = 20,
+    EXIT_SEVERAL = 21,
+    EXIT_NONE = 22,
 };
 
 using Args = std::vector<std::string>;
@@ -72,6 +76,8 @@ int RunExportBmp(Args args);
 int RunCheck(Args args);
 int RunSolve(Args args);
 int RunSolutions(Args args);
+int RunSettle(Args args);
+int RunSolveBySearch(Args args);  // solve --search
 int RunVerify(Args args);
 int RunGrade(Args args);
 

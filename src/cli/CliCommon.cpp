@@ -45,8 +45,10 @@ const char* UsageText() {
            "  export-bmp IN OUT.bmp [--cell P]   write the grid as a 4-bit bitmap\n"
            "  check FILE                         check the numbers for faults\n"
            "  solve FILE [-o OUT]                solve by line deduction\n"
+           "  solve FILE --search [-o OUT]       search for a solution, any one\n"
            "  solutions FILE [--max N] [--save NAME] [--quiet] [--stats]\n"
-           "                                     search every solution\n"
+           "                                     search every solution, in order\n"
+           "  settle FILE [--stats]              unique, several or none? with the time\n"
            "  verify FILE                        does the grid satisfy every number?\n"
            "  grade FILE                         one solution? how hard? (numbers only)\n"
            "\n"
@@ -54,7 +56,8 @@ const char* UsageText() {
            "3 file could not be loaded, 4 refused, 5 contradiction, 6 numbers rejected,\n"
            "7 file could not be written, 8 search stopped by SIGINT/SIGTERM or the memory budget;\n"
            "grade: 10 unique by line logic, 11 unique with look-ahead, 12 unique with guessing,\n"
-           "13 several solutions, 14 no solution\n";
+           "13 several solutions, 14 no solution; settle: 20 unique, 21 several, 22 none;\n"
+           "solve --search: 0 found, 22 none\n";
 }
 
 int UsageError(const std::string& strMessage) {

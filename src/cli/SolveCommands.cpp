@@ -1,9 +1,9 @@
 // check, solve, solutions and verify: the solver from the command line.
-#include <atomic>
 #include <climits>
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 #include "Cli.h"
 #include "formats/FormatDispatch.h"
@@ -57,6 +57,7 @@ int RunCheck(Args args) {
 }
 
 int RunSolve(Args args) {
+    if (TakeFlag(args, "--search")) return RunSolveBySearch(std::move(args));
     std::string strOut;
     if (!TakeOption(args, "-o", strOut)) return UsageError("solve: -o needs a file name");
     std::string strFile;

@@ -24,6 +24,7 @@ const CCommand kCommands[] = {
     {"check", RunCheck},
     {"solve", RunSolve},
     {"solutions", RunSolutions},
+    {"settle", RunSettle},
     {"verify", RunVerify},
     {"grade", RunGrade},
 };

@@ -26,19 +26,20 @@ CDeductiveSearch::CDeductiveSearch(const SGridClues& clues, const SSearchTuning&
     : m_tuning(tuning),
       m_grid(clues),
       m_prober(m_grid),
+      m_deduction(m_grid, m_prober),
+      m_free(m_grid, m_prober, m_deduction),
       m_charge(pBudget),
       m_sat(pBudget),
       m_aSolution(size_t(m_grid.GetCellCount()), 0) {
     // Every guess on a path takes a different cell.
     m_aFrames.resize(size_t(m_grid.GetCellCount()) + 1);
-    m_aFreeFrames.resize(size_t(m_grid.GetCellCount()) + 1);
     m_aWitness.assign(size_t(m_grid.GetCellCount()), 0);
     m_aRootMask.assign(size_t(m_grid.GetCellCount()), 0);
     m_grid.SetStopPoll(this);
 }
 
 std::size_t CDeductiveSearch::GetMemoryBytes() const {
-    return m_grid.GetMemoryBytes() + m_prober.GetMemoryBytes() + BytesOf(m_aFrames) + BytesOf(m_aFreeFrames) +
+    return m_grid.GetMemoryBytes() + m_prober.GetMemoryBytes() + BytesOf(m_aFrames) + m_free.GetMemoryBytes() +
            BytesOf(m_aWitness) + BytesOf(m_aRootMask) + BytesOf(m_aSolution);
 }
 
@@ -54,86 +55,20 @@ bool CDeductiveSearch::WitnessFits() const {
     return true;
 }
 
-int CDeductiveSearch::FreeBranchCell() const {
-    int nBest = -1;
-    std::int64_t nBestScore = -1;
-    for (int c = m_grid.GetCellCount() - 1; c >= 0; --c) {
-        if (m_grid.IsDecided(c)) continue;
-        const std::int64_t nScore = m_prober.GetScore(c);
-        if (nScore > nBestScore) {
-            nBestScore = nScore;
-            nBest = c;
-        }
-    }
-    return nBest;
-}
-
 CDeductiveSearch::EFound CDeductiveSearch::FindAny(int nBudget) {
-    const int nEntry = m_grid.GetTrailSize();
-    int nDepth = 0;
-    int nSpent = 0;
-    bool bOk = true;  // the entry state is deduced already
-    for (;;) {
-        if (m_bStopped) {
-            m_grid.UndoTo(nEntry);
-            return EFound::Stopped;
-        }
-        if (bOk && m_grid.GetUndecidedCount() == 0) {
-            for (int c = 0; c < m_grid.GetCellCount(); ++c) m_aWitness[size_t(c)] = m_grid.GetMask(c);
-            m_grid.UndoTo(nEntry);
-            return EFound::Yes;
-        }
-        if (bOk && ++nSpent > nBudget) {
-            m_grid.UndoTo(nEntry);
-            return EFound::Unknown;
-        }
-        if (bOk) {
-            ++m_stats.nOracleNodes;
-            if (ShouldStop()) continue;
-            const int nCell = FreeBranchCell();
-            const CellMask nValues = m_grid.GetMask(nCell);
-            const CellMask nFirst = CellMask(nValues & -nValues);
-            m_aFreeFrames[size_t(nDepth++)] = CFrame{nCell, CellMask(nValues & ~nFirst), m_grid.GetTrailSize()};
-            m_grid.Narrow(nCell, nFirst);
-            bOk = Deduce();
-            continue;
-        }
-        bool bNext = false;
-        while (nDepth > 0) {
-            CFrame& frame = m_aFreeFrames[size_t(nDepth - 1)];
-            m_grid.UndoTo(frame.nMark);
-            if (frame.nLeft) {
-                const CellMask nNext = CellMask(frame.nLeft & -frame.nLeft);
-                frame.nLeft = CellMask(frame.nLeft & ~nNext);
-                m_grid.Narrow(frame.nCell, nNext);
-                bOk = Deduce();
-                bNext = true;
-                break;
-            }
-            --nDepth;
-        }
-        if (!bNext) {
-            m_grid.UndoTo(nEntry);
-            return EFound::No;
-        }
+    m_free.Begin(true);
+    const CFreeSearch::EStep step = m_free.Next(nBudget, this);
+    if (step == CFreeSearch::EStep::SOLUTION)
+        for (int c = 0; c < m_grid.GetCellCount(); ++c) m_aWitness[size_t(c)] = m_grid.GetMask(c);
+    m_free.End();
+    switch (step) {
+    case CFreeSearch::EStep::SOLUTION: return EFound::Yes;
+    case CFreeSearch::EStep::DONE: return EFound::No;
+    case CFreeSearch::EStep::OUT_OF_NODES: return EFound::Unknown;
+    case CFreeSearch::EStep::STOPPED: break;
     }
-}
-
-bool CDeductiveSearch::Deduce() {
-    if (!m_grid.Propagate()) return false;
-    // Probing that keeps teaching nothing (wide open grids such as n x n with every number
-    // 1) is skipped at more and more nodes, up to one node in 64; any lesson resets that.
-    if (m_nProbeWait > 0) {
-        --m_nProbeWait;
-        return true;
-    }
-    // After a round that taught nothing, the next one may spend only one probe per line
-    // before it gives up, unless it learns something on the way.
-    bool bLearned = false;
-    const bool bOk = m_prober.Run(bLearned, m_nProbeInterval > 0 ? m_grid.GetLineCount() : 0);
-    m_nProbeInterval = !bOk || bLearned ? 0 : std::min(MAX_PROBE_INTERVAL, std::max(1, 2 * m_nProbeInterval));
-    m_nProbeWait = m_nProbeInterval;
-    return bOk;
+    m_bStopped = true;
+    return EFound::Stopped;
 }
 
 int CDeductiveSearch::LastUndecided(int nLimit) const {
@@ -182,7 +117,7 @@ bool CDeductiveSearch::EnterChild(int nDepth) {
         m_sat.Build(m_grid.GetClues(), m_aRootMask.data(), this);
         if (m_sat.IsOutOfMemory()) m_bOutOfMemory = m_bStopped = true;
     }
-    if (m_bStopped || !Deduce() || m_bStopped) return false;
+    if (m_bStopped || !m_deduction.Deduce() || m_bStopped) return false;
     if (!OracleDue() || m_grid.GetUndecidedCount() == 0 || WitnessFits()) return true;
     EFound found = FindAny(m_sat.IsReady() ? m_tuning.nSatFreeBudget : m_tuning.nOracleBudget);
     if (found == EFound::Unknown && m_sat.IsReady()) found = AskSat(nDepth);
@@ -201,8 +136,8 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
     }
     m_grid.Reset(pCells);
     m_prober.Reset();
-    m_nProbeInterval = 0;
-    m_nProbeWait = 0;
+    m_deduction.Reset();
+    m_nFreeNodesBefore = m_free.GetNodes();
     m_nDeadEnds = 0;
     m_bSatBuilt = false;
     m_sat.Clear();
@@ -212,7 +147,7 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
     const std::int64_t nAnalysesBefore = m_grid.GetLineAnalyses();
 
     int nDepth = 0;
-    bool bOk = Deduce();
+    bool bOk = m_deduction.Deduce();
     if (bOk)
         for (int c = 0; c < m_grid.GetCellCount(); ++c) m_aRootMask[size_t(c)] = m_grid.GetMask(c);
     for (;;) {
@@ -262,6 +197,7 @@ bool CDeductiveSearch::Run(const std::uint8_t* pCells, IGridSearchObserver& obse
         if (!bNext) break;
     }
     m_pObserver = nullptr;
+    m_stats.nOracleNodes = m_free.GetNodes() - m_nFreeNodesBefore;
     m_stats.nProbes = m_prober.GetProbeCount() - nProbesBefore;
     m_stats.nLineAnalyses = m_grid.GetLineAnalyses() - nAnalysesBefore;
     m_stats.dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -16,8 +16,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "solver/FreeSearch.h"
 #include "solver/GridPropagator.h"
 #include "solver/MemoryBudget.h"
+#include "solver/NodeDeduction.h"
 #include "solver/Prober.h"
 #include "solver/SatOracle.h"
 #include "solver/StopPoll.h"
@@ -84,15 +86,13 @@ public:
 private:
     // The observer's stop request, told the node count; a yes is kept in m_bStopped.
     bool ShouldStop() override;
-    std::int64_t NodeCount() const { return m_stats.nNodes + m_stats.nOracleNodes; }
+    std::int64_t NodeCount() const { return m_stats.nNodes + m_free.GetNodes() - m_nFreeNodesBefore; }
     std::size_t GetMemoryBytes() const;
     struct CFrame {
         std::int32_t nCell;  // guessed cell
         CellMask nLeft;      // values still to try
         std::int32_t nMark;  // trail size before the guess
     };
-    // Deduction at a node: propagation from the changed cells, then probing.
-    bool Deduce();
     // Entering a child whose guess is in place: deduction, then the oracles when they are
     // due. False when the child holds no solution; the stop request sets m_bStopped.
     bool EnterChild(int nDepth);
@@ -106,15 +106,16 @@ private:
     // their other values.
     EFound AskSat(int nDepth);
     bool WitnessFits() const;
-    int FreeBranchCell() const;
     // The last undecided cell before nLimit, or -1.
     int LastUndecided(int nLimit) const;
 
     SSearchTuning m_tuning;
     CGridPropagator m_grid;
     CProber m_prober;
+    CNodeDeduction m_deduction;
+    CFreeSearch m_free;
+    std::int64_t m_nFreeNodesBefore = 0;
     std::vector<CFrame> m_aFrames;
-    std::vector<CFrame> m_aFreeFrames;
     std::vector<CellMask> m_aWitness;   // one value bit per cell; empty mask while there is none
     std::vector<CellMask> m_aRootMask;  // the root's deduced grid, which the SAT formula encodes
     CBudgetCharge m_charge;             // the arrays
@@ -127,9 +128,6 @@ private:
     std::int64_t m_nDeadEnds = 0;
     std::vector<std::uint8_t> m_aSolution;
     SSearchStats m_stats;
-    static constexpr int MAX_PROBE_INTERVAL = 64;
-    int m_nProbeInterval = 0;  // nodes to pass without probing after a probing that taught nothing
-    int m_nProbeWait = 0;
 };
 
 // The numbers of a grid as SGridClues, from per-line (value, colour) lists.

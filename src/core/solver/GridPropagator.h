@@ -56,6 +56,8 @@ public:
     // has said stop, Propagate fails at once until Reset; the caller tells that from a
     // contradiction by its poll.
     void SetStopPoll(IStopPoll* pStop) { m_pStop = pStop; }
+    // Whether the poll has said stop since the last Reset.
+    bool IsStopped() const { return m_bStopped; }
 
     int GetTrailSize() const { return m_nTrail; }
     // Takes back every narrowing made after the trail had nMark entries.
@@ -71,6 +73,8 @@ public:
         const int W = m_clues.nWidth;
         return m_aLineDecided[size_t(nCell / W)] > 0 || m_aLineDecided[size_t(m_clues.nHeight + nCell % W)] > 0;
     }
+    // The decided cells of a line (rows first, then columns).
+    int GetLineDecided(int nLine) const { return m_aLineDecided[size_t(nLine)]; }
     int GetCellCount() const { return m_nCells; }
     const SGridClues& GetClues() const { return m_clues; }
     int GetLineCount() const { return m_nLines; }

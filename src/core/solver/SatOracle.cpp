@@ -88,7 +88,7 @@ std::size_t CSatOracle::EstimateBytes() const {
            held(m_pImpl->solver.redundant()) * (CLAUSE_BYTES + LITERAL_BYTES * nLearnedLength);
 }
 
-bool CSatOracle::Build(const SGridClues& clues, const CellMask* pMasks, IStopPoll* pStop) {
+bool CSatOracle::Build(const SGridClues& clues, const CellMask* pMasks, IStopPoll* pStop, bool bModels) {
     Clear();
     try {
         // While it is encoded the formula is our array alone, which grows by doubling.
@@ -113,6 +113,12 @@ bool CSatOracle::Build(const SGridClues& clues, const CellMask* pMasks, IStopPol
         CaDiCaL::Solver& solver = m_pImpl->solver;
         // Not a word on stdout or stderr, whatever the formula (one without a model makes it
         // say so while the clauses are added).
+        if (bModels) {
+            // Tuned for formulas with models (stabilising mode only), deciding "false" first:
+            // on the hardest tournament puzzles a first model comes twice as fast.
+            solver.configure("sat");
+            solver.set("phase", 0);
+        }
         solver.set("quiet", 1);
         solver.set("report", 0);
         solver.reserve(m_cnf.nVars);
@@ -214,6 +220,38 @@ int CSatOracle::ModelValue(int nCell) const {
     return 0;
 }
 
+bool CSatOracle::Block(const std::uint8_t* pValues) {
+    const int nCells = int(m_cnf.aCellLit.size()) / m_cnf.nColors;
+    std::size_t nLiterals = 0;
+    for (int c = 0; c < nCells; ++c)
+        if (m_cnf.CellLiteral(c, pValues[c]) == SCnf::LIT_FALSE) return true;  // not a model anyway
+    try {
+        CaDiCaL::Solver& solver = m_pImpl->solver;
+        for (int c = 0; c < nCells; ++c) {
+            const int nLit = m_cnf.CellLiteral(c, pValues[c]);
+            if (nLit == SCnf::LIT_TRUE) continue;
+            solver.add(-nLit);
+            ++nLiterals;
+        }
+        solver.add(0);  // with no literal: the empty clause, no model at all
+    } catch (const std::bad_alloc&) {
+        Abandon();
+        return false;
+    }
+    m_nFixedBytes += CLAUSE_BYTES + LITERAL_BYTES * nLiterals;
+    return true;
+}
+
+void CSatOracle::PreferValues(const std::uint8_t* pValues) {
+    const int nCells = int(m_cnf.aCellLit.size()) / m_cnf.nColors;
+    for (int c = 0; c < nCells; ++c)
+        for (int v = 0; v < m_cnf.nColors; ++v) {
+            const int nLit = m_cnf.CellLiteral(c, v);
+            if (nLit != SCnf::LIT_TRUE && nLit != SCnf::LIT_FALSE)
+                m_pImpl->solver.phase(v == pValues[c] ? nLit : -nLit);
+        }
+}
+
 #else
 
 struct CSatOracle::CImpl {};
@@ -229,11 +267,13 @@ void CSatOracle::Clear() {
 }
 std::size_t CSatOracle::EstimateBytes() const { return 0; }
 void CSatOracle::Abandon() {}
-bool CSatOracle::Build(const SGridClues&, const CellMask*, IStopPoll*) { return false; }
+bool CSatOracle::Build(const SGridClues&, const CellMask*, IStopPoll*, bool) { return false; }
 void CSatOracle::Assume(int, int) {}
 CSatOracle::EAnswer CSatOracle::Solve(IStopPoll*) { return EAnswer::STOPPED; }
 bool CSatOracle::Failed(int, int) const { return false; }
 int CSatOracle::ModelValue(int) const { return 0; }
+bool CSatOracle::Block(const std::uint8_t*) { return true; }
+void CSatOracle::PreferValues(const std::uint8_t*) {}
 
 #endif
 

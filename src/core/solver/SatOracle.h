@@ -43,8 +43,9 @@ public:
     // False when the solver is missing, the formula too large (past 16 million literals or
     // the room the budget leaves), pStop asked to stop (asked every line and every 65536
     // literals), an allocation failed (IsOutOfMemory), or there is no solution at all
-    // (IsEmpty).
-    bool Build(const SGridClues& clues, const CellMask* pMasks, IStopPoll* pStop = nullptr);
+    // (IsEmpty). bModels tunes the solver for finding solutions rather than proving there are
+    // none.
+    bool Build(const SGridClues& clues, const CellMask* pMasks, IStopPoll* pStop = nullptr, bool bModels = false);
     bool IsReady() const { return m_bReady; }
     // Drops the formula and the solver.
     void Clear();
@@ -63,6 +64,13 @@ public:
     bool Failed(int nCell, int nValue) const;
     // After SATISFIABLE: the value of the cell in the model found.
     int ModelValue(int nCell) const;
+    // Excludes one solution (pValues: each cell's value, 0 background) from every later
+    // answer: a clause that some cell takes another value. False after a failed allocation
+    // (IsOutOfMemory; the solver is then gone).
+    bool Block(const std::uint8_t* pValues);
+    // Makes the solver try these cell values first when it decides (pValues as for Block):
+    // another solution tends to lie close to one found.
+    void PreferValues(const std::uint8_t* pValues);
 
     std::int64_t GetCalls() const { return m_nCalls; }
 

@@ -9,6 +9,8 @@
 #include <new>
 
 #include "core/solver/SearchTestSupport.h"
+#include "solver/FreeSearch.h"
+#include "solver/GridClues.h"
 #include "solver/LineSet.h"
 #include "solver/SearchEngine.h"
 
@@ -107,6 +109,35 @@ TEST(NoAllocation, SearchNodes) {
     g_bArmed = false;
     EXPECT_EQ(outcome.nSolutions, 720);
     EXPECT_EQ(g_nAllocations.load(), 0);
+}
+
+// The settle search's walk: branching, deduction, pausing, solutions and undos allocate
+// nothing; it meets each of the 7! permutation matrices once.
+TEST(NoAllocation, FreeSearchWalk) {
+    const CCrossword puzzle = PermutationPuzzle(7);
+    CGridPropagator grid(GridCluesOf(puzzle));
+    CProber prober(grid);
+    CNodeDeduction deduction(grid, prober);
+    CFreeSearch search(grid, prober, deduction);
+    grid.Reset(puzzle.Cells().data());
+    std::vector<CellMask> last(size_t(grid.GetCellCount()), MASK_BACKGROUND);
+    int nSolutions = 0, nPauses = 0;
+    g_nAllocations = 0;
+    g_bArmed = true;
+    const bool bDeduced = deduction.Deduce();
+    const int nRoot = grid.GetTrailSize();
+    search.Begin(bDeduced, SFreeOrder{last.data(), 3});
+    for (;;) {
+        const CFreeSearch::EStep step = search.Next(3, nullptr);
+        if (step == CFreeSearch::EStep::DONE) break;
+        nSolutions += step == CFreeSearch::EStep::SOLUTION;
+        nPauses += step == CFreeSearch::EStep::OUT_OF_NODES;
+    }
+    g_bArmed = false;
+    EXPECT_EQ(g_nAllocations.load(), 0);
+    EXPECT_EQ(nSolutions, 5040);
+    EXPECT_GT(nPauses, 10);
+    EXPECT_EQ(grid.GetTrailSize(), nRoot);
 }
 
 // An allocation that fails anywhere in a run (the search's arrays, the SAT formula, inside the
