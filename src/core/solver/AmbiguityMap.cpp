@@ -140,7 +140,7 @@ SAmbiguityMap FindAmbiguousCells(const CCrossword& puzzle, ECellUse eUse, IStopP
     map.aAmbiguous.assign(aStart.size(), 0);
     if (count.eCount == ESolutionCount::COUNT_ONE) return map;
     const std::vector<std::uint8_t>& aReference = count.aFirst;
-    CAmbiguityFinder(map, aReference).MarkAll(count.aSecond.data());
+    if (!count.aSecond.empty()) CAmbiguityFinder(map, aReference).MarkAll(count.aSecond.data());
 
     // What line logic and probing decide is the same in every solution: no question there.
     const SGridClues clues = GridCluesOf(puzzle);

@@ -4,6 +4,7 @@
 
 #include "solver/DeductiveSearch.h"
 #include "solver/GridClues.h"
+#include "solver/SettleSearch.h"
 
 namespace quenk {
 
@@ -37,10 +38,35 @@ std::vector<std::uint8_t> StartCells(const CCrossword& puzzle, ECellUse eUse) {
     return GridCellsOf(puzzle);
 }
 
-// The ordered search's deduction and oracles, without the line pass the all-solutions command
-// settles its root with: that pass reads a colour in a line without numbers as a cross, where
-// a given cell must stay a constraint.
+namespace {
+
+// Numbers alone: the settle search, free to branch where it likes, tells one from several
+// soonest. It hands back the first solution only.
+SSolutionCount SettleNumbers(const CCrossword& puzzle, IStopPoll* pStop, CMemoryBudget& budget) {
+    const SSettleOutcome outcome = SettleSearch(puzzle, pStop, budget, 2);
+    SSolutionCount count;
+    switch (outcome.answer) {
+    case ESettleAnswer::SETTLE_NONE: count.eCount = ESolutionCount::COUNT_NONE; break;
+    case ESettleAnswer::SETTLE_UNIQUE:
+    case ESettleAnswer::SETTLE_FOUND: count.eCount = ESolutionCount::COUNT_ONE; break;
+    case ESettleAnswer::SETTLE_SEVERAL: count.eCount = ESolutionCount::COUNT_SEVERAL; break;
+    case ESettleAnswer::SETTLE_STOPPED: count.eCount = ESolutionCount::COUNT_STOPPED; return count;
+    case ESettleAnswer::SETTLE_BUDGET: count.eCount = ESolutionCount::COUNT_BUDGET; return count;
+    }
+    count.aFirst = outcome.aFirst;
+    return count;
+}
+
+}  // namespace
+
+// Cells given beforehand go to the ordered search's deduction and oracles, without the line
+// pass the all-solutions command (and the settle search) settle their root with: that pass
+// reads a colour in a line without numbers as a cross, where a given cell must stay a
+// constraint.
 SSolutionCount CountSolutionsUpToTwo(const CCrossword& puzzle, IStopPoll* pStop, CMemoryBudget& budget) {
+    const auto cells = puzzle.Cells();
+    if (std::all_of(cells.begin(), cells.end(), [](std::uint8_t v) { return v == CELL_EMPTY; }))
+        return SettleNumbers(puzzle, pStop, budget);
     SSolutionCount count;
     const std::vector<std::uint8_t> aCells = GridCellsOf(puzzle);
     CDeductiveSearch search(GridCluesOf(puzzle), SSearchTuning{}, &budget);

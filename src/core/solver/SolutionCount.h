@@ -21,8 +21,8 @@ enum class ESolutionCount {
 
 struct SSolutionCount {
     ESolutionCount eCount = ESolutionCount::COUNT_NONE;
-    // Row-major cell bytes (crosses and colours): the first solution found (one, several) and
-    // the second (several); empty otherwise.
+    // Row-major cell bytes (crosses and colours): the first solution found (one, several) and,
+    // when cells were given, the second (several); empty otherwise.
     std::vector<std::uint8_t> aFirst;
     std::vector<std::uint8_t> aSecond;
 };
