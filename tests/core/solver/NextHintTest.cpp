@@ -78,8 +78,8 @@ TEST(NextHint, HintedCellsHoldInEverySolutionThatAgrees) {
         }
         ++nHints;
     }
-    EXPECT_GT(nHints, 300);
-    EXPECT_GT(nContradictions, 50);
+    EXPECT_GT(nHints, 300 / test::kCaseDivisor);
+    EXPECT_GT(nContradictions, 50 / test::kCaseDivisor);
 }
 
 // Hints followed from blank cells on larger random pictures, where look-ahead is needed now and
