@@ -11,12 +11,10 @@
 #include <optional>
 #include <thread>
 
+#include "shell/ThreadPriority.h"
 #include "solver/StopPoll.h"
 
 namespace quenk {
-
-// Below the interface: the window stays quick while a thread of ours takes what is left.
-void LowerThreadPriority();
 
 template <class Request, class Result>
 class CBackgroundCheck {

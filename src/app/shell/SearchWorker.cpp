@@ -1,11 +1,6 @@
 #include "shell/SearchWorker.h"
 
-#include "shell/BackgroundCheck.h"
-
-#include <sys/resource.h>
-#include <unistd.h>
-
-#include <algorithm>
+#include "shell/ThreadPriority.h"
 
 namespace quenk {
 
@@ -46,10 +41,6 @@ void CSearchWorker::Start() {
         m_outcome = engine.Run(observer, m_solutions.GetBudget());
         m_bEnded.store(true, std::memory_order_release);
     });
-}
-
-void LowerThreadPriority() {
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), std::min(19, getpriority(PRIO_PROCESS, 0) + 5));
 }
 
 void CSearchWorker::Join() {
