@@ -12,7 +12,6 @@
 #include "shell/DesignAssistant.h"
 #include "solver/SolutionCheck.h"
 #include "support/Puzzles.h"
-#include "text/AppStrings.h"
 #include "text/StringIds.h"
 #include "view/QuenkView.h"
 
@@ -20,8 +19,6 @@ using namespace quenk;
 using namespace quenk::test;
 
 namespace {
-
-QString AppText(unsigned nId) { return QString::fromStdString(LoadAppString(nId)); }
 
 void WaitForChecks(CProgram& p) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !p.Frame().Design().IsBusy(); }, 20000));
@@ -86,21 +83,21 @@ TEST(DesignAssistant, TheVerdictFollowsThePictureAndTheAmbiguityView) {
     CProgram p;
     ASSERT_TRUE(p.Open(WritePuzzle(p.File("diagonal.jcc"), PuzzleFromPicture({"1.", ".1"}))));
     WaitForChecks(p);
-    EXPECT_EQ(Verdict(p), AppText(IDS_DESIGN_SEVERAL));  // solving: the numbers alone
-    ASSERT_TRUE(p.Command(ID_EDIT_START_EDIT));          // the picture is blank: the numbers typed count
+    EXPECT_EQ(Verdict(p), LoadUiString(IDS_DESIGN_SEVERAL));  // solving: the numbers alone
+    ASSERT_TRUE(p.Command(ID_EDIT_START_EDIT));               // the picture is blank: the numbers typed count
     ASSERT_EQ(p.Doc().Mode(), MODE_EDIT);
 
     ASSERT_TRUE(p.Command(ID_VIEW_AMBIGUITY));
     EXPECT_TRUE(p.Frame().Action(ID_VIEW_AMBIGUITY)->isChecked());
     WaitForChecks(p);
-    EXPECT_EQ(Verdict(p), AppText(IDS_DESIGN_SEVERAL));
+    EXPECT_EQ(Verdict(p), LoadUiString(IDS_DESIGN_SEVERAL));
     EXPECT_EQ(p.App().View()->AmbiguousCells(), (std::vector<std::uint8_t>{1, 1, 1, 1}));
 
     // A third cell makes the picture unique: nothing hatched.
     p.Paint(1, 0, 1, 0, 1);
-    EXPECT_EQ(Verdict(p), AppText(IDS_DESIGN_CHECKING));
+    EXPECT_EQ(Verdict(p), LoadUiString(IDS_DESIGN_CHECKING));
     WaitForChecks(p);
-    EXPECT_EQ(Verdict(p), AppText(IDS_DESIGN_LINE_LOGIC));
+    EXPECT_EQ(Verdict(p), LoadUiString(IDS_DESIGN_LINE_LOGIC));
     EXPECT_TRUE(p.App().View()->AmbiguousCells().empty());
 
     // A burst of strokes: what is shown at the end belongs to the picture at the end.
@@ -148,7 +145,7 @@ TEST(DesignAssistant, NextStepFollowedToTheEndSolvesThePuzzle) {
         EXPECT_FALSE(p.App().View()->HintCell());
         last = *cell;
     }
-    EXPECT_EQ(PromptPane(p), AppText(IDS_SOLUTION_RIGHT));
+    EXPECT_EQ(PromptPane(p), LoadUiString(IDS_SOLUTION_RIGHT));
     EXPECT_TRUE(p.Doc().CheckSolution());
     EXPECT_LE(nSteps, 25);
     // Each step was one undo step.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "doc/QuenkDoc.h"
+#include "platform/UiStrings.h"
 #include "settings/Settings.h"
 #include "shell/BackgroundCheck.h"
 #include "solver/AmbiguityMap.h"
@@ -16,11 +17,9 @@ namespace {
 // How often a pending check is looked at: quick enough to feel immediate.
 constexpr int POLL_MS = 30;
 
-QString Text(unsigned nId) { return QString::fromStdString(LoadAppString(nId)); }
-
 template <class... Args>
 QString Format(unsigned nId, Args... args) {
-    return QString::fromStdString(FormatText(LoadAppString(nId), args...));
+    return QString::fromStdString(FormatText(LoadUiString(nId).toStdString(), args...));
 }
 
 // Lines are numbered rows first (from 0), then columns; people count from 1.
@@ -63,13 +62,13 @@ std::optional<CDesignAnswer> RunDesignCheck(const CDesignRequest& request, IStop
 }
 
 QString DesignVerdictText(const SDesignVerdict& verdict) {
-    if (verdict.eEnd != EDesignEnd::DESIGN_DONE) return Text(IDS_DESIGN_NO_MEMORY);
+    if (verdict.eEnd != EDesignEnd::DESIGN_DONE) return LoadUiString(IDS_DESIGN_NO_MEMORY);
     switch (verdict.eClass) {
-    case EDesignClass::UNIQUE_LINE_LOGIC: return Text(IDS_DESIGN_LINE_LOGIC);
+    case EDesignClass::UNIQUE_LINE_LOGIC: return LoadUiString(IDS_DESIGN_LINE_LOGIC);
     case EDesignClass::UNIQUE_LOOKAHEAD: return Format(IDS_DESIGN_LOOKAHEAD, verdict.nLookAheads);
     case EDesignClass::UNIQUE_GUESSING: return Format(IDS_DESIGN_GUESSING, verdict.nOpenCells);
-    case EDesignClass::SEVERAL: return Text(IDS_DESIGN_SEVERAL);
-    case EDesignClass::NO_SOLUTION: return Text(IDS_DESIGN_NONE);
+    case EDesignClass::SEVERAL: return LoadUiString(IDS_DESIGN_SEVERAL);
+    case EDesignClass::NO_SOLUTION: return LoadUiString(IDS_DESIGN_NONE);
     }
     return {};
 }
@@ -137,7 +136,7 @@ void CDesignAssistant::Recheck() {
         return;
     }
     m_pVerdictCheck->Post({NumbersToJudge(*m_doc.Crossword(), bEditing), m_bAmbiguity});
-    SetVerdict(Text(IDS_DESIGN_CHECKING));
+    SetVerdict(LoadUiString(IDS_DESIGN_CHECKING));
     m_poll.start();
 }
 
@@ -169,7 +168,7 @@ void CDesignAssistant::NextStep() {
     }
     if (m_pHintCheck->IsBusy()) return;
     m_pHintCheck->Post(*m_doc.Crossword());
-    emit HintMessage(Text(IDS_DESIGN_CHECKING));
+    emit HintMessage(LoadUiString(IDS_DESIGN_CHECKING));
     m_poll.start();
 }
 
@@ -186,19 +185,19 @@ void CDesignAssistant::ShowHint(const SHint& hint) {
         emit HintMessage(Format(IsRow(puzzle, hint.nLine) ? IDS_HINT_LOOKAHEAD_ROW : IDS_HINT_LOOKAHEAD_COLUMN, r, c,
                                 LineNumber(puzzle, hint.nLine)));
         break;
-    case EHintKind::HINT_NONE: emit HintMessage(Text(IDS_HINT_NONE)); break;
-    case EHintKind::HINT_SOLVED: emit HintMessage(Text(IDS_SOLUTION_RIGHT)); break;
+    case EHintKind::HINT_NONE: emit HintMessage(LoadUiString(IDS_HINT_NONE)); break;
+    case EHintKind::HINT_SOLVED: emit HintMessage(LoadUiString(IDS_SOLUTION_RIGHT)); break;
     case EHintKind::HINT_CONTRADICTION:
         emit HintMessage({});
         if (hint.nLine < 0)
-            emit ContradictionFound(Text(IDS_HINT_CONTRADICTION));
+            emit ContradictionFound(LoadUiString(IDS_HINT_CONTRADICTION));
         else
             emit ContradictionFound(Format(IsRow(puzzle, hint.nLine) ? IDS_HINT_CONTRADICTION_ROW
                                                                      : IDS_HINT_CONTRADICTION_COLUMN,
                                            LineNumber(puzzle, hint.nLine)));
         break;
     case EHintKind::HINT_STOPPED:
-    case EHintKind::HINT_BUDGET: emit HintMessage(Text(IDS_DESIGN_NO_MEMORY)); break;
+    case EHintKind::HINT_BUDGET: emit HintMessage(LoadUiString(IDS_DESIGN_NO_MEMORY)); break;
     }
     if (IsCellHint(hint.eKind)) {
         m_shownHint = hint;

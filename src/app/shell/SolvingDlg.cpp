@@ -31,8 +31,6 @@ QString Text(const char* pszKey, const char* pszBuiltin) {
     return ResourceText(QStringLiteral("dialog.103.%1").arg(QString::fromLatin1(pszKey)), pszBuiltin);
 }
 
-QString AppText(unsigned nId) { return QString::fromStdString(LoadAppString(nId)); }
-
 // The wait cursor while something slow runs on the interface thread.
 class CWaitCursor {
 public:
@@ -168,13 +166,13 @@ void CSolvingDlg::Tick() {
         m_pClock->setText(
             QStringLiteral("%1:%2").arg(m_nElapsed / 60, 2, 10, QChar(u'0')).arg(m_nElapsed % 60, 2, 10, QChar(u'0')));
     else
-        m_pClock->setText(AppText(IDS_MINUTES).replace(QStringLiteral("%d"), QString::number(m_nElapsed / 60)));
+        m_pClock->setText(LoadUiString(IDS_MINUTES).replace(QStringLiteral("%d"), QString::number(m_nElapsed / 60)));
     // From 100 minutes on the clock shows whole minutes and needs to wake once a minute.
     if (m_nElapsed == MINUTES_FROM && m_pClockTimer->isActive()) m_pClockTimer->start(CLOCK_MINUTE);
 }
 
 void CSolvingDlg::FinishSearch() {
-    m_pStop->setText(AppText(IDS_CLOSE));
+    m_pStop->setText(LoadUiString(IDS_CLOSE));
     m_pClockTimer->stop();
 }
 
@@ -192,13 +190,13 @@ void CSolvingDlg::OnSearchEnded() {
     const SearchOutcome& outcome = m_pWorker->Outcome();
     if (outcome.reason == ESearchStop::SEARCH_STOP_BUDGET) {
         m_nState = STATE_INTERRUPTED;
-        m_pStatus->setText(AppText(IDS_SEARCH_NO_MEMORY));
+        m_pStatus->setText(LoadUiString(IDS_SEARCH_NO_MEMORY));
     } else if (m_nState == STATE_STOP_REQUESTED || outcome.code == ESearchCode::SEARCH_STOPPED) {
         m_nState = STATE_INTERRUPTED;
-        m_pStatus->setText(AppText(IDS_SEARCH_INTERRUPTED));
+        m_pStatus->setText(LoadUiString(IDS_SEARCH_INTERRUPTED));
     } else {
         m_nState = STATE_FINISHED;
-        m_pStatus->setText(AppText(IDS_SEARCH_FINISHED));
+        m_pStatus->setText(LoadUiString(IDS_SEARCH_FINISHED));
     }
     FinishSearch();
 }
