@@ -21,14 +21,9 @@ using test::CCliCase;
 
 TEST(SettleCommands, AnswersAndExitCodes) {
     const test::CTempDir dir;
-    const CCrossword frame = test::PuzzleFromPicture({"111", "1.1", "111"});  // decided by lines alone
-    CCrossword crossed = frame, tooLarge = frame;
-    crossed.SetCell(2, 1, CELL_CROSS);  // where row 3 needs a colour
-    tooLarge.m_pLeftNumbers[0].back().value = 100;
-    const std::string strFrame = test::SaveIn(dir, "frame.jcc", frame);
-    const std::string strTwo = test::SaveIn(dir, "diag.jcc", test::PuzzleFromPicture({"1.", ".1"}));
-    const std::string strNone = test::SaveIn(dir, "crossed.jcc", crossed);
-    const std::string strTooLarge = test::SaveIn(dir, "bad.jcc", tooLarge);
+    const test::CSolvingFiles files(dir);
+    const std::string &strFrame = files.strFrame, &strTwo = files.strTwo, &strNone = files.strNone,
+                      &strTooLarge = files.strTooLarge;
     const std::string strFound = dir.File("found.jcc");
     const CCliCase cases[] = {
         {{"settle", strFrame}, 20, "unique ... s\n", ""},

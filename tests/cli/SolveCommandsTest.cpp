@@ -19,18 +19,13 @@ using test::CCliCase;
 
 TEST(SolveCommands, EachCommandAndExitCode) {
     const test::CTempDir dir;
-    const CCrossword frame = test::PuzzleFromPicture({"111", "1.1", "111"});  // decided by lines alone
-    CCrossword crossed = frame, tooLarge = frame;
-    crossed.SetCell(2, 1, CELL_CROSS);  // where row 3 needs a colour
-    tooLarge.m_pLeftNumbers[0].back().value = 100;
-    const std::string strFrame = test::SaveIn(dir, "frame.jcc", frame);
-    const std::string strTwo = test::SaveIn(dir, "diag.jcc", test::PuzzleFromPicture({"1.", ".1"}));  // two solutions
-    const std::string strTooLarge = test::SaveIn(dir, "bad.jcc", tooLarge);
+    const test::CSolvingFiles files(dir);
+    const std::string &strFrame = files.strFrame, &strTwo = files.strTwo, &strTooLarge = files.strTooLarge;
     const std::string strSolved = dir.File("solved.jcc");
     const CCliCase cases[] = {
         {{"solve", strFrame, "-o", strSolved}, 0, LoadAppString(IDS_SOLVED) + "...\n111\n1x1\n111\n"},
         {{"solve", strTwo}, 1, LoadAppString(IDS_STALLED) + "...\n..\n..\n"},
-        {{"solve", test::SaveIn(dir, "crossed.jcc", crossed)}, 5, LoadAppString(IDS_SOLVE_ERROR_IN) + "..."},
+        {{"solve", files.strNone}, 5, LoadAppString(IDS_SOLVE_ERROR_IN) + "..."},
         {{"solve", strTooLarge}, 6, LoadAppString(IDS_CHECK_LARGE_ROWS) + "..."},
         {{"verify", strSolved}, 0},
         {{"verify", strFrame}, 1},

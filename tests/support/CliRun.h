@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "formats/FormatDispatch.h"
+#include "support/Puzzles.h"
 #include "support/TempDir.h"
 
 namespace quenk::test {
@@ -116,6 +117,21 @@ inline std::string SaveIn(const CTempDir& dir, const std::string& strName, const
     SaveCrossword(puzzle, dir.File(strName));
     return dir.File(strName);
 }
+
+// The small puzzles the solving commands are tried on, saved in a folder.
+struct CSolvingFiles {
+    explicit CSolvingFiles(const CTempDir& dir) {
+        const CCrossword frame = PuzzleFromPicture({"111", "1.1", "111"});  // decided by lines alone
+        CCrossword crossed = frame, tooLarge = frame;
+        crossed.SetCell(2, 1, CELL_CROSS);  // where row 3 needs a colour: no solution
+        tooLarge.m_pLeftNumbers[0].back().value = 100;
+        strFrame = SaveIn(dir, "frame.jcc", frame);
+        strTwo = SaveIn(dir, "diag.jcc", PuzzleFromPicture({"1.", ".1"}));  // two solutions
+        strNone = SaveIn(dir, "crossed.jcc", crossed);
+        strTooLarge = SaveIn(dir, "bad.jcc", tooLarge);  // refused by the clue check
+    }
+    std::string strFrame, strTwo, strNone, strTooLarge;
+};
 
 // "..." in an expected text stands for any text.
 inline bool MatchesText(std::string_view text, std::string_view pattern) {
