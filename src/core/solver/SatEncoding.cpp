@@ -192,8 +192,24 @@ private:
                 }
             }
             Emit(m_aClause.data(), int(m_aClause.size()));  // some state at every position
+            if (i > 0) EncodeValueSupport(nStart + (i - 1) * nStep, i, S, valid);
         }
         return true;
+    }
+
+    // A value the cell takes enters one of the states that read it: without these clauses the
+    // solver would not see that a cell no arrangement colours must be background.
+    void EncodeValueSupport(int nCell, int i, int S, const std::vector<std::uint8_t>& valid) {
+        const int nColors = m_clues.nColors;
+        const size_t nRow = size_t(i) * size_t(S);
+        for (int v = 0; v < nColors; ++v) {
+            const int x = m_cnf.CellLiteral(nCell, v);
+            if (x == SCnf::LIT_FALSE) continue;
+            m_aLink.assign(1, -x);
+            for (int s = 0; s < S; ++s)
+                if (valid[nRow + size_t(s)] && m_aSym[size_t(s)] == v) m_aLink.push_back(m_aVar[nRow + size_t(s)]);
+            Emit(m_aLink.data(), int(m_aLink.size()));
+        }
     }
 
     const SGridClues& m_clues;

@@ -4,8 +4,9 @@
 // are "in the gap before number j" and "t cells into number j", each entered by exactly one
 // value (background or the number's colour). A variable per (position, state) that some
 // arrangement agreeing with the given cell sets can reach; clauses tie each state to the
-// value that enters it and to the states before and after it. Every model is a solution and
-// every solution extends to exactly one model.
+// value that enters it and to the states before and after it, and each value of a cell to
+// the states it may enter. Every model is a solution and every solution extends to exactly
+// one model. Unit propagation alone decides each line as completely as the line solver.
 #include <cstdint>
 #include <vector>
 
