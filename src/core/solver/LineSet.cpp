@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "solver/MemoryBudget.h"
+
 namespace quenk {
 
 CLineSet::CLineSet(CCrossword& puzzle) : m_pPuzzle(&puzzle), m_aLines(MakeLines(puzzle)) {
@@ -16,6 +18,14 @@ CLineSet::CLineSet(CCrossword& puzzle) : m_pPuzzle(&puzzle), m_aLines(MakeLines(
         }
     }
     m_aSettled.assign(m_aLines.size(), 0);
+}
+
+std::size_t CLineSet::GetMemoryBytes() const {
+    std::size_t nSlots = 0;
+    for (const auto* pArea : {&m_pPuzzle->m_pLeftNumbers, &m_pPuzzle->m_pTopNumbers})
+        for (const auto& line : *pArea) nSlots += line.size();
+    return m_pPuzzle->Cells().size() + nSlots * sizeof(NUMBERCELL) + BytesOf(m_aLines) + BytesOf(m_aValues) +
+           BytesOf(m_aColors) + BytesOf(m_aNumbers) + BytesOf(m_aSettled);
 }
 
 SolveResult CLineSet::Sweep(IStopPoll* pStop) {

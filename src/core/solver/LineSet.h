@@ -3,6 +3,7 @@
 // one solve, the all-solutions search keeps one for its whole run. The set copies the
 // numbers once and keeps the scratch space of a pass, so solving allocates nothing.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +22,10 @@ public:
     CLineSet& operator=(const CLineSet&) = delete;
 
     int GetCount() const { return int(m_aLines.size()); }
+
+    // The bytes the set and the puzzle it works on hold (cells and number slots): what a
+    // search that copies the puzzle charges to its memory budget for the copy.
+    std::size_t GetMemoryBytes() const;
 
     // One deduction pass over line i (the line solver). Returns false when no arrangement of
     // the numbers agrees with the decided cells; the puzzle is then untouched. Otherwise

@@ -41,12 +41,7 @@ void CSearchEngine::UndoTo(int nMark) {
 }
 
 std::size_t CSearchEngine::GetMemoryBytes() const {
-    std::size_t nSlots = 0;
-    for (const auto* pArea : {&m_copy.m_pLeftNumbers, &m_copy.m_pTopNumbers})
-        for (const auto& line : *pArea) nSlots += line.size();
-    const std::size_t nCells = m_copy.Cells().size();
-    return nCells * (2 + sizeof(std::int32_t) + sizeof(CFrame)) + nSlots * 2 * sizeof(NUMBERCELL) +
-           std::size_t(m_lines.GetCount()) * (sizeof(CLine) + 8);
+    return m_copy.Cells().size() * (1 + sizeof(std::int32_t) + sizeof(CFrame)) + m_lines.GetMemoryBytes();
 }
 
 SearchOutcome CSearchEngine::Run(ISearchObserver& observer, CMemoryBudget& budget) {

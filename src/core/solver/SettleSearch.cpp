@@ -33,6 +33,8 @@ SSettleOutcome SettleSearch(const CCrossword& puzzle, IStopPoll* pStop, CMemoryB
         // turns a colour in a line without numbers into a cross.
         CCrossword copy = puzzle;
         CLineSet lines(copy);
+        CBudgetCharge charge(&budget);
+        if (!charge.Set(lines.GetMemoryBytes())) throw std::bad_alloc();
         const SolveResult root = lines.Sweep(&stop);
         if (stop.IsStopped()) {
             outcome.answer = ESettleAnswer::SETTLE_STOPPED;

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "core/solver/SearchTestSupport.h"
+#include "solver/LineSet.h"
 #include "solver/SatOracle.h"
 #include "solver/SearchCollector.h"
 #include "solver/SettleSearch.h"
@@ -222,12 +223,16 @@ TEST(SettleSearch, StopFromAnotherThread) {
         }
 }
 
-// The budget holds: a bound whose solutions do not fit, arrays that do not fit, and a SAT
-// solver that learns past it each end the search with SETTLE_BUDGET, the budget never
-// overdrawn, everything given back.
+// The budget holds: a puzzle whose copy does not fit, a bound whose solutions do not fit,
+// arrays that do not fit, and a SAT solver that learns past it each end the search with
+// SETTLE_BUDGET, the budget never overdrawn, everything given back.
 TEST(SettleSearch, MemoryBudgetHolds) {
     const auto pHard = test::ReadNono(std::filesystem::path(QUENK_SHARED_DATA_DIR) / kHardPuzzle);
     const CCrossword permutations = test::PermutationPuzzle(9);
+    const CCrossword lineSolvable = test::PuzzleFromPicture({"111", "1.1", "111"}, 2);
+    // Room for the copy of the puzzle the search starts from, not for its arrays.
+    CCrossword copy = permutations;
+    const std::size_t nCopyBytes = CLineSet(copy).GetMemoryBytes();
     const SSettleTuning satAtOnce = kTunings[2].tuning;
     const struct {
         const char* name;
@@ -236,7 +241,8 @@ TEST(SettleSearch, MemoryBudgetHolds) {
         std::size_t nBound;
         bool bSat;  // only the SAT solver's clauses fill it
     } cases[] = {
-        {"no room for the arrays", &permutations, 1000, 2, false},
+        {"no room for the puzzle's copy", &lineSolvable, 64, 2, false},
+        {"no room for the arrays", &permutations, nCopyBytes + 100, 2, false},
         {"no room for the bound's solutions", &permutations, std::size_t(1) << 20, std::size_t(1) << 20, false},
         {"a bound past any memory", &permutations, CMemoryBudget::DEFAULT_BYTES, SIZE_MAX, false},
         {kHardPuzzle, pHard ? &*pHard->crossword : nullptr, std::size_t(8) << 20, 2, true},
