@@ -2,6 +2,8 @@
 // ambiguity view, the next step (F4) and going back from cells that contradict the numbers;
 // the background check that a newer change cancels.
 #include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -11,6 +13,7 @@
 #include "shell/BackgroundCheck.h"
 #include "shell/DesignAssistant.h"
 #include "solver/SolutionCheck.h"
+#include "support/Nono.h"
 #include "support/Puzzles.h"
 #include "text/StringIds.h"
 #include "view/QuenkView.h"
@@ -176,4 +179,33 @@ TEST(DesignAssistant, AContradictionGoesBackToTheLastConsistentState) {
     ASSERT_EQ(messages.Requests().size(), 2u);
     EXPECT_TRUE(std::equal(consistent.begin(), consistent.end(), p.Doc().Crossword()->Cells().begin()));
     EXPECT_TRUE(p.Enabled(ID_EDIT_REDO));
+}
+
+// Going back checks each state on a worker: on a puzzle whose check takes minutes the window
+// stays responsive, shows its progress, and Cancel ends the check and leaves the cells as
+// they were.
+TEST(DesignAssistant, GoingBackCanBeCancelledOnAHardPuzzle) {
+    const auto pNono = ReadNono(std::filesystem::path(QUENK_SHARED_DATA_DIR) / "puzzles/knotty.nono");
+    if (!pNono) GTEST_SKIP() << "the shared puzzle collection is not here";
+    CCrossword puzzle = *pNono->crossword;
+    std::fill(puzzle.Cells().begin(), puzzle.Cells().end(), CELL_EMPTY);
+    CProgram p;
+    ASSERT_TRUE(p.Open(WritePuzzle(p.File("knotty.jcc"), puzzle)));
+    p.Paint(8, 0, 8, 0, 1);  // as the published solution has it
+    const std::vector<std::uint8_t> before(p.Doc().Crossword()->Cells().begin(), p.Doc().Crossword()->Cells().end());
+    bool bShown = false;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        for (QWidget* pWidget : QApplication::topLevelWidgets())
+            if (auto* pProgress = qobject_cast<QProgressDialog*>(pWidget); pProgress && pProgress->isVisible()) {
+                bShown = true;
+                if (auto* pCancel = pProgress->findChild<QPushButton*>()) pCancel->click();
+            }
+    });
+    cancel.start(200);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(p.Frame().Design().GoBackToConsistentState(), EGoBack::CANCELLED);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_TRUE(bShown);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), p.Doc().Crossword()->Cells().begin()));
 }

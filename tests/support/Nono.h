@@ -21,8 +21,8 @@ struct CNonoPuzzle {
 
 namespace nono_detail {
 // Numbers "v" or "v:c" of one line, aligned into the last slots (towards the grid).
-inline void FillSlots(std::vector<NUMBERCELL>& slots, const std::vector<NUMBERCELL>& numbers) {
-    std::copy(numbers.begin(), numbers.end(), slots.end() - std::ptrdiff_t(numbers.size()));
+inline void FillSlots(std::vector<NUMBERCELL>& aSlots, const std::vector<NUMBERCELL>& numbers) {
+    std::copy(numbers.begin(), numbers.end(), aSlots.end() - std::ptrdiff_t(numbers.size()));
 }
 inline std::vector<NUMBERCELL> ParseClue(const std::string& line) {
     std::vector<NUMBERCELL> numbers;

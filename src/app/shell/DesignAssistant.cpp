@@ -1,12 +1,18 @@
 #include "shell/DesignAssistant.h"
 
+#include <QEventLoop>
+#include <QProgressDialog>
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include "doc/QuenkDoc.h"
 #include "platform/UiStrings.h"
 #include "settings/Settings.h"
 #include "shell/BackgroundCheck.h"
+#include "shell/ThreadPriority.h"
 #include "solver/AmbiguityMap.h"
+#include "solver/SolutionCount.h"
 #include "text/AppStrings.h"
 #include "view/QuenkView.h"
 
@@ -16,6 +22,8 @@ namespace {
 
 // How often a pending check is looked at: quick enough to feel immediate.
 constexpr int POLL_MS = 30;
+// A check that takes longer than this shows its progress dialog.
+constexpr int PROGRESS_AFTER_MS = 500;
 
 template <class... Args>
 QString Format(unsigned nId, Args... args) {
@@ -33,10 +41,39 @@ bool IsCellHint(EHintKind eKind) {
            eKind == EHintKind::HINT_LINE_LOGIC || eKind == EHintKind::HINT_LOOKAHEAD;
 }
 
-// Whether the cells set agree with some solution; nothing when the check could not finish.
-std::optional<bool> IsConsistent(const CCrossword& puzzle) {
-    CMemoryBudget budget;
-    switch (CountSolutionsUpToTwo(puzzle, nullptr, budget).eCount) {
+// Whether the cells set agree with some solution, asked on a worker thread; the window waits
+// in its event loop, and after a moment shows a progress dialog whose Cancel stops the search.
+// Nothing when it was cancelled or the memory budget ran out.
+std::optional<bool> IsConsistent(const CCrossword& puzzle, QWidget* pParent) {
+    class CFlagStop : public IStopPoll {
+    public:
+        bool ShouldStop() override { return m_bStop.load(std::memory_order_relaxed); }
+        std::atomic<bool> m_bStop{false};
+    } stop;
+    std::atomic<bool> bDone{false};
+    SSolutionCount count;
+    std::thread worker([&] {
+        LowerThreadPriority();
+        CMemoryBudget budget;
+        count = FindAgreeingSolution(puzzle, &stop, budget);
+        bDone.store(true, std::memory_order_release);
+    });
+    QProgressDialog progress(pParent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setLabelText(LoadUiString(IDS_DESIGN_CHECKING));
+    progress.setRange(0, 0);
+    progress.setMinimumDuration(PROGRESS_AFTER_MS);
+    progress.setValue(0);  // starts the dialog's clock
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (bDone.load(std::memory_order_acquire)) loop.quit();
+    });
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] { stop.m_bStop = true; });
+    poll.start(POLL_MS);
+    if (!bDone.load(std::memory_order_acquire)) loop.exec();
+    worker.join();
+    switch (count.eCount) {
     case ESolutionCount::COUNT_NONE: return false;
     case ESolutionCount::COUNT_ONE:
     case ESolutionCount::COUNT_SEVERAL: return true;
@@ -205,18 +242,26 @@ void CDesignAssistant::ShowHint(const SHint& hint) {
     }
 }
 
-bool CDesignAssistant::GoBackToConsistentState() {
+EGoBack CDesignAssistant::GoBackToConsistentState() {
     int nUndone = 0;
-    while (m_doc.HasPuzzle() && IsConsistent(*m_doc.Crossword()) == false) {
+    const auto putBack = [&] {
+        for (; nUndone > 0; --nUndone) m_doc.OnRedo();
+    };
+    while (m_doc.HasPuzzle()) {
+        const std::optional<bool> bConsistent = IsConsistent(*m_doc.Crossword(), m_view.window());
+        if (!bConsistent) {
+            putBack();  // cancelled: everything as it was
+            return EGoBack::CANCELLED;
+        }
+        if (*bConsistent) break;
         if (!m_doc.CanUndo()) {
-            // None of the states kept agrees: put everything back as it was.
-            for (; nUndone > 0; --nUndone) m_doc.OnRedo();
-            return false;
+            putBack();  // none of the states kept agrees
+            return EGoBack::NONE_AGREES;
         }
         m_doc.OnUndo();
         ++nUndone;
     }
-    return true;
+    return EGoBack::FOUND;
 }
 
 }  // namespace quenk

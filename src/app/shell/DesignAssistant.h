@@ -43,6 +43,12 @@ QString DesignVerdictText(const SDesignVerdict& verdict);
 // otherwise the numbers typed.
 CCrossword NumbersToJudge(const CCrossword& puzzle, bool bEditing);
 
+enum class EGoBack {
+    FOUND,        // the cells now agree with some solution
+    NONE_AGREES,  // no state in the undo buffer agrees
+    CANCELLED,    // the user cancelled a check
+};
+
 class CDesignAssistant : public QObject {
     Q_OBJECT
 public:
@@ -55,9 +61,10 @@ public:
     bool IsAmbiguityShown() const { return m_bAmbiguity; }
     // F4: the first press proposes, the second sets the cell proposed (one undo step).
     void NextStep();
-    // Undoes until the cells agree with some solution; false when no state in the undo
-    // buffer does (the puzzle is then back where it was).
-    bool GoBackToConsistentState();
+    // Undoes until the cells agree with some solution. When no state in the undo buffer does,
+    // or the user cancels the check (it may take long on a hard puzzle), the puzzle is put
+    // back where it was.
+    EGoBack GoBackToConsistentState();
 
     // The verdict pane's text: empty when there is nothing to judge.
     const QString& VerdictText() const { return m_strVerdict; }

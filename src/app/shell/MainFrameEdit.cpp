@@ -83,7 +83,7 @@ void CMainFrame::OnFindAllSolutions() {
 void CMainFrame::OnContradiction(const QString& strQuestion) {
     if (AppMessageBox(IDS_HINT_CONTRADICTION, EMsgButtons::YesNo, EMsgIcon::Question, strQuestion) != EMsgAnswer::Yes)
         return;
-    if (!m_pDesign->GoBackToConsistentState()) AppMessageBox(IDS_HINT_NO_CONSISTENT_STATE);
+    if (m_pDesign->GoBackToConsistentState() == EGoBack::NONE_AGREES) AppMessageBox(IDS_HINT_NO_CONSISTENT_STATE);
 }
 
 void CMainFrame::OnCheckSolution() {

@@ -43,4 +43,8 @@ std::vector<std::uint8_t> StartCells(const CCrossword& puzzle, ECellUse eUse);
 // milliseconds wherever the search is; what the search holds is charged to budget.
 SSolutionCount CountSolutionsUpToTwo(const CCrossword& puzzle, IStopPoll* pStop, CMemoryBudget& budget);
 
+// Whether some solution agrees with the numbers and the decided cells, as above but ending at
+// the first solution: COUNT_ONE then means "one at least".
+SSolutionCount FindAgreeingSolution(const CCrossword& puzzle, IStopPoll* pStop, CMemoryBudget& budget);
+
 }  // namespace quenk
