@@ -52,10 +52,11 @@ std::optional<bool> IsConsistent(const CCrossword& puzzle, QWidget* pParent) {
     } stop;
     std::atomic<bool> bDone{false};
     SSolutionCount count;
-    std::thread worker([&] {
+    // The worker has its own copy: the document may change while the window waits.
+    std::thread worker([&, copy = puzzle] {
         LowerThreadPriority();
         CMemoryBudget budget;
-        count = FindAgreeingSolution(puzzle, &stop, budget);
+        count = FindAgreeingSolution(copy, &stop, budget);
         bDone.store(true, std::memory_order_release);
     });
     QProgressDialog progress(pParent);
