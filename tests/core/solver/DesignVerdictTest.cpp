@@ -2,11 +2,13 @@
 // with known properties, counts against exhaustive enumeration, stop and budget.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
 #include "core/solver/DesignTestSupport.h"
 #include "solver/DesignVerdict.h"
+#include "solver/SolutionCount.h"
 #include "solver/SweepSolver.h"
 
 namespace quenk {
@@ -73,15 +75,23 @@ TEST(DesignVerdict, HandMadePuzzleOfEachClass) {
 }
 
 // One, several or none as exhaustive enumeration says; whatever the sweeps of F5 solve (a
-// weaker line solver) is line logic.
+// weaker line solver) is line logic. The question that stops at the first solution finds
+// one of those the enumeration lists exactly when there is any.
 TEST(DesignVerdict, CountsAgreeWithEnumeration) {
     std::mt19937 rng(17);
     for (int n = 0; n < 600 / test::kCaseDivisor; ++n) {
         const auto pPuzzle = test::RandomPuzzle(rng, 2, 6, 4);
         SCOPED_TRACE(n);
         const SDesignVerdict verdict = Judge(*pPuzzle, ECellUse::WITH_CELLS);
-        const size_t nSolutions = test::ReferenceSolutions(*pPuzzle).size();
+        const std::vector<test::Grid> solutions = test::ReferenceSolutions(*pPuzzle);
+        const size_t nSolutions = solutions.size();
         ASSERT_EQ(verdict.eEnd, EDesignEnd::DESIGN_DONE);
+        CMemoryBudget budget;
+        const SSolutionCount agreeing = FindAgreeingSolution(*pPuzzle, nullptr, budget);
+        EXPECT_EQ(agreeing.eCount, nSolutions == 0 ? ESolutionCount::COUNT_NONE : ESolutionCount::COUNT_ONE);
+        if (nSolutions > 0) {
+            EXPECT_NE(std::find(solutions.begin(), solutions.end(), agreeing.aFirst), solutions.end());
+        }
         if (nSolutions == 0) {
             EXPECT_EQ(verdict.eClass, EDesignClass::NO_SOLUTION);
         }
