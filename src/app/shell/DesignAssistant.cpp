@@ -41,10 +41,10 @@ bool IsCellHint(EHintKind eKind) {
            eKind == EHintKind::HINT_LINE_LOGIC || eKind == EHintKind::HINT_LOOKAHEAD;
 }
 
-// Whether the cells set agree with some solution, asked on a worker thread; the window waits
-// in its event loop, and after a moment shows a progress dialog whose Cancel stops the search.
-// Nothing when it was cancelled or the memory budget ran out.
-std::optional<bool> IsConsistent(const CCrossword& puzzle, QWidget* pParent) {
+// Whether the cells set agree with some solution (COUNT_ONE: at least one), asked on a worker
+// thread; the window waits in its event loop, and after a moment shows a progress dialog whose
+// Cancel stops the search (COUNT_STOPPED).
+ESolutionCount CheckAgreement(const CCrossword& puzzle, QWidget* pParent) {
     class CFlagStop : public IStopPoll {
     public:
         bool ShouldStop() override { return m_bStop.load(std::memory_order_relaxed); }
@@ -74,12 +74,7 @@ std::optional<bool> IsConsistent(const CCrossword& puzzle, QWidget* pParent) {
     poll.start(POLL_MS);
     if (!bDone.load(std::memory_order_acquire)) loop.exec();
     worker.join();
-    switch (count.eCount) {
-    case ESolutionCount::COUNT_NONE: return false;
-    case ESolutionCount::COUNT_ONE:
-    case ESolutionCount::COUNT_SEVERAL: return true;
-    default: return std::nullopt;
-    }
+    return count.eCount;
 }
 
 }  // namespace
@@ -249,12 +244,12 @@ EGoBack CDesignAssistant::GoBackToConsistentState() {
         for (; nUndone > 0; --nUndone) m_doc.OnRedo();
     };
     while (m_doc.HasPuzzle()) {
-        const std::optional<bool> bConsistent = IsConsistent(*m_doc.Crossword(), m_view.window());
-        if (!bConsistent) {
-            putBack();  // cancelled: everything as it was
-            return EGoBack::CANCELLED;
+        const ESolutionCount eCount = CheckAgreement(*m_doc.Crossword(), m_view.window());
+        if (eCount == ESolutionCount::COUNT_STOPPED || eCount == ESolutionCount::COUNT_BUDGET) {
+            putBack();  // everything as it was
+            return eCount == ESolutionCount::COUNT_STOPPED ? EGoBack::CANCELLED : EGoBack::NO_MEMORY;
         }
-        if (*bConsistent) break;
+        if (eCount != ESolutionCount::COUNT_NONE) break;
         if (!m_doc.CanUndo()) {
             putBack();  // none of the states kept agrees
             return EGoBack::NONE_AGREES;

@@ -47,6 +47,7 @@ enum class EGoBack {
     FOUND,        // the cells now agree with some solution
     NONE_AGREES,  // no state in the undo buffer agrees
     CANCELLED,    // the user cancelled a check
+    NO_MEMORY,    // a check ran out of its memory budget
 };
 
 class CDesignAssistant : public QObject {
@@ -62,8 +63,8 @@ public:
     // F4: the first press proposes, the second sets the cell proposed (one undo step).
     void NextStep();
     // Undoes until the cells agree with some solution. When no state in the undo buffer does,
-    // or the user cancels the check (it may take long on a hard puzzle), the puzzle is put
-    // back where it was.
+    // or the user cancels a check (it may take long on a hard puzzle), or a check runs out of
+    // memory, the puzzle is put back where it was.
     EGoBack GoBackToConsistentState();
 
     // The verdict pane's text: empty when there is nothing to judge.

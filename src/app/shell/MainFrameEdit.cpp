@@ -83,7 +83,12 @@ void CMainFrame::OnFindAllSolutions() {
 void CMainFrame::OnContradiction(const QString& strQuestion) {
     if (AppMessageBox(IDS_HINT_CONTRADICTION, EMsgButtons::YesNo, EMsgIcon::Question, strQuestion) != EMsgAnswer::Yes)
         return;
-    if (m_pDesign->GoBackToConsistentState() == EGoBack::NONE_AGREES) AppMessageBox(IDS_HINT_NO_CONSISTENT_STATE);
+    switch (m_pDesign->GoBackToConsistentState()) {
+    case EGoBack::NONE_AGREES: AppMessageBox(IDS_HINT_NO_CONSISTENT_STATE); break;
+    case EGoBack::NO_MEMORY: AppMessageBox(IDS_DESIGN_NO_MEMORY); break;
+    case EGoBack::FOUND:
+    case EGoBack::CANCELLED: break;
+    }
 }
 
 void CMainFrame::OnCheckSolution() {
