@@ -8,6 +8,7 @@
 
 #include "formats/FormatDispatch.h"
 #include "model/Crossword.h"
+#include "solver/StopPoll.h"
 
 namespace quenk::cli {
 
@@ -64,6 +65,17 @@ bool SaveOrReport(const std::function<void()>& save);
 // polls through WasSignalled); a second one ends the program as usual.
 void CatchStopSignals();
 bool WasSignalled();
+// The poll a search from the command line is stopped through: yes once a signal came.
+class CSignalStop : public IStopPoll {
+public:
+    bool ShouldStop() override { return WasSignalled(); }
+};
+// Loads a puzzle to be searched and checks its numbers, as the menu command does: faulty
+// numbers are printed to stdout and not searched. On failure nExit says why (EXIT_LOAD_FAILED
+// or EXIT_REJECTED).
+std::optional<CCrossword> LoadSearchable(const std::string& strFile, int& nExit);
+// Says on stderr why a search ended early: the memory budget, or else a signal. EXIT_STOPPED.
+int ReportSearchStopped(bool bBudget);
 // Any argument still starting with "--" is an unknown option.
 bool HasUnknownOption(const Args& args, std::string& strOption);
 

@@ -7,6 +7,7 @@
 #include "Cli.h"
 #include "formats/FormatDispatch.h"
 #include "formats/SafeFile.h"
+#include "solver/NumberCheck.h"
 
 namespace quenk::cli {
 
@@ -28,6 +29,26 @@ void CatchStopSignals() {
 }
 
 bool WasSignalled() { return g_bSignalled.load(std::memory_order_relaxed); }
+
+std::optional<CCrossword> LoadSearchable(const std::string& strFile, int& nExit) {
+    auto crossword = LoadPuzzle(strFile);
+    if (!crossword) {
+        nExit = EXIT_LOAD_FAILED;
+        return std::nullopt;
+    }
+    if (const auto fault = CheckNumbers(*crossword)) {
+        std::cout << FormatNumberFault(*fault) << '\n';
+        nExit = EXIT_REJECTED;
+        return std::nullopt;
+    }
+    return crossword;
+}
+
+int ReportSearchStopped(bool bBudget) {
+    std::cerr << (bBudget ? "quenk-cli: search stopped: its memory budget is spent\n"
+                          : "quenk-cli: search interrupted by a signal\n");
+    return EXIT_STOPPED;
+}
 
 const char* UsageText() {
     return "usage: quenk-cli COMMAND [ARGS]\n"

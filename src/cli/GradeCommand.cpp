@@ -8,11 +8,6 @@
 namespace quenk::cli {
 
 namespace {
-class CSignalStop : public IStopPoll {
-public:
-    bool ShouldStop() override { return WasSignalled(); }
-};
-
 int ExitCodeOf(EDesignClass eClass) {
     switch (eClass) {
     case EDesignClass::UNIQUE_LINE_LOGIC: return EXIT_GRADE_LINE_LOGIC;

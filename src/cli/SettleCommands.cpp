@@ -7,47 +7,16 @@
 
 #include "Cli.h"
 #include "formats/FormatDispatch.h"
-#include "solver/NumberCheck.h"
 #include "solver/SettleSearch.h"
 
 namespace quenk::cli {
 namespace {
 
-class CSignalPoll : public IStopPoll {
-public:
-    bool ShouldStop() override { return WasSignalled(); }
-};
-
-// Loads the puzzle and checks its numbers; on failure nExit says why.
-std::optional<CCrossword> LoadChecked(const std::string& strFile, int& nExit) {
-    auto crossword = LoadPuzzle(strFile);
-    if (!crossword) {
-        nExit = EXIT_LOAD_FAILED;
-        return std::nullopt;
-    }
-    // Like the search: faulty numbers are not searched.
-    if (const auto fault = CheckNumbers(*crossword)) {
-        std::cout << FormatNumberFault(*fault) << '\n';
-        nExit = EXIT_REJECTED;
-        return std::nullopt;
-    }
-    return crossword;
-}
-
 SSettleOutcome Settle(const CCrossword& puzzle, std::size_t nBound) {
     CMemoryBudget budget;
-    CSignalPoll poll;
+    CSignalStop stop;
     CatchStopSignals();
-    return SettleSearch(puzzle, &poll, budget, nBound);
-}
-
-// A search that did not end with an answer: stderr says why. EXIT_STOPPED.
-int ReportStop(const SSettleOutcome& outcome) {
-    if (outcome.answer == ESettleAnswer::SETTLE_BUDGET)
-        std::cerr << "quenk-cli: search stopped: its memory budget is spent\n";
-    else
-        std::cerr << "quenk-cli: search interrupted by a signal\n";
-    return EXIT_STOPPED;
+    return SettleSearch(puzzle, &stop, budget, nBound);
 }
 
 }  // namespace
@@ -57,7 +26,7 @@ int RunSettle(Args args) {
     std::string strFile;
     int nExit = EXIT_OK;
     if (!TakeFile(args, "settle", strFile, nExit)) return nExit;
-    const auto crossword = LoadChecked(strFile, nExit);
+    const auto crossword = LoadSearchable(strFile, nExit);
     if (!crossword) return nExit;
 
     const SSettleOutcome outcome = Settle(*crossword, 2);
@@ -79,7 +48,7 @@ int RunSettle(Args args) {
                   << "sat questions: " << stats.nSatCalls << '\n';
     }
     std::cout.flush();
-    return nExit == EXIT_STOPPED ? ReportStop(outcome) : nExit;
+    return nExit == EXIT_STOPPED ? ReportSearchStopped(outcome.answer == ESettleAnswer::SETTLE_BUDGET) : nExit;
 }
 
 int RunSolveBySearch(Args args) {
@@ -88,7 +57,7 @@ int RunSolveBySearch(Args args) {
     std::string strFile;
     int nExit = EXIT_OK;
     if (!TakeFile(args, "solve", strFile, nExit)) return nExit;
-    auto crossword = LoadChecked(strFile, nExit);
+    auto crossword = LoadSearchable(strFile, nExit);
     if (!crossword) return nExit;
 
     const SSettleOutcome outcome = Settle(*crossword, 1);
@@ -96,7 +65,7 @@ int RunSolveBySearch(Args args) {
         std::cout << "no solution\n";
         return EXIT_NONE;
     }
-    if (outcome.aFirst.empty()) return ReportStop(outcome);
+    if (outcome.aFirst.empty()) return ReportSearchStopped(outcome.answer == ESettleAnswer::SETTLE_BUDGET);
     const auto cells = crossword->Cells();
     std::copy(outcome.aFirst.begin(), outcome.aFirst.end(), cells.begin());
     std::cout << "solution found\n";

@@ -95,14 +95,8 @@ int RunSolutions(Args args) {
     std::string strFile;
     int nExit = EXIT_OK;
     if (!TakeFile(args, "solutions", strFile, nExit)) return nExit;
-    auto crossword = LoadPuzzle(strFile);
-    if (!crossword) return EXIT_LOAD_FAILED;
-
-    // Like the menu command: faulty numbers start no search.
-    if (const auto fault = CheckNumbers(*crossword)) {
-        std::cout << FormatNumberFault(*fault) << '\n';
-        return EXIT_REJECTED;
-    }
+    auto crossword = LoadSearchable(strFile, nExit);
+    if (!crossword) return nExit;
     // Solutions are kept only when they are to be saved; the names need their count first.
     // They and the search share one memory budget.
     CMemoryBudget budget;
@@ -126,13 +120,12 @@ int RunSolutions(Args args) {
                   << "time: " << stats.dSeconds << " s\n";
     }
     // A count limit is what was asked for; a signal or the budget is not.
-    const bool bSignalled = outcome.reason == ESearchStop::SEARCH_STOP_REQUEST && WasSignalled();
-    if (bSignalled) std::cerr << "quenk-cli: search interrupted by a signal\n";
-    if (outcome.reason == ESearchStop::SEARCH_STOP_BUDGET)
-        std::cerr << "quenk-cli: search stopped: its memory budget is spent\n";
+    const bool bBudget = outcome.reason == ESearchStop::SEARCH_STOP_BUDGET;
+    const bool bStopped = bBudget || (outcome.reason == ESearchStop::SEARCH_STOP_REQUEST && WasSignalled());
     std::cout.flush();
+    if (bStopped) ReportSearchStopped(bBudget);
     if (pList && !SaveOrReport([&] { pList->SaveAll(strSave); })) return EXIT_WRITE_FAILED;
-    return bSignalled || outcome.reason == ESearchStop::SEARCH_STOP_BUDGET ? EXIT_STOPPED : EXIT_OK;
+    return bStopped ? EXIT_STOPPED : EXIT_OK;
 }
 
 int RunVerify(Args args) {
