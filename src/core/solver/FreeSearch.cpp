@@ -68,6 +68,13 @@ CellMask CFreeSearch::NextValue(const CFrame& frame) const {
     return CellMask(nFrom & -nFrom);
 }
 
+void CFreeSearch::TryNextValue(CFrame& frame) {
+    const CellMask nValue = NextValue(frame);
+    frame.nLeft = CellMask(frame.nLeft & ~nValue);
+    m_grid.Narrow(frame.nCell, nValue);
+    m_bOk = m_deduction.Deduce();
+}
+
 void CFreeSearch::Begin(bool bDeduced, const SFreeOrder& order) {
     m_order = order;
     m_nEntry = m_grid.GetTrailSize();
@@ -97,10 +104,7 @@ CFreeSearch::EStep CFreeSearch::Next(std::int64_t nNodes, IStopPoll* pStop) {
             const int nCell = BranchCell(m_order.nSeed);
             CFrame& frame = m_aFrames[size_t(m_nDepth++)];
             frame = CFrame{nCell, m_grid.GetMask(nCell), m_grid.GetTrailSize()};
-            const CellMask nValue = NextValue(frame);
-            frame.nLeft = CellMask(frame.nLeft & ~nValue);
-            m_grid.Narrow(nCell, nValue);
-            m_bOk = m_deduction.Deduce();
+            TryNextValue(frame);
             continue;
         }
         // Back up to the nearest branch with a value left.
@@ -109,10 +113,7 @@ CFreeSearch::EStep CFreeSearch::Next(std::int64_t nNodes, IStopPoll* pStop) {
             CFrame& frame = m_aFrames[size_t(m_nDepth - 1)];
             m_grid.UndoTo(frame.nMark);
             if (frame.nLeft) {
-                const CellMask nValue = NextValue(frame);
-                frame.nLeft = CellMask(frame.nLeft & ~nValue);
-                m_grid.Narrow(frame.nCell, nValue);
-                m_bOk = m_deduction.Deduce();
+                TryNextValue(frame);
                 bNext = true;
                 break;
             }

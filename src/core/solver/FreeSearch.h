@@ -58,6 +58,8 @@ private:
         std::int32_t nMark;
     };
     CellMask NextValue(const CFrame& frame) const;
+    // Takes the frame's next value off its list, sets it and deduces.
+    void TryNextValue(CFrame& frame);
 
     CGridPropagator& m_grid;
     CProber& m_prober;
